@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Velmar.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+"$root/scripts/setup.sh"
+build_dir="$("$root/scripts/build.sh" | tail -n 1)"
+
+if [[ -x "$build_dir/app/velmar/velmar" && ( -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ) ]]; then
+    exec "$build_dir/app/velmar/velmar"
+fi
+if [[ -x "$build_dir/app/batch/velmar-batch" ]]; then
+    echo "No display: printing the report of examples/shelf-brackets.txt with velmar-batch instead."
+    exec "$build_dir/app/batch/velmar-batch" "$root/examples/shelf-brackets.txt"
+fi
+echo "Built the libraries in $build_dir; the window and the batch tool are not part of this build yet."

@@ -4,18 +4,9 @@
 #include <functional>
 #include <string>
 
+#include "core/CalculationModels.h"
 #include "model/Options.h"
-#include "model/ReportLines.h"
-#include "model/TStringGrid.h"
 #include "sorter/SASG.h"
-
-// The models Calculate reads and writes: the cut list grid (5 columns, heading
-// row 0), the bar settings grid (2 columns, 5 rows) and the report lines.
-struct CalculationModels {
-    TStringGrid& CutList;
-    TStringGrid& BarSettings;
-    ReportLines& Report;
-};
 
 struct CalculateOutcome {
     enum class Status { Complete, Refused };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "core/CalculationModels.h"
+#include "core/PreparedCutList.h"
+#include "sorter/SASG.h"
+
+struct PreparationResult {
+    bool refused = false;
+    std::string refusal;  // the refusal text when refused
+    PreparedCutList cutList;
+};
+
+// The first stage of Calculate: cleans the Length column, sorts the cut list
+// twice through the sorter, fills "* Dec Len", defaults empty quantities,
+// writes " Used Rows" and " Last Err", numbers the items, converts the bar
+// settings, empties the report and writes the first bar heading, builds the
+// prepared cut list and validates its first row. Everything written into the
+// grids stays, also on a refusal; the report is left as it stands (the caller
+// empties it after announcing the refusal). Floating-point errors propagate.
+PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
+                                 bool autoItemNumber, char decimalSeparator);

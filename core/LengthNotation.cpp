@@ -3,29 +3,12 @@
 #include <cstddef>
 
 #include "core/FloatStore.h"
+#include "core/Trim.h"
 #include "model/Exceptions.h"
 
 namespace {
 
 constexpr std::size_t kMaxTextLength = 255;
-
-// Characters of code 32 or less count as blanks when trimming; bytes above
-// 127 are compared as unsigned so Latin-1 letters are never taken for blanks.
-bool IsTrimmed(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
-std::string Trim(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && IsTrimmed(text[first])) {
-        ++first;
-    }
-    while (last > first && IsTrimmed(text[last - 1])) {
-        --last;
-    }
-    return std::string(text.substr(first, last - first));
-}
 
 // The characters from 1-based position `start` to the end; empty when the
 // start lies beyond the end.

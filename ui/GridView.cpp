@@ -150,6 +150,12 @@ bool GridView::EditorKeyPressed(QKeyEvent* event) {
             setCurrentIndex(model()->index(row, current.column()));
             return true;
         }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            // The text is in the cell already, keystroke by keystroke; the
+            // editor stays open, as it always is in the current cell.
+            return true;
         default:
             return false;
     }

@@ -7,7 +7,8 @@ class QKeyEvent;
 // A text grid whose current cell always has its editor open, as a
 // spreadsheet-like entry grid does: typing goes straight into the cell and
 // every keystroke reaches the grid's cells at once. Tab leaves the grid for
-// the next control; the arrow keys up and down move between rows.
+// the next control; the arrow keys up and down move between rows; Enter and
+// Escape leave the editor open.
 class GridView : public QTableView {
     Q_OBJECT
   public:

@@ -8,9 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 #include <string>
@@ -142,6 +142,8 @@ class MainCommandsTest : public QObject {
     void newClearsTheJobButKeepsSettingsAndBarCount();
     void theEditedReportIsWhatCommandsRead();
     void printWritesTheReportToThePrinter();
+    void namesWithoutExtensionGetTheDefaultOne();
+    void enterAndEscapeKeepTheCellEditorOpen();
 
   private:
     void TypeInto(GridView* grid, int row, int column, const QString& text);
@@ -503,6 +505,40 @@ void MainCommandsTest::printWritesTheReportToThePrinter() {
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF"));
+}
+
+void MainCommandsTest::namesWithoutExtensionGetTheDefaultOne() {
+    struct Case {
+        const char* typed;
+        const char* extension;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/jobs/shelf", ".txt", "/jobs/shelf.txt"},
+        {"/jobs/shelf", ".TXT", "/jobs/shelf.TXT"},
+        {"/jobs/shelf.dat", ".txt", "/jobs/shelf.dat"},
+        {"/jobs.v2/shelf", ".txt", "/jobs.v2/shelf.txt"},
+        {"/jobs/ Untitled", ".txt", "/jobs/ Untitled.txt"},
+        {"", ".txt", ""},
+    };
+    for (const Case& c : cases) {
+        QCOMPARE(
+            WithDefaultExtension(QString::fromLatin1(c.typed), QString::fromLatin1(c.extension)),
+            QString::fromLatin1(c.expected));
+    }
+}
+
+void MainCommandsTest::enterAndEscapeKeepTheCellEditorOpen() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    TypeInto(form_->StringGrid1, 4, 1, QStringLiteral("25.125"));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor != nullptr);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QCOMPARE(form_->StringGrid1->indexWidget(form_->StringGrid1->currentIndex()), editor);
+    QCOMPARE(form_->CutList().Cells(1, 5), std::string("25.125"));
 }
 
 QTEST_MAIN(MainCommandsTest)

@@ -43,20 +43,30 @@ std::vector<std::string> LinesOf(const QString& raw) {
     return lines;
 }
 
+// The text document spends microseconds on every block (paragraph), so a
+// report of a million lines as a million blocks would take seconds to show.
+// A long report is therefore shown with its lines grouped into blocks,
+// separated within a block by line separators: they show and edit as line
+// breaks, and read back as line ends (LinesOf).
+constexpr std::size_t kLinesShownOneByOne = 20000;
+constexpr std::size_t kLinesPerBlock = 32;
+
 QString TextOf(const std::vector<std::string>& lines) {
-    std::size_t size = lines.empty() ? 0 : lines.size() - 1;
+    const bool grouped = lines.size() > kLinesShownOneByOne;
+    qsizetype size = lines.empty() ? 0 : static_cast<qsizetype>(lines.size() - 1);
     for (const std::string& line : lines) {
-        size += line.size();
+        size += static_cast<qsizetype>(line.size());
     }
-    std::string joined;
-    joined.reserve(size);
+    QString text;
+    text.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
-            joined.push_back('\n');
+            const bool newBlock = !grouped || i % kLinesPerBlock == 0;
+            text.append(newBlock ? QChar(u'\n') : QChar(QChar::LineSeparator));
         }
-        joined += lines[i];
+        text.append(QLatin1StringView(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
     }
-    return ToQString(joined);
+    return text;
 }
 
 }  // namespace

@@ -318,6 +318,11 @@ void MainCommandsTest::typingInTheBarSettingsWritesTheSettingsFileKeyByKey() {
         QVERIFY(ReadText(SettingsFile())
                     .contains(QStringLiteral("Length=%1\r\n").arg(QString::fromLatin1(expected))));
     }
+    // One release, one write: the editor's release does not reach the grid twice.
+    qRegisterMetaType<QKeyEvent*>();
+    QSignalSpy releases(form_->StringGrid2, &GridView::KeyReleased);
+    QTest::keyClick(editor, '5');
+    QCOMPARE(releases.count(), 1);
     // A key released on the grid itself, without an editor, writes as well.
     QFile::remove(SettingsFile());
     QTest::keyRelease(form_->StringGrid2, Qt::Key_Shift);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/PreparedCutList.h"
+#include "model/ReportLines.h"
+#include "model/TStringGrid.h"
+
+inline constexpr const char* kBarShorterThanPiece = "Bar Length less than Cut length";
+inline constexpr const char* kMissingItemNumber =
+    "No Item Number: Check Auto Item or enter numbers";
+inline constexpr const char* kQuantityTooLarge = "Qty too large to count";
+
+struct NestingOptions {
+    bool ShortReport = false;      // like neighbouring cut lines of a bar are combined
+    bool AlternateMethod = false;  // row 1 gives at most one piece to each bar
+    char DecimalSeparator = '.';
+};
+
+struct NestingResult {
+    bool refused = false;
+    std::string refusal;  // the refusal text when refused
+    std::int32_t BarNumber = 1;
+    float TotalScrap = 0.0f;
+    float TotalRemaining = 0.0f;
+};
+
+// Packs the pieces of rows 1..UsedRows into bars of BarLength, first fit,
+// longest row first, one bar after the other, and appends each bar's cut lines
+// and leftover line to the report, whose last line is expected to be the
+// heading of bar 1. The cut lines show the Length (column 1) and Item #
+// (column 2) texts of the cut list grid. PieceQty is used up.
+//
+// Refused, with the report left as it stands for the caller to empty: a row
+// holding pieces that cannot fit an empty bar (the first fit would open bars
+// without end), a quantity too large to be counted down in 32 bits, or, in the
+// short report, a piece without an item number. A sum or difference beyond the
+// 32-bit range throws EOverflow.
+NestingResult Nest(PreparedCutList& cutList, const TStringGrid& cutListGrid,
+                   const NestingOptions& options, ReportLines& report);

@@ -8,6 +8,7 @@
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
 #include "core/Trim.h"
+#include "model/Exceptions.h"
 
 namespace {
 
@@ -50,6 +51,19 @@ void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
         if (!cutList.Cells(kLengthColumn, row).empty()) {
             sorter.EndIndex = row;
         }
+    }
+}
+
+// Moves the rows without a length below the others. The numeric comparison
+// cannot read keys in hexadecimal form ("$10", "x1F") and throws; that only
+// happens when every key in the range passed the whole-number test, so no
+// row in the range is empty and the rows with a length already form one
+// block. A sorter problem never ends the command, so the block is taken as it
+// stands.
+void GroupRowsWithLength(TSortAStringGrid& sorter) {
+    try {
+        sorter.Sort();
+    } catch (const EConvertError&) {
     }
 }
 
@@ -110,7 +124,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     PreparedCutList& prepared = result.cutList;
 
     CleanLengths(cutList, lastRow, sorter);
-    sorter.Sort();  // moves the rows without a length below the others
+    GroupRowsWithLength(sorter);
 
     WriteDecimalLengths(cutList, lastRow);
     prepared.UsedRows = DefaultQuantities(cutList, lastRow);

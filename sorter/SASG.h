@@ -6,6 +6,7 @@
 #include "model/MessageBoxes.h"
 #include "model/TComponent.h"
 #include "model/TStringGrid.h"
+#include "sorter/KeyTable.h"
 
 // How keys are compared.
 enum class ToSortType { Character = 0, Numeric = 1, Datee = 2 };
@@ -27,7 +28,7 @@ struct SorterDateSettings {
 // grid by one key column (or row). Set the properties, call Sort, read
 // ErrorCode and ErrorMessage.
 class TSortAStringGrid : public TComponent {
-public:
+  public:
     explicit TSortAStringGrid(TComponent* owner);
 
     // Published properties; setting one has no side effect.
@@ -54,10 +55,23 @@ public:
     std::int32_t ErrorCode() const { return errorCode_; }
     const std::string& ErrorMessage() const { return errorMessage_; }
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
+    // Number of rows (columns in column mode) that the range indexes, and the
+    // number of columns (rows) that SortIndex indexes.
+    int LineCount() const;
+    int CrossCount() const;
+    std::string KeyText(std::int32_t index) const;
+
+    std::int32_t CheckSettings() const;
+    // May switch SortType to Character when the keys do not suit it.
+    std::int32_t CheckKeys(std::int32_t currentYear);
+    void Rearrange(std::int32_t currentYear);
+    void SortKeyTable(KeyTable& table, std::int32_t currentYear) const;
+    void ShowBox(bool warning) const;
+
     std::int32_t errorCode_ = 0;
     std::string errorMessage_;
 };

@@ -1,0 +1,169 @@
+#include "core/CutListPreparation.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/FloatStore.h"
+#include "core/LengthNotation.h"
+#include "core/NumberFormat.h"
+#include "core/ReportText.h"
+#include "core/Trim.h"
+#include "model/Exceptions.h"
+
+namespace {
+
+constexpr int kQtyColumn = 0;
+constexpr int kLengthColumn = 1;
+constexpr int kItemColumn = 2;
+constexpr int kDecLenColumn = 3;
+constexpr int kSubTotalColumn = 4;
+
+constexpr int kValueColumn = 1;
+constexpr int kBarLengthRow = 0;
+constexpr int kCutWidthRow = 1;
+constexpr int kScrapBelowRow = 2;
+constexpr int kUsedRowsRow = 3;
+constexpr int kLastErrRow = 4;
+
+const char* const kBarShorterThanCut = "Bar Length less than Cut length";
+const char* const kNothingToCut = "Qty Length and Bar Length all required";
+
+float Convert(const std::string& cellText) {
+    return ConvertFeet(CutTo255(cellText));
+}
+
+// The last data row taking part: the prepared arrays hold Capacity rows, so
+// rows of a larger grid beyond them are never read, written or sorted.
+int LastDataRow(const TStringGrid& grid) {
+    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::Capacity);
+}
+
+// Blanks out the separators people type between feet and inches, and sets
+// the first sort's range end to the last row that has a length.
+void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
+    sorter.SortIndex = kLengthColumn;
+    sorter.StartIndex = 1;
+    for (int row = 1; row <= lastRow; ++row) {
+        for (char separator : {'-', '_', '+'}) {
+            cutList.SetCells(kLengthColumn, row,
+                             Strip('M', separator, CutTo255(cutList.Cells(kLengthColumn, row))));
+        }
+        if (!cutList.Cells(kLengthColumn, row).empty()) {
+            sorter.EndIndex = row;
+        }
+    }
+}
+
+// Moves the rows without a length below the others. The numeric comparison
+// cannot read keys in hexadecimal form ("$10", "x1F") and throws; that only
+// happens when every key in the range passed the whole-number test, so no
+// row in the range is empty and the rows with a length already form one
+// block. A sorter problem never ends the command, so the block is taken as it
+// stands.
+void GroupRowsWithLength(TSortAStringGrid& sorter) {
+    try {
+        sorter.Sort();
+    } catch (const EConvertError&) {
+    }
+}
+
+// "* Dec Len" holds the decimal length × 1000 as a whole number, the key of
+// the second sort; a length of 0 or less leaves it empty.
+void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
+    for (int row = 1; row <= lastRow; ++row) {
+        cutList.SetCells(kDecLenColumn, row, std::string());
+        cutList.SetCells(kSubTotalColumn, row, std::string());
+        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        if (length > 0.0f) {
+            const float thousandths = StoreAsFloat(static_cast<long double>(length) * 1000.0L);
+            cutList.SetCells(kDecLenColumn, row, FormatWhole(thousandths));
+        }
+    }
+}
+
+// Trims the quantities of the rows that have a length, an empty one becoming
+// "1"; gives the last such row.
+int DefaultQuantities(TStringGrid& cutList, int lastRow) {
+    int usedRows = 0;
+    for (int row = 1; row <= lastRow; ++row) {
+        if (cutList.Cells(kLengthColumn, row).empty()) {
+            continue;
+        }
+        usedRows = row;
+        std::string qty = Trim(cutList.Cells(kQtyColumn, row));
+        if (qty.empty()) {
+            qty = "1";
+        }
+        cutList.SetCells(kQtyColumn, row, std::move(qty));
+    }
+    return usedRows;
+}
+
+// Neighbouring rows whose lengths convert to the same value share a number.
+void NumberItems(TStringGrid& cutList, int usedRows) {
+    int item = 1;
+    for (int row = 1; row <= usedRows; ++row) {
+        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        // What follows the last used row never changes a number that is written.
+        const float next = row < usedRows ? Convert(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
+        cutList.SetCells(kItemColumn, row, std::to_string(item));
+        if (length != next) {
+            ++item;
+        }
+    }
+}
+
+}  // namespace
+
+PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
+                                 bool autoItemNumber, char decimalSeparator) {
+    TStringGrid& cutList = models.CutList;
+    TStringGrid& barSettings = models.BarSettings;
+    const int lastRow = LastDataRow(cutList);
+    PreparationResult result;
+    PreparedCutList& prepared = result.cutList;
+
+    CleanLengths(cutList, lastRow, sorter);
+    GroupRowsWithLength(sorter);
+
+    WriteDecimalLengths(cutList, lastRow);
+    prepared.UsedRows = DefaultQuantities(cutList, lastRow);
+
+    sorter.StartIndex = 1;
+    sorter.SortIndex = kDecLenColumn;
+    sorter.EndIndex = prepared.UsedRows;
+    sorter.SortType = ToSortType::Numeric;
+    sorter.Sort();  // longest first
+    barSettings.SetCells(kValueColumn, kLastErrRow,
+                         std::to_string(sorter.ErrorCode()) + " " + sorter.ErrorMessage());
+    barSettings.SetCells(kValueColumn, kUsedRowsRow, std::to_string(prepared.UsedRows));
+
+    if (autoItemNumber && prepared.UsedRows >= 1) {
+        NumberItems(cutList, prepared.UsedRows);
+    }
+
+    prepared.BarLength = Convert(barSettings.Cells(kValueColumn, kBarLengthRow));
+    prepared.CutWidth = Convert(barSettings.Cells(kValueColumn, kCutWidthRow));
+    prepared.ScrapBelow = Convert(barSettings.Cells(kValueColumn, kScrapBelowRow));
+
+    models.Report.Clear();
+    models.Report.Add(BarHeading(1, decimalSeparator));
+
+    for (int row = 1; row <= prepared.UsedRows; ++row) {
+        prepared.PieceQty[row] = Convert(cutList.Cells(kQtyColumn, row));
+        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        prepared.PieceLen[row] = StoreAsFloat(static_cast<long double>(length) + prepared.CutWidth);
+    }
+
+    // Only the first row is tested: after the sort it holds the longest piece.
+    if (!(prepared.BarLength >= prepared.PieceLen[1])) {
+        result.refused = true;
+        result.refusal = kBarShorterThanCut;
+    } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
+                   prepared.PieceQty[1] ==
+               0.0L) {
+        result.refused = true;
+        result.refusal = kNothingToCut;
+    }
+    return result;
+}

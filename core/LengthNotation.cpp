@@ -1,0 +1,145 @@
+#include "core/LengthNotation.h"
+
+#include <cstddef>
+
+#include "core/FloatStore.h"
+#include "core/Trim.h"
+#include "model/Exceptions.h"
+
+namespace {
+
+constexpr std::size_t kMaxTextLength = 255;
+
+// The characters from 1-based position `start` to the end; empty when the
+// start lies beyond the end.
+std::string From(const std::string& text, std::size_t start) {
+    if (start < 1 || start > text.size()) {
+        return std::string();
+    }
+    return text.substr(start - 1);
+}
+
+// The first `count` characters (all of them when the text is shorter).
+std::string Head(const std::string& text, std::size_t count) {
+    return text.substr(0, count);
+}
+
+// 1-based position of the first occurrence, 0 when there is none.
+std::size_t Position(const std::string& text, char c) {
+    const std::size_t found = text.find(c);
+    return found == std::string::npos ? 0 : found + 1;
+}
+
+float ReadNumber(const std::string& text) {
+    return StoreAsFloat(TextToNumber(text));
+}
+
+float Divide(float numerator, float denominator) {
+    if (denominator == 0.0f) {
+        if (numerator == 0.0f) {
+            throw EInvalidOp();
+        }
+        throw EZeroDivide();
+    }
+    // Both operands are finite, so only the quotient's size can go wrong.
+    return StoreAsFloat(static_cast<long double>(numerator) / denominator);
+}
+
+}  // namespace
+
+std::string Strip(char mode, char character, std::string_view text) {
+    std::string result;
+    switch (mode) {
+        case 'A':
+        case 'a':
+            result.reserve(text.size());
+            for (char c : text) {
+                if (c != character) {
+                    result.push_back(c);
+                }
+            }
+            return result;
+        case 'M':
+        case 'm':
+            result.assign(text);
+            for (char& c : result) {
+                if (c == character) {
+                    c = ' ';
+                }
+            }
+            return result;
+        case 'L':
+        case 'l': {
+            const std::size_t first = text.find_first_not_of(character);
+            return first == std::string_view::npos ? std::string()
+                                                   : std::string(text.substr(first));
+        }
+        case 'R':
+        case 'r': {
+            const std::size_t last = text.find_last_not_of(character);
+            return last == std::string_view::npos ? std::string()
+                                                  : std::string(text.substr(0, last + 1));
+        }
+        case 'B':
+        case 'b':
+            return Strip('R', character, Strip('L', character, text));
+        default:
+            return std::string(text);
+    }
+}
+
+std::string_view CutTo255(std::string_view text) {
+    return text.substr(0, kMaxTextLength);
+}
+
+void ConvertFeet(std::string_view text, float& result) {
+    std::string w = Trim(Strip('A', '"', text));
+
+    float fraction = 0.0f;
+    const std::size_t slash = Position(w, '/');
+    if (slash > 0) {
+        const float denominator = ReadNumber(Strip('A', ' ', From(w, slash + 1)));
+        w = Head(w, slash - 1);
+        // The numerator starts after the last blank before the slash, or at
+        // the first character when there is none.
+        std::size_t start = slash - 1;
+        if (start >= 1) {
+            while (w[start - 1] != ' ' && start != 1) {
+                --start;
+            }
+        }
+        w = Trim(w);
+        const float numerator = ReadNumber(Strip('A', ' ', From(w, start)));
+        w = Head(w, start);
+        fraction = Divide(numerator, denominator);
+        if (start == 1) {
+            w = "0";  // the numerator took the whole text: no whole part remains
+        }
+    }
+
+    float feet = 0.0f;
+    const std::size_t apostrophe = Position(w, '\'');
+    if (apostrophe > 0) {
+        const float feetNumber = ReadNumber(Strip('A', ' ', Head(w, apostrophe - 1)));
+        // The product of a float and 12 is exact in extended precision, so
+        // this is the single rounding of a 32-bit multiplication.
+        feet = StoreAsFloat(static_cast<long double>(feetNumber) * 12.0L);
+        w = From(w, apostrophe + 1);
+    }
+
+    w = Trim(w);
+    float inches = 0.0f;
+    if (!w.empty()) {
+        inches = ReadNumber(w);
+    }
+
+    long double sum = static_cast<long double>(feet) + inches;
+    sum = sum + fraction;
+    result = StoreAsFloat(sum);
+}
+
+float ConvertFeet(std::string_view text) {
+    float result = 0.0f;
+    ConvertFeet(text, result);
+    return result;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/Options.h"
+#include "model/TStringGrid.h"
+
+// What the settings file keeps from one run to the next: the three input rows
+// of the bar settings as typed, and three of the four options.
+struct LastSettings {
+    std::string length;      // bar settings row 0, " Bar Length"
+    std::string cut;         // row 1, " Cut Width"
+    std::string scrapBelow;  // row 2, " Scrap Below"
+    bool noSummary = false;
+    bool shortReport = false;
+    bool autoItem = false;
+
+    bool operator==(const LastSettings&) const = default;
+};
+
+inline constexpr std::string_view SettingsSection = "Bar";
+
+// Writes one key; false when the write is refused.
+using ProfileWriter = std::function<bool(std::string_view section, std::string_view key,
+                                         std::string_view value, const std::string& path)>;
+
+// Writes the six keys one after another, each reaching the file at once. A
+// refused write throws EInOutError "Unable to write to <path>" and leaves the
+// keys after it unwritten.
+void Savelastini(const std::string& path, const LastSettings& settings);
+void Savelastini(const std::string& path, const LastSettings& settings, const ProfileWriter& write);
+
+// Reads the six keys; whatever is missing reads as empty, or as unchecked.
+LastSettings LoadLastini(const std::string& path);
+
+// Between the settings and the window's bar settings grid and check boxes.
+LastSettings TakeLastSettings(const TStringGrid& barSettings, const Options& options);
+void ApplyLastSettings(const LastSettings& settings, TStringGrid& barSettings, Options& options);

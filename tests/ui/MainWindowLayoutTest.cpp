@@ -1,0 +1,438 @@
+// The window as the user meets it: controls, captions, hints, fonts, tab
+// order, resizing and the help commands.
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCheckBox>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+
+#include "ui/GridView.h"
+#include "ui/HelpWindow.h"
+#include "ui/HintDisplay.h"
+#include "ui/Main.h"
+#include "ui/MouseUpCheckBox.h"
+
+namespace {
+
+void Enter(QWidget* widget) {
+    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+    QApplication::sendEvent(widget, &event);
+}
+
+void Leave(QWidget* widget) {
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class MainWindowLayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void controlsStandWhereTheyBelong_data();
+    void controlsStandWhereTheyBelong();
+    void captionsFitTheirControls();
+    void gridsAreLaidOutByTheActivationStep();
+    void designStatesBeforeActivation();
+    void hoveringAControlShowsItsHintInTheStatusLine_data();
+    void hoveringAControlShowsItsHintInTheStatusLine();
+    void aCellEditorShowsTheGridsHint();
+    void menuEntriesShowTheirHints_data();
+    void menuEntriesShowTheirHints();
+    void noControlShowsAPopUpHint();
+    void tabOrderFollowsTheInputFlow();
+    void focusStartsInTheFirstCutListCellWithItsEditor();
+    void wideningMovesOnlyTheToolBarAndStatusLine();
+    void helpCommandsOpenTheirPages();
+    void helpSearchFindsPagesByKeywordAndText();
+};
+
+void MainWindowLayoutTest::controlsStandWhereTheyBelong_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");  // width/height 0: sized by its content
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::addColumn<QString>("className");
+
+    auto row = [](const char* name, QRect geometry, const char* caption, const char* accessible,
+                  const char* className) {
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << QString::fromLatin1(caption)
+                            << QString::fromLatin1(accessible) << QString::fromLatin1(className);
+    };
+    row("SpeedButton1", QRect(8, 4, 25, 25), "", "New", "QToolButton");
+    row("SpeedButton2", QRect(32, 4, 25, 25), "", "Open", "QToolButton");
+    row("SpeedButton4", QRect(56, 4, 25, 25), "", "Save As", "QToolButton");
+    row("SpeedButton3", QRect(80, 4, 23, 25), "", "Print", "QToolButton");
+    row("Label1", QRect(96, 36, 0, 0), "Page Heading :", "Page Heading :", "QLabel");
+    row("Title1", QRect(176, 32, 273, 21), " Untitled", "Title1", "QLineEdit");
+    row("StringGrid1", QRect(0, 56, 170, 225), "", "StringGrid1", "GridView");
+    row("Memo1", QRect(176, 56, 273, 225), "", "Memo1", "QPlainTextEdit");
+    row("StringGrid2", QRect(456, 56, 145, 129), "", "StringGrid2", "GridView");
+    row("Button1", QRect(456, 192, 75, 25), "Calculate", "Calculate", "QPushButton");
+    row("Label3", QRect(536, 195, 0, 0), "Bar Count", "Bar Count", "QLabel");
+    row("Label2", QRect(608, 195, 0, 0), "0", "Label2", "QLabel");
+    row("SumaryCheckBox1", QRect(456, 216, 97, 17), "No Summary", "No Summary", "QCheckBox");
+    row("ShortCheckBox1", QRect(456, 232, 97, 17), "Short Report", "Short Report", "QCheckBox");
+    row("ItemNumBox1", QRect(456, 248, 121, 17), "Auto Item Number", "Auto Item Number",
+        "MouseUpCheckBox");
+    row("AltMethodCheckBox1", QRect(456, 264, 121, 17), "Alternate Method", "Alternate Method",
+        "QCheckBox");
+    row("SpeedBar", QRect(0, 0, 670, 33), "", "SpeedBar", "QWidget");
+    row("StatusLine", QRect(0, 299, 670, 17), "", "StatusLine", "QLabel");
+}
+
+void MainWindowLayoutTest::controlsStandWhereTheyBelong() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(QString, accessibleName);
+    QFETCH(QString, className);
+
+    TMainForm form;
+    form.show();
+    auto* control = form.findChild<QWidget*>(name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    QCOMPARE(QString::fromLatin1(control->metaObject()->className()), className);
+    QCOMPARE(control->pos(), geometry.topLeft());
+    if (geometry.width() > 0) {
+        QCOMPARE(control->size(), geometry.size());
+    }
+    QCOMPARE(control->accessibleName(), accessibleName);
+    if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && !caption.isEmpty()) {
+        QCOMPARE(label->text(), caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QCOMPARE(button->text(), caption);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        QCOMPARE(edit->text(), caption);
+    }
+}
+
+void MainWindowLayoutTest::captionsFitTheirControls() {
+    TMainForm form;
+    form.show();
+    const QFontMetrics calculate(form.Button1->font());
+    QVERIFY(calculate.horizontalAdvance(form.Button1->text()) + 8 <= form.Button1->width());
+    for (QAbstractButton* button : {static_cast<QAbstractButton*>(form.SumaryCheckBox1),
+                                    static_cast<QAbstractButton*>(form.ShortCheckBox1),
+                                    static_cast<QAbstractButton*>(form.ItemNumBox1),
+                                    static_cast<QAbstractButton*>(form.AltMethodCheckBox1)}) {
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+        QVERIFY(QFontMetrics(button->font()).height() <= button->height());
+    }
+    // The bar count sits between its label and the right edge without overlap.
+    QVERIFY(form.Label3->geometry().right() < form.Label2->x());
+    QVERIFY(form.Label1->geometry().right() < form.Title1->x());
+    QVERIFY(form.Memo1->font().bold());
+    QVERIFY(form.Button1->font().bold());
+    QCOMPARE(form.Button1->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x00));
+    QCOMPARE(form.AltMethodCheckBox1->palette().color(QPalette::WindowText),
+             QColor(0xFF, 0x00, 0x00));
+    QCOMPARE(form.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(form.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!form.Memo1->isReadOnly());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Velmar"));
+}
+
+void MainWindowLayoutTest::gridsAreLaidOutByTheActivationStep() {
+    TMainForm form;
+    form.FormActivate(&form);
+    QAbstractItemModel* cuts = form.StringGrid1->model();
+    QCOMPARE(cuts->rowCount(), 499);
+    QCOMPARE(cuts->columnCount(), 5);
+    const QStringList headings = {" Qty", " Length", " Item #", "* Dec Len", "* Sub Total"};
+    const QList<int> widths = {40, 65, 40, 100, 70};
+    for (int col = 0; col < 5; ++col) {
+        QCOMPARE(cuts->headerData(col, Qt::Horizontal).toString(), headings[col]);
+        QCOMPARE(form.StringGrid1->columnWidth(col), widths[col]);
+        QCOMPARE(form.CutList().Cells(col, 0), headings[col].toStdString());
+    }
+    QCOMPARE(form.StringGrid1->rowHeight(0), 24);
+    QCOMPARE(form.StringGrid1->horizontalHeader()->height(), 24);
+    QVERIFY(!form.StringGrid1->verticalHeader()->isVisible());
+
+    QAbstractItemModel* bar = form.StringGrid2->model();
+    QCOMPARE(bar->rowCount(), 5);
+    QCOMPARE(bar->columnCount(), 1);
+    const QStringList labels = {" Bar Length", " Cut Width", " Scrap Below", " Used Rows",
+                                " Last Err"};
+    for (int row = 0; row < 5; ++row) {
+        QCOMPARE(bar->headerData(row, Qt::Vertical).toString(), labels[row]);
+        QCOMPARE(form.StringGrid2->rowHeight(row), 24);
+    }
+    QCOMPARE(form.StringGrid2->verticalHeader()->width(), 85);
+    QCOMPARE(form.StringGrid2->columnWidth(0), 55);
+    QVERIFY(bar->flags(bar->index(0, 0)) & Qt::ItemIsEditable);
+    QVERIFY(cuts->flags(cuts->index(498, 4)) & Qt::ItemIsEditable);
+}
+
+void MainWindowLayoutTest::designStatesBeforeActivation() {
+    TMainForm form;
+    QVERIFY(form.SumaryCheckBox1->isChecked());
+    QVERIFY(form.ShortCheckBox1->isChecked());
+    QVERIFY(form.ItemNumBox1->isChecked());
+    QVERIFY(!form.AltMethodCheckBox1->isChecked());
+    QCOMPARE(form.Label2->text(), QStringLiteral("0"));
+    QCOMPARE(form.StatusLine->text(), QString());
+    // The report text area holds one empty line.
+    QCOMPARE(form.Report().Count(), 1);
+    QCOMPARE(form.Report().Line(0), std::string());
+    QCOMPARE(form.Memo1->toPlainText(), QString());
+}
+
+void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("SpeedButton1") << "SpeedButton1"
+                                  << "New";
+    QTest::newRow("SpeedButton2") << "SpeedButton2"
+                                  << "Open";
+    QTest::newRow("SpeedButton4") << "SpeedButton4"
+                                  << "Save As";
+    QTest::newRow("SpeedButton3") << "SpeedButton3"
+                                  << "Print";
+    QTest::newRow("Title1") << "Title1"
+                            << "Enter a project title";
+    QTest::newRow("Button1") << "Button1"
+                             << "Recalculate ";
+    QTest::newRow("ShortCheckBox1") << "ShortCheckBox1"
+                                    << "Reduces the report length by combining like lines ";
+    QTest::newRow("ItemNumBox1") << "ItemNumBox1"
+                                 << "Like Lengths become the same item number.";
+    QTest::newRow("StringGrid1")
+        << "StringGrid1"
+        << "Enter up to 1000 Qty and  Length    Item number is optional    * = Don't enter       "
+           "  Example 25.125 or 2'   1 1/8";
+    QTest::newRow("SpeedBar") << "SpeedBar"
+                              << "";
+    QTest::newRow("Memo1") << "Memo1"
+                           << "";
+    QTest::newRow("StringGrid2") << "StringGrid2"
+                                 << "";
+    QTest::newRow("SumaryCheckBox1") << "SumaryCheckBox1"
+                                     << "";
+    QTest::newRow("AltMethodCheckBox1") << "AltMethodCheckBox1"
+                                        << "";
+    QTest::newRow("Label3") << "Label3"
+                            << "";
+}
+
+void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine() {
+    QFETCH(QString, name);
+    QFETCH(QString, hint);
+    TMainForm form;
+    form.show();
+    // Start from a hinted control, so an empty hint must actively clear it.
+    Enter(form.Title1);
+    QCOMPARE(form.StatusLine->text(), QStringLiteral("Enter a project title"));
+    Leave(form.Title1);
+    auto* control = form.findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    Enter(control);
+    QCOMPARE(form.StatusLine->text(), hint);
+}
+
+void MainWindowLayoutTest::aCellEditorShowsTheGridsHint() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget* editor = form.StringGrid1->indexWidget(form.StringGrid1->currentIndex());
+    QVERIFY(editor != nullptr);
+    Enter(form.SpeedButton1);
+    Leave(form.SpeedButton1);
+    QCOMPARE(form.StatusLine->text(), QString());  // the empty tool bar clears it
+    Enter(form.StringGrid1);
+    Enter(editor);
+    QVERIFY(form.StatusLine->text().startsWith(QStringLiteral("Enter up to 1000 Qty")));
+}
+
+void MainWindowLayoutTest::menuEntriesShowTheirHints_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("New") << "FileNewItem"
+                         << "&New"
+                         << "Create a new file";
+    QTest::newRow("Open") << "FileOpenItem"
+                          << "&Open..."
+                          << "Open an existing file";
+    QTest::newRow("SaveAs") << "FileSaveAsItem"
+                            << "Save &As..."
+                            << "Save current file under a new name";
+    QTest::newRow("Print") << "FilePrintItem"
+                           << "&Print"
+                           << "Print current file";
+    QTest::newRow("PrintSetup") << "FilePrintSetupItem"
+                                << "P&rint Setup..."
+                                << "Change printer setup";
+    QTest::newRow("Exit") << "FileExitItem"
+                          << "E&xit"
+                          << "Exit this application";
+    QTest::newRow("Contents") << "HelpContentsItem"
+                              << "&Contents"
+                              << "Display the help contents screen";
+    QTest::newRow("Search") << "HelpSearchItem"
+                            << "&Search for Help On..."
+                            << "Search help file for a topic";
+    QTest::newRow("HowTo") << "HelpHowToUseItem"
+                           << "&How to Use Help"
+                           << "Help on using the help system";
+}
+
+void MainWindowLayoutTest::menuEntriesShowTheirHints() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    TMainForm form;
+    form.show();
+    auto* action = form.findChild<QAction*>(name);
+    QVERIFY(action != nullptr);
+    QCOMPARE(action->text(), caption);
+    QVERIFY(action->shortcut().isEmpty());
+    action->hover();
+    QCOMPARE(form.StatusLine->text(), hint);
+    // Opening a menu with nothing highlighted empties the line.
+    emit form.FileMenu->aboutToShow();
+    QCOMPARE(form.StatusLine->text(), QString());
+}
+
+void MainWindowLayoutTest::noControlShowsAPopUpHint() {
+    TMainForm form;
+    form.show();
+    for (QWidget* control :
+         {static_cast<QWidget*>(form.SpeedButton1), static_cast<QWidget*>(form.Title1),
+          static_cast<QWidget*>(form.Button1), static_cast<QWidget*>(form.ItemNumBox1),
+          static_cast<QWidget*>(form.StringGrid1->viewport())}) {
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+        // The window swallows the request before the control could show anything.
+        QVERIFY(!QApplication::sendEvent(control, &event) || !event.isAccepted() ||
+                control->toolTip().isEmpty());
+        QVERIFY(control->toolTip().isEmpty());
+    }
+    QVERIFY(!form.FileMenu->toolTipsVisible());
+    QVERIFY(!form.HelpMenu->toolTipsVisible());
+}
+
+void MainWindowLayoutTest::tabOrderFollowsTheInputFlow() {
+    TMainForm form;
+    const QList<QWidget*> expected = {
+        form.StringGrid1,    form.StringGrid2,     form.Memo1,
+        form.Button1,        form.Title1,          form.ItemNumBox1,
+        form.ShortCheckBox1, form.SumaryCheckBox1, form.AltMethodCheckBox1};
+    QWidget* w = form.StringGrid1;
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        // Skip the children that take no keyboard focus of their own.
+        do {
+            w = w->nextInFocusChain();
+        } while (!expected.contains(w) && w != form.StringGrid1);
+        QCOMPARE(w, expected[i]);
+    }
+    for (QToolButton* button :
+         {form.SpeedButton1, form.SpeedButton2, form.SpeedButton3, form.SpeedButton4}) {
+        QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+    }
+    QCOMPARE(form.StatusLine->focusPolicy(), Qt::NoFocus);
+    QVERIFY(form.Memo1->tabChangesFocus());
+}
+
+void MainWindowLayoutTest::focusStartsInTheFirstCutListCellWithItsEditor() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QModelIndex current = form.StringGrid1->currentIndex();
+    QCOMPARE(current.row(), 0);  // data row 1, below the heading row
+    QCOMPARE(current.column(), 0);
+    auto* editor = qobject_cast<QLineEdit*>(form.StringGrid1->indexWidget(current));
+    QVERIFY(editor != nullptr);
+    QCOMPARE(QApplication::focusWidget(), editor);
+
+    // Typing goes into the cell at once; Down moves to the next row's editor;
+    // Tab leaves for the bar settings grid.
+    QTest::keyClicks(editor, QStringLiteral("3"));
+    QCOMPARE(form.CutList().Cells(0, 1), std::string("3"));
+    QTest::keyClick(editor, Qt::Key_Down);
+    QCOMPARE(form.StringGrid1->currentIndex().row(), 1);
+    auto* next = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(next != nullptr);
+    QTest::keyClick(next, Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus == form.StringGrid2 || form.StringGrid2->isAncestorOf(focus));
+}
+
+void MainWindowLayoutTest::wideningMovesOnlyTheToolBarAndStatusLine() {
+    TMainForm form;
+    form.show();
+    QList<QRect> before;
+    const QList<QWidget*> fixed = {form.Title1,      form.StringGrid1,     form.Memo1,
+                                   form.StringGrid2, form.Button1,         form.Label2,
+                                   form.ItemNumBox1, form.SumaryCheckBox1, form.SpeedButton1};
+    for (QWidget* w : fixed) {
+        before << w->geometry();
+    }
+    form.resize(form.width() + 200, form.height() + 100);
+    QTest::qWait(0);
+    QCOMPARE(form.SpeedBar->width(), 870);
+    QCOMPARE(form.StatusLine->width(), 870);
+    QCOMPARE(form.StatusLine->y(), 316 + 100 - 17);
+    for (qsizetype i = 0; i < fixed.size(); ++i) {
+        QCOMPARE(fixed[i]->geometry(), before[i]);
+    }
+}
+
+void MainWindowLayoutTest::helpCommandsOpenTheirPages() {
+    TMainForm form;
+    form.HelpContents(form.HelpContentsItem);
+    QVERIFY(form.Help()->isVisible());
+    QCOMPARE(form.Help()->Browser()->source().toString(),
+             QStringLiteral("qrc:/help/contents.html"));
+    QVERIFY(form.Help()->Browser()->toPlainText().contains(QStringLiteral("Topics")));
+    form.HelpHowToUse(form.HelpHowToUseItem);
+    QCOMPARE(form.Help()->Browser()->source().toString(), QStringLiteral("qrc:/help/howto.html"));
+    form.Help()->SearchBox()->setText(QStringLiteral("typed"));
+    form.HelpSearch(form.HelpSearchItem);
+    QVERIFY(form.Help()->SearchBox()->text().isEmpty());  // the search opens with an empty key
+    // Every page is there and has a title.
+    form.Help()->SearchBox()->setText(QString());
+    QCOMPARE(form.Help()->Results()->count(), 9);
+}
+
+void MainWindowLayoutTest::helpSearchFindsPagesByKeywordAndText() {
+    struct Case {
+        const char* text;
+        const char* first;  // the best page, or "" when nothing matches
+    };
+    const Case cases[] = {
+        {"feet", ":/help/lengths.html"},
+        {"BarIni.ini", ":/help/files.html"},
+        {"scrap remaining", ":/help/report.html"},
+        {"alternate method", ":/help/options.html"},
+        {"Recalculate", ""},
+        {"xyzzy", ""},
+    };
+    for (const Case& c : cases) {
+        const QStringList pages = HelpWindow::FindPages(QString::fromLatin1(c.text));
+        if (*c.first == '\0') {
+            QVERIFY2(pages.isEmpty(), c.text);
+        } else {
+            QVERIFY2(!pages.isEmpty(), c.text);
+            QCOMPARE(pages.front(), QString::fromLatin1(c.first));
+        }
+    }
+    // A word found only in a page's text still finds the page, after the keyword matches.
+    const QStringList kerf = HelpWindow::FindPages(QStringLiteral("kerf"));
+    QCOMPARE(kerf, QStringList{QStringLiteral(":/help/window.html")});
+}
+
+QTEST_MAIN(MainWindowLayoutTest)
+#include "MainWindowLayoutTest.moc"

@@ -1,0 +1,287 @@
+// The report printed through the real printer output into a PDF file, read
+// back as text.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "model/Exceptions.h"
+#include "model/ReportLines.h"
+#include "ui/ReportPrinting.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kWorkedExample = {
+    "Bar 1 ________________",
+    "Item # {1}   96",
+    "Item # {1}   96",
+    "Item # {3}   30",
+    "        Scrap 17.625",
+    " ",
+    "Bar 2 ________________",
+    " ",
+    "Item # {1}   96",
+    "Item # {2}   48",
+    "Item # {2}   48",
+    "Item # {3}   30",
+    "        Scrap 17.500",
+    " ",
+    "Bar 3 ________________",
+    " ",
+    "Item # {3}   30",
+    "Item # {3}   30",
+    "       Remaining 179.750",
+    " ",
+    " ",
+    "Summary",
+    " ",
+    "Scrap Below 20.000",
+    "Consisting of : ",
+    "1         Scrap 17.625",
+    "1         Scrap 17.500",
+    " ",
+    "Total Scrap 35.125",
+    "______________________ ",
+    "Remaining",
+    "Consisting of : ",
+    "1        Remaining 179.750",
+    " ",
+    "Total Remaining 179.750",
+    "______________________ ",
+    " ",
+    "Total Bars for job = 3",
+    "Bar Length 240.000",
+    "Cut Width  0.125",
+    " ",
+    "Total of Item  {1}  = 3 of Len 96",
+    "Total of Item  {2}  = 2 of Len 48",
+    "Total of Item  {3}  = 4 of Len 30",
+    " ",
+    "Total Items 9",
+};
+constexpr int kSummaryIndex = 21;
+
+// Text extraction spaces words by their position, so lines are compared with
+// their runs of blanks taken as one and blank lines left out.
+QString Simplified(const std::string& line) {
+    return QString::fromLatin1(line.c_str()).simplified();
+}
+
+// The non-blank lines of every page, simplified.
+using PageTexts = QList<QStringList>;
+
+PageTexts PagesOf(const QString& text) {
+    PageTexts pages;
+    QStringList raw = text.split(u'\f');
+    // Every page ends in a form feed, so the last piece is what follows the
+    // last page.
+    raw.removeLast();
+    for (const QString& page : raw) {
+        QStringList lines;
+        for (const QString& line : page.split(u'\n')) {
+            if (!line.trimmed().isEmpty()) {
+                lines << line.simplified();
+            }
+        }
+        pages << lines;
+    }
+    return pages;
+}
+
+QStringList HeadingOf(const QString& title, int pageNumber) {
+    return {title, "Page : " + QString::number(pageNumber), "Date : 02/01/2024 Time : 13:05:09"};
+}
+
+QStringList ReportRange(const Lines& lines, int from, int to) {
+    QStringList result;
+    for (int i = from; i < to; ++i) {
+        QString line = Simplified(lines[i]);
+        if (!line.isEmpty()) {
+            result << line;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+class PdfPrintTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir dir_;
+    int files_ = 0;
+
+    // Prints into a new PDF file and returns its pages as text.
+    PageTexts PrintToPdf(ReportPrinting& printing, const Lines& lines, const std::string& title,
+                         bool noSummary) {
+        QString file = dir_.filePath(QString("report%1.pdf").arg(++files_));
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(file);
+        printing.Print(lines, title, noSummary);
+        QProcess extract;
+        extract.start("pdftotext", {"-layout", file, "-"});
+        if (!extract.waitForFinished(30000) || extract.exitCode() != 0) {
+            return {};
+        }
+        return PagesOf(QString::fromUtf8(extract.readAllStandardOutput()));
+    }
+
+    static ReportPrinting* FixedClockPrinting(ReportPrinting& printing) {
+        printing.SetClock([] { return HeadingStamp{"02/01/2024", "13:05:09"}; });
+        return &printing;
+    }
+
+  private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+            QSKIP("pdftotext is not installed");
+        }
+        QVERIFY(dir_.isValid());
+    }
+
+    void workedExampleWithSummary() {
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        PageTexts pages = PrintToPdf(printing, kWorkedExample, " Job 17", false);
+        QCOMPARE(pages.size(), 2);
+        QStringList first = HeadingOf("Job 17", 1) + ReportRange(kWorkedExample, 0, kSummaryIndex);
+        QCOMPARE(pages[0], first);
+        QStringList second = QStringList{"Summary"} + HeadingOf("Job 17", 2) +
+                             ReportRange(kWorkedExample, kSummaryIndex + 1, 46);
+        QCOMPARE(pages[1], second);
+    }
+
+    void workedExampleWithoutSummary() {
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        ReportLines report;
+        report.Assign(kWorkedExample);
+        QString file = dir_.filePath("from-report-lines.pdf");
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(file);
+        printing.Print(report, " Job 17", true);
+        QProcess extract;
+        extract.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY(extract.waitForFinished(30000));
+        PageTexts pages = PagesOf(QString::fromUtf8(extract.readAllStandardOutput()));
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0], HeadingOf("Job 17", 1) + ReportRange(kWorkedExample, 0, kSummaryIndex) +
+                               QStringList{"End Of Report"});
+    }
+
+    // Whatever the font's height, each page's number follows the index of the
+    // report line that opens it, and every line is printed once, in order.
+    void longReportPagesByItself() {
+        Lines report;
+        for (int i = 0; i < 200; ++i) {
+            report.push_back("Line " + std::to_string(i));
+        }
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        PageTexts pages = PrintToPdf(printing, report, "Long", false);
+        QVERIFY(pages.size() >= 3);
+        QStringList printed;
+        for (const QStringList& page : pages) {
+            QCOMPARE(page.mid(0, 1), QStringList{"Long"});
+            QVERIFY(page.size() > 3);
+            int opening = page[3].mid(5).toInt();
+            QCOMPARE(page[1], "Page : " + QString::number(opening / 50 + 1));
+            printed += page.mid(3);
+        }
+        QCOMPARE(printed, ReportRange(report, 0, 200));
+    }
+
+    void wideLineGoesOnBelow() {
+        const std::string wide = "Start" + std::string(400, 'X');
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        PageTexts pages = PrintToPdf(printing, {wide}, "Wide", false);
+        QCOMPARE(pages.size(), 1);
+        QStringList body = pages[0].mid(3);
+        QVERIFY(body.size() >= 2);
+        QVERIFY(body[0].startsWith("StartX"));
+        QCOMPARE(body.join("").size(), qsizetype(wide.size()));
+    }
+
+    void emptyReportGivesOneEmptyPage() {
+        ReportPrinting printing;
+        PageTexts pages = PrintToPdf(printing, {}, "Empty", false);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages[0].isEmpty());
+    }
+
+    // A file that cannot be created fails the print; the printer stays usable.
+    void unwritableFileFails() {
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(dir_.filePath("missing/folder/report.pdf"));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY_THROWS_EXCEPTION(Exception, printing.Print(kWorkedExample, "T", false));
+        PageTexts pages = PrintToPdf(printing, {"After"}, "T", false);
+        QCOMPARE(pages, PageTexts{HeadingOf("T", 1) + QStringList{"After"}});
+    }
+
+    // What the setup dialog leaves behind holds for the next prints; a
+    // cancelled dialog changes nothing.
+    void setupChoiceHoldsForLaterPrints_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("accepted") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void setupChoiceHoldsForLaterPrints() {
+        QFETCH(bool, accept);
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        QString file = dir_.filePath(accept ? "setup-accepted.pdf" : "setup-cancelled.pdf");
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(file);
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            shown = dialog != nullptr;
+            if (dialog && accept) {
+                dialog->accept();
+            } else if (dialog) {
+                dialog->reject();
+            }
+        });
+        printing.Setup(nullptr);
+        QVERIFY(shown);
+        QCOMPARE(printing.Printer().outputFileName(), file);
+        for (int run = 0; run < 2; ++run) {
+            QFile::remove(file);
+            printing.Print(Lines{"Run"}, "Setup", false);
+            QVERIFY(QFile::exists(file));
+        }
+    }
+
+    void noPrinterAndNoChoiceFails() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QSKIP("a printer is installed; printing to it is not a test");
+        }
+        ReportPrinting printing;
+        try {
+            printing.Print(kWorkedExample, "T", false);
+            QFAIL("printed without a printer");
+        } catch (const Exception& e) {
+            QCOMPARE(std::string(e.what()),
+                     std::string("There is no default printer currently selected"));
+        }
+    }
+};
+
+QTEST_MAIN(PdfPrintTest)
+#include "PdfPrintTest.moc"

@@ -1,0 +1,71 @@
+#include "ui/GridTableModel.h"
+
+#include "ui/Latin1.h"
+
+GridTableModel::GridTableModel(TStringGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid), shownRevision_(grid.Revision()) {}
+
+int GridTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) {
+        return 0;
+    }
+    return std::max(0, grid_.RowCount() - grid_.FixedRows);
+}
+
+int GridTableModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid()) {
+        return 0;
+    }
+    return std::max(0, grid_.ColCount() - grid_.FixedCols);
+}
+
+QVariant GridTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+        return {};
+    }
+    return ToQString(grid_.Cells(GridCol(index.column()), GridRow(index.row())));
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        return grid_.FixedRows > 0 ? ToQString(grid_.Cells(GridCol(section), 0)) : QString();
+    }
+    return grid_.FixedCols > 0 ? ToQString(grid_.Cells(0, GridRow(section))) : QString();
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) {
+        return false;
+    }
+    grid_.SetCells(GridCol(index.column()), GridRow(index.row()), ToLatin1(value.toString()));
+    shownRevision_ = grid_.Revision();
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+void GridTableModel::Refresh() {
+    if (grid_.Revision() == shownRevision_) {
+        return;
+    }
+    shownRevision_ = grid_.Revision();
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::DisplayRole, Qt::EditRole});
+    }
+    if (columnCount() > 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    }
+    if (rowCount() > 0) {
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
+}

@@ -1,0 +1,155 @@
+#include "ui/GridView.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Commits every change of the editor's text at once, so the grid cell always
+// holds what the user sees, and hands the editor's keys to the grid.
+class LiveEditDelegate : public QStyledItemDelegate {
+  public:
+    explicit LiveEditDelegate(GridView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setFrame(false);
+            // The cell editor shows no hint of its own: it takes the grid's.
+            line->setToolTip(QString());
+            connect(line, &QLineEdit::textEdited, this,
+                    [this, line] { emit const_cast<LiveEditDelegate*>(this)->commitData(line); });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        // Writing the same text back would move the cursor while the user types.
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            if (line->text() == index.data(Qt::EditRole).toString()) {
+                return;
+            }
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            if (view_->EditorKeyPressed(static_cast<QKeyEvent*>(event))) {
+                return true;
+            }
+        } else if (event->type() == QEvent::KeyRelease) {
+            view_->EditorKeyReleased(static_cast<QKeyEvent*>(event));
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+  private:
+    GridView* view_;
+};
+
+}  // namespace
+
+GridView::GridView(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new LiveEditDelegate(this));
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setShowGrid(true);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void GridView::SetHeadings(int headingRowHeight, int headingColumnWidth) {
+    horizontalHeader()->setVisible(headingRowHeight > 0);
+    horizontalHeader()->setFixedHeight(headingRowHeight);
+    verticalHeader()->setVisible(headingColumnWidth > 0);
+    verticalHeader()->setFixedWidth(headingColumnWidth);
+}
+
+void GridView::SetColumnWidths(const std::vector<int>& widths) {
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        setColumnWidth(static_cast<int>(column), widths[column]);
+    }
+}
+
+void GridView::SetRowHeight(int height) {
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && hasFocus()) {
+        OpenEditor();
+    }
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    if (!currentIndex().isValid() && model() != nullptr && model()->rowCount() > 0 &&
+        model()->columnCount() > 0) {
+        setCurrentIndex(model()->index(0, 0));
+    }
+    OpenEditor();
+}
+
+void GridView::OpenEditor() {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && indexWidget(current) == nullptr && state() != EditingState) {
+        edit(current);
+    }
+}
+
+void GridView::keyReleaseEvent(QKeyEvent* event) {
+    QTableView::keyReleaseEvent(event);
+    emit KeyReleased(event);
+}
+
+void GridView::EditorKeyReleased(QKeyEvent* event) {
+    emit KeyReleased(event);
+}
+
+bool GridView::EditorKeyPressed(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    switch (event->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Leaves the grid for the next (previous) control in the tab order,
+            // counted from the grid: the editor is no stop of its own.
+            setFocus(Qt::OtherFocusReason);
+            focusNextPrevChild(event->key() == Qt::Key_Tab &&
+                               !(event->modifiers() & Qt::ShiftModifier));
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            if (!current.isValid()) {
+                return false;
+            }
+            const int step = (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
+                                 ? std::max(1, viewport()->height() / std::max(1, rowHeight(0)))
+                                 : 1;
+            const bool down = event->key() == Qt::Key_Down || event->key() == Qt::Key_PageDown;
+            const int row =
+                std::clamp(current.row() + (down ? step : -step), 0, model()->rowCount() - 1);
+            setCurrentIndex(model()->index(row, current.column()));
+            return true;
+        }
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QTableView>
+
+class QKeyEvent;
+
+// A text grid whose current cell always has its editor open, as a
+// spreadsheet-like entry grid does: typing goes straight into the cell and
+// every keystroke reaches the grid's cells at once. Tab leaves the grid for
+// the next control; the arrow keys up and down move between rows.
+class GridView : public QTableView {
+    Q_OBJECT
+  public:
+    explicit GridView(QWidget* parent = nullptr);
+
+    // Lays out the headings: a heading row of the given height (0 hides it),
+    // a heading column of the given width (0 hides it), the data columns'
+    // widths and one height for every row.
+    void SetHeadings(int headingRowHeight, int headingColumnWidth);
+    void SetColumnWidths(const std::vector<int>& widths);
+    void SetRowHeight(int height);
+
+    // Called by the cell editor for the keys it sees.
+    void EditorKeyReleased(QKeyEvent* event);
+    bool EditorKeyPressed(QKeyEvent* event);
+
+  signals:
+    // Every key released in the grid, also while a cell is being edited.
+    void KeyReleased(QKeyEvent* event);
+
+  protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    void OpenEditor();
+};

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/Options.h"
+#include "model/RegionalSettings.h"
+#include "model/ReportLines.h"
+#include "model/TComponent.h"
+#include "model/TStringGrid.h"
+#include "ui/FileDialogs.h"
+#include "ui/WindowBoxes.h"
+
+class QAction;
+class QCheckBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class GridTableModel;
+class GridView;
+class HelpWindow;
+class HintDisplay;
+class MouseUpCheckBox;
+
+// Velmar's one window. Its controls are the job's data: the commands read and
+// write the plain models behind them (the two grids and the report lines),
+// which the window shows and keeps in step with what the user types.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // ---- Controls -------------------------------------------------------
+    QWidget* SpeedBar = nullptr;
+    QToolButton* SpeedButton1 = nullptr;  // New
+    QToolButton* SpeedButton2 = nullptr;  // Open
+    QToolButton* SpeedButton4 = nullptr;  // Save As
+    QToolButton* SpeedButton3 = nullptr;  // Print
+    QLabel* Label1 = nullptr;
+    QLineEdit* Title1 = nullptr;
+    GridView* StringGrid1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    GridView* StringGrid2 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* SumaryCheckBox1 = nullptr;
+    QCheckBox* ShortCheckBox1 = nullptr;
+    MouseUpCheckBox* ItemNumBox1 = nullptr;
+    QCheckBox* AltMethodCheckBox1 = nullptr;
+    QLabel* StatusLine = nullptr;
+
+    QMenu* FileMenu = nullptr;
+    QAction* FileNewItem = nullptr;
+    QAction* FileOpenItem = nullptr;
+    QAction* FileSaveAsItem = nullptr;
+    QAction* FilePrintItem = nullptr;
+    QAction* FilePrintSetupItem = nullptr;
+    QAction* FileExitItem = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QAction* HelpContentsItem = nullptr;
+    QAction* HelpSearchItem = nullptr;
+    QAction* HelpHowToUseItem = nullptr;
+
+    // ---- Commands and event handlers ------------------------------------
+    void FileExit(QObject* Sender);
+    void HelpContents(QObject* Sender);
+    void HelpSearch(QObject* Sender);
+    void HelpHowToUse(QObject* Sender);
+    void FormCreate(QObject* Sender);
+    void FormActivate(QObject* Sender);
+
+    // ---- The models behind the controls ---------------------------------
+    TStringGrid& CutList() { return *cutList_; }
+    TStringGrid& BarSettings() { return *barSettings_; }
+    ReportLines& Report() { return report_; }
+    // The check boxes as plain values.
+    Options CurrentOptions() const;
+
+    // Brings the models up to date with what the user typed into the report
+    // text area, and the widgets with what a command wrote into the models.
+    void SyncModelsFromWidgets();
+    void RefreshWidgets();
+
+    // ---- Seams ----------------------------------------------------------
+    void SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs);
+    void SetBoxes(std::unique_ptr<IWindowBoxes> boxes);
+    void SetRegionalSettings(const RegionalSettings& settings) { regional_ = settings; }
+    const RegionalSettings& Regional() const { return regional_; }
+    HelpWindow* Help();
+    HintDisplay* Hints() const { return hints_; }
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateMenus();
+    void ConnectCommands();
+    void SetTabOrder();
+    void LayOutClientArea(int width, int height);
+    void ShowHint(const QString& hint);
+    // Runs a command; an error it does not handle ends it and is shown in the
+    // error box, and the widgets show whatever the command changed.
+    void RunCommand(const std::function<void()>& body);
+
+    TComponent components_;
+    std::unique_ptr<TStringGrid> cutList_;
+    std::unique_ptr<TStringGrid> barSettings_;
+    ReportLines report_;
+    std::uint64_t shownReportRevision_ = 0;
+
+    GridTableModel* cutListView_ = nullptr;
+    GridTableModel* barSettingsView_ = nullptr;
+    QWidget* clientArea_ = nullptr;
+    HintDisplay* hints_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    std::unique_ptr<IFileDialogs> dialogs_;
+    std::unique_ptr<IWindowBoxes> boxes_;
+    RegionalSettings regional_;
+    bool activated_ = false;
+    bool shownOnce_ = false;
+};

@@ -1,0 +1,147 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "model/Exceptions.h"
+#include "ui/GridTableModel.h"
+#include "ui/GridView.h"
+#include "ui/HelpWindow.h"
+#include "ui/HintDisplay.h"
+#include "ui/Latin1.h"
+#include "ui/Main.h"
+#include "ui/MouseUpCheckBox.h"
+
+namespace {
+
+const std::vector<std::string> kCutListHeadings = {" Qty", " Length", " Item #", "* Dec Len",
+                                                   "* Sub Total"};
+const std::vector<int> kCutListWidths = {40, 65, 40, 100, 70};
+const std::vector<std::string> kBarSettingsLabels = {" Bar Length", " Cut Width", " Scrap Below",
+                                                     " Used Rows", " Last Err"};
+constexpr int kBarSettingsLabelWidth = 85;
+constexpr int kBarSettingsValueWidth = 55;
+
+// Splits the text area's text into lines without losing any Latin-1
+// character: the raw text keeps no-break spaces, which the plain text turns
+// into blanks.
+std::vector<std::string> LinesOf(const QString& raw) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (const QChar c : raw) {
+        const char16_t code = c.unicode();
+        if (code == u'\n' || code == 0x2029 || code == 0x2028) {
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            line.push_back(code <= 0xFF ? static_cast<char>(code) : '?');
+        }
+    }
+    lines.push_back(std::move(line));
+    return lines;
+}
+
+QString TextOf(const std::vector<std::string>& lines) {
+    std::size_t size = lines.empty() ? 0 : lines.size() - 1;
+    for (const std::string& line : lines) {
+        size += line.size();
+    }
+    std::string joined;
+    joined.reserve(size);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            joined.push_back('\n');
+        }
+        joined += lines[i];
+    }
+    return ToQString(joined);
+}
+
+}  // namespace
+
+void TMainForm::ConnectCommands() {
+    connect(FileExitItem, &QAction::triggered, this, [this] { FileExit(FileExitItem); });
+    connect(HelpContentsItem, &QAction::triggered, this,
+            [this] { HelpContents(HelpContentsItem); });
+    connect(HelpSearchItem, &QAction::triggered, this, [this] { HelpSearch(HelpSearchItem); });
+    connect(HelpHowToUseItem, &QAction::triggered, this,
+            [this] { HelpHowToUse(HelpHowToUseItem); });
+}
+
+void TMainForm::FormCreate(QObject* /*Sender*/) {
+    hints_ = new HintDisplay(this);
+    hints_->WatchWindow(this);
+    hints_->WatchMenu(FileMenu);
+    hints_->WatchMenu(HelpMenu);
+    connect(hints_, &HintDisplay::HintChanged, this,
+            [this](const QString& hint) { ShowHint(hint); });
+}
+
+void TMainForm::ShowHint(const QString& hint) {
+    StatusLine->setText(hint);
+}
+
+void TMainForm::FormActivate(QObject* /*Sender*/) {
+    activated_ = true;
+    RunCommand([this] {
+        for (int col = 0; col < static_cast<int>(kCutListHeadings.size()); ++col) {
+            cutList_->SetCells(col, 0, kCutListHeadings[static_cast<std::size_t>(col)]);
+        }
+        StringGrid1->SetColumnWidths(kCutListWidths);
+        for (int row = 0; row < static_cast<int>(kBarSettingsLabels.size()); ++row) {
+            barSettings_->SetCells(0, row, kBarSettingsLabels[static_cast<std::size_t>(row)]);
+        }
+        StringGrid2->SetHeadings(0, kBarSettingsLabelWidth);
+        StringGrid2->SetColumnWidths({kBarSettingsValueWidth});
+    });
+}
+
+void TMainForm::FileExit(QObject* /*Sender*/) {
+    close();
+}
+
+void TMainForm::HelpContents(QObject* /*Sender*/) {
+    Help()->ShowContents();
+}
+
+void TMainForm::HelpSearch(QObject* /*Sender*/) {
+    Help()->ShowSearch();
+}
+
+void TMainForm::HelpHowToUse(QObject* /*Sender*/) {
+    Help()->ShowHowToUse();
+}
+
+void TMainForm::RunCommand(const std::function<void()>& body) {
+    SyncModelsFromWidgets();
+    try {
+        body();
+    } catch (const Exception& error) {
+        RefreshWidgets();
+        boxes_->ShowError(WithFullStop(error.what()));
+        return;
+    }
+    RefreshWidgets();
+}
+
+void TMainForm::SyncModelsFromWidgets() {
+    // The grids take every keystroke at once; only the report text area is
+    // read back, and only when the user has changed it.
+    if (Memo1->document()->isModified()) {
+        report_.Assign(LinesOf(Memo1->document()->toRawText()));
+        shownReportRevision_ = report_.Revision();
+        Memo1->document()->setModified(false);
+    }
+}
+
+void TMainForm::RefreshWidgets() {
+    cutListView_->Refresh();
+    barSettingsView_->Refresh();
+    if (report_.Revision() != shownReportRevision_) {
+        Memo1->setPlainText(TextOf(report_.All()));
+        shownReportRevision_ = report_.Revision();
+        Memo1->document()->setModified(false);
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPainter>
+#include <optional>
+
+#include "ui/PrinterText.h"
+#include "ui/PrinterTextFlow.h"
+
+class QPrinter;
+
+// Printer text output on a Qt printer: lines are painted at the left edge of
+// the printable area in printer pixels, and a full page is sent off at once.
+class QtPrinterText : public IPrinterText {
+  public:
+    explicit QtPrinterText(QPrinter& printer);
+    ~QtPrinterText() override;
+    QtPrinterText(const QtPrinterText&) = delete;
+    QtPrinterText& operator=(const QtPrinterText&) = delete;
+
+    void BeginDoc() override;
+    void SetFont(const PrinterFont& font) override;
+    void WriteLine(const std::string& text) override;
+    int PageNumber() const override;
+    void EndDoc() override;
+
+  private:
+    void RequirePrinting() const;
+    void StartFlow();
+    void NewLine();
+
+    QPrinter& printer_;
+    QPainter painter_;
+    std::optional<PrinterTextFlow> flow_;
+};
+
+// Throws Exception when the printer cannot take a job: no printer is installed
+// and no file to print to was chosen, or the chosen printer is not usable.
+void RequirePrinterReady(const QPrinter& printer);

@@ -1,0 +1,29 @@
+#include "ui/WindowFonts.h"
+
+namespace {
+
+QFont SansSerif(int pixelSize) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+}  // namespace
+
+QFont WindowFont() {
+    return SansSerif(10);
+}
+
+QFont ReportFont() {
+    return BoldFont(SansSerif(11));
+}
+
+QFont BarCountFont() {
+    return BoldFont(SansSerif(11));
+}
+
+QFont BoldFont(QFont font) {
+    font.setBold(true);
+    return font;
+}

@@ -23,13 +23,27 @@ const std::string kConsistingOf = "Consisting of : ";
 const std::string kScrapMarker = "        Scrap ";
 const std::string kRemainingMarker = "       Remaining ";
 
+// Whether the text holds the marker, which starts with blanks. The search
+// anchors on the marker's first visible character, which is rare in report
+// lines, instead of on a blank, which every line is full of.
+bool Holds(const std::string& text, const std::string& marker) {
+    const std::size_t anchor = marker.find_first_not_of(' ');
+    for (std::size_t at = text.find(marker[anchor], anchor); at != std::string::npos;
+         at = text.find(marker[anchor], at + 1)) {
+        if (text.compare(at - anchor, marker.size(), marker) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Lists every line present so far that holds the marker, each as one piece.
 // Lines appended here are not searched again.
 void ListLinesHolding(const std::string& marker, ReportLines& report) {
     const int searched = report.Count();
     for (int line = 0; line < searched; ++line) {
         const std::string& text = report.Line(line);
-        if (text.find(marker) != std::string::npos) {
+        if (Holds(text, marker)) {
             report.Add("1 " + text);
         }
     }

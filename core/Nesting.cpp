@@ -1,7 +1,9 @@
 #include "core/Nesting.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "core/FirstFitIndex.h"
@@ -188,13 +190,24 @@ class BarPacker {
 
     void CloseBar() {
         if (barLeft_ < cutList_.ScrapBelow) {
-            report_.Add(kScrapPrefix + FormatLength(barLeft_, options_.DecimalSeparator));
+            report_.Add(kScrapPrefix + LeftoverText());
             result_.TotalScrap = StoredSum(result_.TotalScrap, barLeft_);
         } else {
-            report_.Add(kRemainingPrefix + FormatLength(barLeft_, options_.DecimalSeparator));
+            report_.Add(kRemainingPrefix + LeftoverText());
             result_.TotalRemaining = StoredSum(result_.TotalRemaining, barLeft_);
         }
         likeCount_ = 0;
+    }
+
+    // Long jobs leave the same few leftovers again and again; each value is
+    // formatted once.
+    const std::string& LeftoverText() {
+        const auto [entry, added] =
+            leftoverTexts_.try_emplace(std::bit_cast<std::uint32_t>(barLeft_));
+        if (added) {
+            entry->second = FormatLength(barLeft_, options_.DecimalSeparator);
+        }
+        return entry->second;
     }
 
     PreparedCutList& cutList_;
@@ -209,6 +222,7 @@ class BarPacker {
     float barLeft_ = 0.0f;
     std::int64_t likeCount_ = 0;
     std::string lastItem_;
+    std::unordered_map<std::uint32_t, std::string> leftoverTexts_;
     NestingResult result_;
 };
 

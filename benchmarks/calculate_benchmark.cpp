@@ -3,6 +3,7 @@
 // without any nesting.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,24 +28,18 @@ struct TypedRow {
 std::string TypedLength(int eighths, int notation) {
     const int inches = eighths / 8;
     const int fraction = eighths % 8;
-    const std::string fractionText = fraction ? " " + std::to_string(fraction) + "/8" : "";
-    switch (notation) {
-        case 0:
-            return std::to_string(inches) + (fraction ? "." + std::to_string(fraction * 125) : "");
-        case 1:
-            if (fraction == 0 && inches % 12 == 0) {
-                return std::to_string(inches / 12) + "'";
-            }
-            [[fallthrough]];
-        case 2:
-            if (inches >= 12) {
-                return std::to_string(inches / 12) + "' " + std::to_string(inches % 12) +
-                       fractionText;
-            }
-            [[fallthrough]];
-        default:
-            return std::to_string(inches) + fractionText;
+    char text[32];
+    if (notation == 0) {
+        std::snprintf(text, sizeof text, fraction ? "%d.%d" : "%d", inches, fraction * 125);
+    } else if (notation == 1 && fraction == 0 && inches % 12 == 0) {
+        std::snprintf(text, sizeof text, "%d'", inches / 12);
+    } else if (notation <= 2 && inches >= 12) {
+        std::snprintf(text, sizeof text, fraction ? "%d' %d %d/8" : "%d' %d", inches / 12,
+                      inches % 12, fraction);
+    } else {
+        std::snprintf(text, sizeof text, fraction ? "%d %d/8" : "%d", inches, fraction);
     }
+    return text;
 }
 
 // 499 rows of lengths 1 to 239 with quantities 1 to 200.

@@ -41,10 +41,17 @@ float StoredSum(float augend, float addend) {
     return sum;
 }
 
-// A job the bar passes could never finish: a row whose piece fits no empty
-// bar would be skipped by every new bar, and a quantity at which subtracting
-// one leaves the 32-bit value unchanged never runs out.
+// Beyond 2^24 a 32-bit float no longer holds every whole number, so a count
+// that large could not be taken down one piece at a time; at 2^25 subtracting
+// one leaves it unchanged and the passes would never end. The cap applies to
+// the whole job, which also bounds the report's size and the memory it needs.
+constexpr double kMostPiecesPerJob = 16777216.0;
+
+// A job the bar passes could never finish or report: a row whose piece fits no
+// empty bar would be skipped by every new bar, and a job of more pieces than a
+// 32-bit count can take down one by one.
 const char* UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
+    double pieces = 0.0;
     for (int row = 1; row <= usedRows; ++row) {
         const float quantity = cutList.PieceQty[row];
         if (!(quantity > 0.0f)) {
@@ -53,12 +60,10 @@ const char* UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
         if (!(cutList.BarLength >= cutList.PieceLen[row])) {
             return kBarShorterThanPiece;
         }
-        const float countedDown = quantity - 1.0f;
-        if (countedDown == quantity) {
-            return kQuantityTooLarge;
-        }
+        // A fractional quantity still places a piece for its fraction.
+        pieces += std::ceil(static_cast<double>(quantity));
     }
-    return nullptr;
+    return pieces > kMostPiecesPerJob ? kQuantityTooLarge : nullptr;
 }
 
 class BarPacker {

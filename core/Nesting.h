@@ -34,7 +34,8 @@ struct NestingResult {
 //
 // Refused, with the report left as it stands for the caller to empty: a row
 // holding pieces that cannot fit an empty bar (the first fit would open bars
-// without end), a quantity too large to be counted down in 32 bits, or, in the
+// without end), more than 16,777,216 pieces in all (more than a 32-bit count
+// can take down one by one), or, in the
 // short report, a piece without an item number. A sum or difference beyond the
 // 32-bit range throws EOverflow.
 NestingResult Nest(PreparedCutList& cutList, const TStringGrid& cutListGrid,

@@ -252,6 +252,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"1", "10", "1"}, {"1e8", "5", "2"}},
                     false,
                     kQuantityTooLarge},
+        // 2^24 pieces in all still count down exactly; the fraction makes one more.
+        RefusalCase{"JobOfMorePiecesThanCount",
+                    {1.0e9f, 0.0f, 0.0f},
+                    {{"16777215", "10", "1"}, {"1.5", "5", "2"}},
+                    false,
+                    kQuantityTooLarge},
         RefusalCase{"ShortReportPieceWithoutItemNumber",
                     {100.0f, 0.0f, 0.0f},
                     {{"1", "50", "1"}, {"1", "20", ""}},

@@ -1,5 +1,6 @@
 #include "ui/GridView.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -92,7 +93,7 @@ void GridView::SetRowHeight(int height) {
 
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (current.isValid() && hasFocus()) {
+    if (current.isValid() && (hasFocus() || isAncestorOf(QApplication::focusWidget()))) {
         OpenEditor();
     }
 }

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "io/SettingsPath.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
@@ -102,12 +103,15 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
       cutList_(std::make_unique<TStringGrid>(&components_, kCutListCols, kCutListRows)),
       barSettings_(std::make_unique<TStringGrid>(&components_, kBarSettingsCols, kBarSettingsRows)),
+      sortAStringGrid1_(std::make_unique<TSortAStringGrid>(&components_)),
       dialogs_(std::make_unique<QtFileDialogs>()),
       boxes_(std::make_unique<QtWindowBoxes>(this)),
-      regional_(RegionalSettingsOf(QLocale::system())) {
+      regional_(RegionalSettingsOf(QLocale::system())),
+      settingsPath_(SettingsFilePath()) {
     cutList_->FixedRows = 1;
     barSettings_->FixedCols = 1;
     report_.Add(std::string());  // the report text area starts with one empty line
+    SetUpSorter();
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Velmar"));
@@ -167,7 +171,7 @@ void TMainForm::CreateControls() {
 
     Memo1 = Place(new QPlainTextEdit(area), "Memo1", 176, 56, 273, 225);
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
-    Memo1->setFont(ReportFont());
+    Memo1->setFont(ReportAreaFont());
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -315,6 +319,28 @@ void TMainForm::SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs) {
 
 void TMainForm::SetBoxes(std::unique_ptr<IWindowBoxes> boxes) {
     boxes_ = std::move(boxes);
+    sortAStringGrid1_->MessageBoxes = boxes_.get();
+}
+
+void TMainForm::SetRegionalSettings(const RegionalSettings& settings) {
+    regional_ = settings;
+    sortAStringGrid1_->DecimalSeparator = regional_.DecimalSeparator;
+    sortAStringGrid1_->DateSettings.ShortDateFormat = regional_.ShortDateFormat;
+    sortAStringGrid1_->DateSettings.DateSeparator = regional_.DateSeparator;
+}
+
+void TMainForm::SetUpSorter() {
+    TSortAStringGrid& sorter = *sortAStringGrid1_;
+    sorter.GridToSort = cutList_.get();
+    sorter.StartIndex = 1;
+    sorter.EndIndex = 1;
+    sorter.SortIndex = 3;
+    sorter.SortType = ToSortType::Numeric;
+    sorter.SortDirection = SortDirType::Descending;
+    sorter.HowToSort = ::SortType::Row;
+    sorter.ShowMessageOnError = false;
+    sorter.MessageBoxes = boxes_.get();
+    SetRegionalSettings(regional_);
 }
 
 HelpWindow* TMainForm::Help() {

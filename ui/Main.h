@@ -11,7 +11,9 @@
 #include "model/ReportLines.h"
 #include "model/TComponent.h"
 #include "model/TStringGrid.h"
+#include "sorter/SASG.h"
 #include "ui/FileDialogs.h"
+#include "ui/ReportPrinting.h"
 #include "ui/WindowBoxes.h"
 
 class QAction;
@@ -71,17 +73,33 @@ class TMainForm : public QMainWindow {
     QAction* HelpHowToUseItem = nullptr;
 
     // ---- Commands and event handlers ------------------------------------
+    void FileNew(QObject* Sender);
+    void FileOpen(QObject* Sender);
+    void FileSaveAs(QObject* Sender);
+    void FilePrint(QObject* Sender);
+    void FilePrintSetup(QObject* Sender);
     void FileExit(QObject* Sender);
     void HelpContents(QObject* Sender);
     void HelpSearch(QObject* Sender);
     void HelpHowToUse(QObject* Sender);
     void FormCreate(QObject* Sender);
     void FormActivate(QObject* Sender);
+    void Button1Click(QObject* Sender);
+    void StringGrid2KeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
+    void ItemNumBox1MouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                            int X, int Y);
+
+    // The settings file: all six keys from the window, or into it. A refused
+    // write throws, ending the command that asked for it.
+    void Savelastini();
+    void LoadLastini();
 
     // ---- The models behind the controls ---------------------------------
     TStringGrid& CutList() { return *cutList_; }
     TStringGrid& BarSettings() { return *barSettings_; }
     ReportLines& Report() { return report_; }
+    // The grid sorter Calculate orders the cut list with.
+    TSortAStringGrid& SortAStringGrid1() { return *sortAStringGrid1_; }
     // The check boxes as plain values.
     Options CurrentOptions() const;
 
@@ -93,8 +111,14 @@ class TMainForm : public QMainWindow {
     // ---- Seams ----------------------------------------------------------
     void SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs);
     void SetBoxes(std::unique_ptr<IWindowBoxes> boxes);
-    void SetRegionalSettings(const RegionalSettings& settings) { regional_ = settings; }
+    void SetRegionalSettings(const RegionalSettings& settings);
     const RegionalSettings& Regional() const { return regional_; }
+    // Where the settings file is read and written; beside the program
+    // unless a test points elsewhere.
+    void SetSettingsPath(std::string path) { settingsPath_ = std::move(path); }
+    const std::string& SettingsPath() const { return settingsPath_; }
+    // The printer Print and Print Setup use.
+    ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();
     HintDisplay* Hints() const { return hints_; }
 
@@ -109,6 +133,7 @@ class TMainForm : public QMainWindow {
     void SetTabOrder();
     void LayOutClientArea(int width, int height);
     void ShowHint(const QString& hint);
+    void SetUpSorter();
     // Runs a command; an error it does not handle ends it and is shown in the
     // error box, and the widgets show whatever the command changed.
     void RunCommand(const std::function<void()>& body);
@@ -116,6 +141,7 @@ class TMainForm : public QMainWindow {
     TComponent components_;
     std::unique_ptr<TStringGrid> cutList_;
     std::unique_ptr<TStringGrid> barSettings_;
+    std::unique_ptr<TSortAStringGrid> sortAStringGrid1_;
     ReportLines report_;
     std::uint64_t shownReportRevision_ = 0;
 
@@ -128,6 +154,8 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<IFileDialogs> dialogs_;
     std::unique_ptr<IWindowBoxes> boxes_;
     RegionalSettings regional_;
+    std::string settingsPath_;
+    ReportPrinting printing_;
     bool activated_ = false;
     bool shownOnce_ = false;
 };

@@ -62,6 +62,25 @@ QString TextOf(const std::vector<std::string>& lines) {
 }  // namespace
 
 void TMainForm::ConnectCommands() {
+    connect(FileNewItem, &QAction::triggered, this, [this] { FileNew(FileNewItem); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { FileNew(SpeedButton1); });
+    connect(FileOpenItem, &QAction::triggered, this, [this] { FileOpen(FileOpenItem); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { FileOpen(SpeedButton2); });
+    connect(FileSaveAsItem, &QAction::triggered, this, [this] { FileSaveAs(FileSaveAsItem); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { FileSaveAs(SpeedButton4); });
+    connect(FilePrintItem, &QAction::triggered, this, [this] { FilePrint(FilePrintItem); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { FilePrint(SpeedButton3); });
+    connect(FilePrintSetupItem, &QAction::triggered, this,
+            [this] { FilePrintSetup(FilePrintSetupItem); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(StringGrid2, &GridView::KeyReleased, this, [this](QKeyEvent* event) {
+        int key = event->key();
+        StringGrid2KeyUp(StringGrid2, key, event->modifiers());
+    });
+    connect(ItemNumBox1, &MouseUpCheckBox::MouseUp, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+                ItemNumBox1MouseUp(ItemNumBox1, button, modifiers, x, y);
+            });
     connect(FileExitItem, &QAction::triggered, this, [this] { FileExit(FileExitItem); });
     connect(HelpContentsItem, &QAction::triggered, this,
             [this] { HelpContents(HelpContentsItem); });
@@ -95,6 +114,7 @@ void TMainForm::FormActivate(QObject* /*Sender*/) {
         }
         StringGrid2->SetHeadings(0, kBarSettingsLabelWidth);
         StringGrid2->SetColumnWidths({kBarSettingsValueWidth});
+        LoadLastini();
     });
 }
 

@@ -15,7 +15,7 @@ QFont WindowFont() {
     return SansSerif(10);
 }
 
-QFont ReportFont() {
+QFont ReportAreaFont() {
     return BoldFont(SansSerif(11));
 }
 

@@ -8,6 +8,6 @@
 // 13 pixels high, bold, for the report and the bar count. At these sizes the
 // longest check box caption fits its box.
 QFont WindowFont();
-QFont ReportFont();
+QFont ReportAreaFont();
 QFont BarCountFont();
 QFont BoldFont(QFont font);

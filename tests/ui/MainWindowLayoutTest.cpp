@@ -25,6 +25,15 @@
 
 namespace {
 
+// Keeps the settings file of the forms out of the program's folder.
+class ScopedForm : public TMainForm {
+  public:
+    ScopedForm() { SetSettingsPath(dir_.filePath(QStringLiteral("BarIni.ini")).toStdString()); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
 void Enter(QWidget* widget) {
     QEnterEvent event(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
     QApplication::sendEvent(widget, &event);
@@ -99,7 +108,7 @@ void MainWindowLayoutTest::controlsStandWhereTheyBelong() {
     QFETCH(QString, accessibleName);
     QFETCH(QString, className);
 
-    TMainForm form;
+    ScopedForm form;
     form.show();
     auto* control = form.findChild<QWidget*>(name);
     QVERIFY2(control != nullptr, qPrintable(name));
@@ -119,7 +128,7 @@ void MainWindowLayoutTest::controlsStandWhereTheyBelong() {
 }
 
 void MainWindowLayoutTest::captionsFitTheirControls() {
-    TMainForm form;
+    ScopedForm form;
     form.show();
     const QFontMetrics calculate(form.Button1->font());
     QVERIFY(calculate.horizontalAdvance(form.Button1->text()) + 8 <= form.Button1->width());
@@ -146,7 +155,7 @@ void MainWindowLayoutTest::captionsFitTheirControls() {
 }
 
 void MainWindowLayoutTest::gridsAreLaidOutByTheActivationStep() {
-    TMainForm form;
+    ScopedForm form;
     form.FormActivate(&form);
     QAbstractItemModel* cuts = form.StringGrid1->model();
     QCOMPARE(cuts->rowCount(), 499);
@@ -178,7 +187,7 @@ void MainWindowLayoutTest::gridsAreLaidOutByTheActivationStep() {
 }
 
 void MainWindowLayoutTest::designStatesBeforeActivation() {
-    TMainForm form;
+    ScopedForm form;
     QVERIFY(form.SumaryCheckBox1->isChecked());
     QVERIFY(form.ShortCheckBox1->isChecked());
     QVERIFY(form.ItemNumBox1->isChecked());
@@ -231,7 +240,7 @@ void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine_data() {
 void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine() {
     QFETCH(QString, name);
     QFETCH(QString, hint);
-    TMainForm form;
+    ScopedForm form;
     form.show();
     // Start from a hinted control, so an empty hint must actively clear it.
     Enter(form.Title1);
@@ -244,7 +253,7 @@ void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine() {
 }
 
 void MainWindowLayoutTest::aCellEditorShowsTheGridsHint() {
-    TMainForm form;
+    ScopedForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QWidget* editor = form.StringGrid1->indexWidget(form.StringGrid1->currentIndex());
@@ -294,7 +303,7 @@ void MainWindowLayoutTest::menuEntriesShowTheirHints() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
-    TMainForm form;
+    ScopedForm form;
     form.show();
     auto* action = form.findChild<QAction*>(name);
     QVERIFY(action != nullptr);
@@ -308,7 +317,7 @@ void MainWindowLayoutTest::menuEntriesShowTheirHints() {
 }
 
 void MainWindowLayoutTest::noControlShowsAPopUpHint() {
-    TMainForm form;
+    ScopedForm form;
     form.show();
     for (QWidget* control :
          {static_cast<QWidget*>(form.SpeedButton1), static_cast<QWidget*>(form.Title1),
@@ -325,7 +334,7 @@ void MainWindowLayoutTest::noControlShowsAPopUpHint() {
 }
 
 void MainWindowLayoutTest::tabOrderFollowsTheInputFlow() {
-    TMainForm form;
+    ScopedForm form;
     const QList<QWidget*> expected = {
         form.StringGrid1,    form.StringGrid2,     form.Memo1,
         form.Button1,        form.Title1,          form.ItemNumBox1,
@@ -347,7 +356,7 @@ void MainWindowLayoutTest::tabOrderFollowsTheInputFlow() {
 }
 
 void MainWindowLayoutTest::focusStartsInTheFirstCutListCellWithItsEditor() {
-    TMainForm form;
+    ScopedForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     const QModelIndex current = form.StringGrid1->currentIndex();
@@ -371,7 +380,7 @@ void MainWindowLayoutTest::focusStartsInTheFirstCutListCellWithItsEditor() {
 }
 
 void MainWindowLayoutTest::wideningMovesOnlyTheToolBarAndStatusLine() {
-    TMainForm form;
+    ScopedForm form;
     form.show();
     QList<QRect> before;
     const QList<QWidget*> fixed = {form.Title1,      form.StringGrid1,     form.Memo1,
@@ -391,7 +400,7 @@ void MainWindowLayoutTest::wideningMovesOnlyTheToolBarAndStatusLine() {
 }
 
 void MainWindowLayoutTest::helpCommandsOpenTheirPages() {
-    TMainForm form;
+    ScopedForm form;
     form.HelpContents(form.HelpContentsItem);
     QVERIFY(form.Help()->isVisible());
     QCOMPARE(form.Help()->Browser()->source().toString(),

@@ -1,0 +1,509 @@
+// The window's commands run as the user runs them: values typed into the
+// grids, the real handlers, dialogs and message boxes answered by stand-ins,
+// the settings file in a folder of the test's own.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/GridView.h"
+#include "ui/Latin1.h"
+#include "ui/Main.h"
+#include "ui/MouseUpCheckBox.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kWorkedExampleReport = {
+    "Bar 1 ________________",
+    "Item # {1}   96",
+    "Item # {1}   96",
+    "Item # {3}   30",
+    "        Scrap 17.625",
+    " ",
+    "Bar 2 ________________",
+    " ",
+    "Item # {1}   96",
+    "Item # {2}   48",
+    "Item # {2}   48",
+    "Item # {3}   30",
+    "        Scrap 17.500",
+    " ",
+    "Bar 3 ________________",
+    " ",
+    "Item # {3}   30",
+    "Item # {3}   30",
+    "       Remaining 179.750",
+    " ",
+    " ",
+    "Summary",
+    " ",
+    "Scrap Below 20.000",
+    "Consisting of : ",
+    "1         Scrap 17.625",
+    "1         Scrap 17.500",
+    " ",
+    "Total Scrap 35.125",
+    "______________________ ",
+    "Remaining",
+    "Consisting of : ",
+    "1        Remaining 179.750",
+    " ",
+    "Total Remaining 179.750",
+    "______________________ ",
+    " ",
+    "Total Bars for job = 3",
+    "Bar Length 240.000",
+    "Cut Width  0.125",
+    " ",
+    "Total of Item  {1}  = 3 of Len 96",
+    "Total of Item  {2}  = 2 of Len 48",
+    "Total of Item  {3}  = 4 of Len 30",
+    " ",
+    "Total Items 9",
+};
+
+struct BoxLog {
+    Lines errors;
+    Lines messages;
+    int beeps = 0;
+};
+
+class RecordingBoxes : public IWindowBoxes {
+  public:
+    explicit RecordingBoxes(BoxLog& log) : log_(log) {}
+    void ShowError(const std::string& text) override { log_.errors.push_back(text); }
+    void ShowWarning(const std::string& text) override { log_.errors.push_back(text); }
+    void ShowMessage(const std::string& text) override { log_.messages.push_back(text); }
+    void Beep() override { ++log_.beeps; }
+
+  private:
+    BoxLog& log_;
+};
+
+struct DialogScript {
+    std::optional<QString> openAnswer;
+    std::optional<QString> saveAnswer;
+    QString proposed;
+};
+
+class ScriptedDialogs : public IFileDialogs {
+  public:
+    explicit ScriptedDialogs(DialogScript& script) : script_(script) {}
+    std::optional<QString> OpenFileName(QWidget*) override { return script_.openAnswer; }
+    std::optional<QString> SaveFileName(QWidget*, const QString& proposed) override {
+        script_.proposed = proposed;
+        return script_.saveAnswer;
+    }
+
+  private:
+    DialogScript& script_;
+};
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("<missing>");
+    }
+    return QString::fromLatin1(file.readAll());
+}
+
+}  // namespace
+
+class MainCommandsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void workedExampleTypedAndCalculated();
+    void refusalsEmptyTheReportAndKeepTheBarCount_data();
+    void refusalsEmptyTheReportAndKeepTheBarCount();
+    void aFloatingPointErrorEndsCalculateWithTheErrorBox();
+    void aRefusedSettingsWriteKeepsTheReportButNotTheBarCount();
+    void typingInTheBarSettingsWritesTheSettingsFileKeyByKey();
+    void mouseOnAutoItemNumberWritesTheSettingsAndTheSpaceBarDoesNot();
+    void startUpReadsTheSettingsFile_data();
+    void startUpReadsTheSettingsFile();
+    void saveAsAndOpenGiveTheJobBack();
+    void cancelledDialogsChangeNothing();
+    void openingAMissingFileKeepsTheJob();
+    void newClearsTheJobButKeepsSettingsAndBarCount();
+    void theEditedReportIsWhatCommandsRead();
+    void printWritesTheReportToThePrinter();
+
+  private:
+    void TypeInto(GridView* grid, int row, int column, const QString& text);
+    void TypeWorkedExample();
+    QString SettingsFile() const { return dir_->filePath(QStringLiteral("BarIni.ini")); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TMainForm> form_;
+    BoxLog boxes_;
+    DialogScript dialogs_;
+};
+
+void MainCommandsTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    boxes_ = BoxLog{};
+    dialogs_ = DialogScript{};
+    form_ = std::make_unique<TMainForm>();
+    form_->SetSettingsPath(ToLatin1(SettingsFile()));
+    form_->SetBoxes(std::make_unique<RecordingBoxes>(boxes_));
+    form_->SetFileDialogs(std::make_unique<ScriptedDialogs>(dialogs_));
+}
+
+void MainCommandsTest::cleanup() {
+    form_.reset();
+}
+
+void MainCommandsTest::TypeInto(GridView* grid, int row, int column, const QString& text) {
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(row, column));
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    QVERIFY(editor != nullptr);
+    QCOMPARE(QApplication::focusWidget(), editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+}
+
+void MainCommandsTest::TypeWorkedExample() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    // Bar settings grid: the view's row r is row r of the grid, its column 0
+    // the value column 1.
+    TypeInto(form_->StringGrid2, 0, 0, QStringLiteral("240"));
+    TypeInto(form_->StringGrid2, 1, 0, QStringLiteral("0.125"));
+    TypeInto(form_->StringGrid2, 2, 0, QStringLiteral("20"));
+    // Cut list: the view's row r is data row r + 1.
+    const QStringList rows[] = {{"3", "96"}, {"2", "48"}, {"4", "30"}};
+    for (int r = 0; r < 3; ++r) {
+        TypeInto(form_->StringGrid1, r, 0, rows[r][0]);
+        TypeInto(form_->StringGrid1, r, 1, rows[r][1]);
+    }
+    form_->ItemNumBox1->setChecked(true);
+    form_->ShortCheckBox1->setChecked(false);
+    form_->AltMethodCheckBox1->setChecked(false);
+}
+
+void MainCommandsTest::workedExampleTypedAndCalculated() {
+    TypeWorkedExample();
+    QCOMPARE(form_->CutList().Cells(1, 2), std::string("48"));
+    QCOMPARE(form_->BarSettings().Cells(1, 1), std::string("0.125"));
+    form_->SumaryCheckBox1->setChecked(true);
+
+    QTest::mouseClick(form_->Button1, Qt::LeftButton);
+
+    QCOMPARE(form_->Report().All(), kWorkedExampleReport);
+    QCOMPARE(form_->Memo1->blockCount(), 46);
+    QCOMPARE(form_->Memo1->document()->findBlockByNumber(41).text(),
+             QStringLiteral("Total of Item  {1}  = 3 of Len 96"));
+    QCOMPARE(form_->Label2->text(), QStringLiteral("3"));
+    const std::string subTotals[] = {"3", "2", "4"};
+    for (int row = 1; row <= 3; ++row) {
+        QCOMPARE(form_->CutList().Cells(4, row), subTotals[row - 1]);
+        QCOMPARE(form_->StringGrid1->model()->index(row - 1, 4).data().toString(),
+                 ToQString(subTotals[row - 1]));
+    }
+    QCOMPARE(form_->BarSettings().Cells(1, 3), std::string("3"));
+    QCOMPARE(form_->BarSettings().Cells(1, 4), std::string("0 Ok"));
+    QCOMPARE(ReadText(SettingsFile()),
+             QStringLiteral("[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\nSummary=1\r\n"
+                            "Short=0\r\nAutoItem=1\r\n"));
+    QVERIFY(boxes_.errors.empty());
+    QVERIFY(boxes_.messages.empty());
+    QCOMPARE(boxes_.beeps, 0);
+}
+
+void MainCommandsTest::refusalsEmptyTheReportAndKeepTheBarCount_data() {
+    QTest::addColumn<QString>("barLength");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("lastError");
+    QTest::newRow("piece longer than the bar") << "90"
+                                               << "1"
+                                               << "96"
+                                               << "Bar Length less than Cut length"
+                                               << "2 StartIndex is greater or equal to EndIndex";
+    QTest::newRow("empty cut list") << "96"
+                                    << ""
+                                    << ""
+                                    << "Qty Length and Bar Length all required"
+                                    << "2 StartIndex is greater or equal to EndIndex";
+    QTest::newRow("quantity 0") << "96"
+                                << "0"
+                                << "10"
+                                << "Qty Length and Bar Length all required"
+                                << "2 StartIndex is greater or equal to EndIndex";
+}
+
+void MainCommandsTest::refusalsEmptyTheReportAndKeepTheBarCount() {
+    QFETCH(QString, barLength);
+    QFETCH(QString, quantity);
+    QFETCH(QString, length);
+    QFETCH(QString, message);
+    QFETCH(QString, lastError);
+
+    // A successful run first, so the label holds a count to keep.
+    TypeWorkedExample();
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(form_->Label2->text(), QStringLiteral("3"));
+    QFile::remove(SettingsFile());
+
+    form_->FileNew(form_->FileNewItem);
+    form_->BarSettings().SetCells(1, 0, ToLatin1(barLength));
+    form_->CutList().SetCells(0, 1, ToLatin1(quantity));
+    form_->CutList().SetCells(1, 1, ToLatin1(length));
+    form_->Button1Click(form_->Button1);
+
+    QCOMPARE(boxes_.beeps, 1);
+    QCOMPARE(boxes_.messages, Lines{ToLatin1(message)});
+    QVERIFY(boxes_.errors.empty());
+    QCOMPARE(form_->Report().Count(), 0);
+    QCOMPARE(form_->Memo1->toPlainText(), QString());
+    QCOMPARE(form_->Label2->text(), QStringLiteral("3"));
+    QCOMPARE(form_->BarSettings().Cells(1, 4), ToLatin1(lastError));
+    QVERIFY(!QFile::exists(SettingsFile()));  // a refused run stores nothing
+}
+
+void MainCommandsTest::aFloatingPointErrorEndsCalculateWithTheErrorBox() {
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->CutList().SetCells(1, 1, "1/0");
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(boxes_.errors, Lines{"Floating point division by zero."});
+    QCOMPARE(form_->Label2->text(), QStringLiteral("0"));
+    QVERIFY(!QFile::exists(SettingsFile()));
+    // The window goes on: a good job calculates afterwards.
+    form_->CutList().SetCells(1, 1, "100");
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(form_->Label2->text(), QStringLiteral("1"));
+}
+
+void MainCommandsTest::aRefusedSettingsWriteKeepsTheReportButNotTheBarCount() {
+    const std::string unwritable = ToLatin1(dir_->filePath(QStringLiteral("missing/BarIni.ini")));
+    form_->SetSettingsPath(unwritable);
+    form_->BarSettings().SetCells(1, 0, "100");
+    form_->CutList().SetCells(1, 1, "40");
+    form_->CutList().SetCells(0, 1, "2");
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(boxes_.errors, Lines{"Unable to write to " + unwritable + "."});
+    QCOMPARE(form_->Label2->text(), QStringLiteral("0"));
+    QVERIFY(form_->Report().Count() > 0);
+    QCOMPARE(form_->Memo1->blockCount(), form_->Report().Count());
+}
+
+void MainCommandsTest::typingInTheBarSettingsWritesTheSettingsFileKeyByKey() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    TypeInto(form_->StringGrid2, 0, 0, QString());
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor != nullptr);
+    for (const char* expected : {"2", "24", "240"}) {
+        QTest::keyClick(editor, expected[std::strlen(expected) - 1]);
+        QVERIFY(ReadText(SettingsFile())
+                    .contains(QStringLiteral("Length=%1\r\n").arg(QString::fromLatin1(expected))));
+    }
+    // A key released on the grid itself, without an editor, writes as well.
+    QFile::remove(SettingsFile());
+    QTest::keyRelease(form_->StringGrid2, Qt::Key_Shift);
+    QVERIFY(QFile::exists(SettingsFile()));
+}
+
+void MainCommandsTest::mouseOnAutoItemNumberWritesTheSettingsAndTheSpaceBarDoesNot() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QVERIFY(!form_->ItemNumBox1->isChecked());  // no settings file: unchecked
+
+    form_->ItemNumBox1->setFocus();
+    QTest::keyClick(form_->ItemNumBox1, Qt::Key_Space);
+    QVERIFY(form_->ItemNumBox1->isChecked());
+    QVERIFY(!QFile::exists(SettingsFile()));
+
+    QTest::mouseClick(form_->ItemNumBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    QVERIFY(!form_->ItemNumBox1->isChecked());
+    QVERIFY(ReadText(SettingsFile()).contains(QStringLiteral("AutoItem=0\r\n")));
+    QTest::mouseClick(form_->ItemNumBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    QVERIFY(ReadText(SettingsFile()).contains(QStringLiteral("AutoItem=1\r\n")));
+
+    // "Short Report" has no handler: its change waits for the next write.
+    QTest::mouseClick(form_->ShortCheckBox1, Qt::LeftButton, {}, QPoint(5, 8));
+    QVERIFY(ReadText(SettingsFile()).contains(QStringLiteral("Short=0\r\n")));
+}
+
+void MainCommandsTest::startUpReadsTheSettingsFile_data() {
+    QTest::addColumn<QString>("file");  // "<none>": no settings file
+    QTest::addColumn<QStringList>("bar");
+    QTest::addColumn<QList<bool>>("boxes");  // No Summary, Short Report, Auto Item Number
+    QTest::newRow("no file") << "<none>" << QStringList{"", "", ""}
+                             << QList<bool>{false, false, false};
+    QTest::newRow("all set") << "[Bar]\r\nLength=2' 6\r\nCut=1/8\r\nScrapBelow=20\r\nSummary= 1 "
+                                "\r\nShort=1\r\nAutoItem=1\r\n"
+                             << QStringList{"2' 6", "1/8", "20"} << QList<bool>{true, true, true};
+    QTest::newRow("flags other than 1")
+        << "[Bar]\r\nLength=96\r\nSummary=1.0\r\nShort=yes\r\n"
+        << QStringList{"96", "", ""} << QList<bool>{false, false, false};
+}
+
+void MainCommandsTest::startUpReadsTheSettingsFile() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, bar);
+    QFETCH(QList<bool>, boxes);
+    if (file != QStringLiteral("<none>")) {
+        QFile out(SettingsFile());
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file.toLatin1());
+    }
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(form_->StringGrid2->model()->index(row, 0).data().toString(), bar[row]);
+    }
+    QCOMPARE(form_->SumaryCheckBox1->isChecked(), boxes[0]);
+    QCOMPARE(form_->ShortCheckBox1->isChecked(), boxes[1]);
+    QCOMPARE(form_->ItemNumBox1->isChecked(), boxes[2]);
+    QVERIFY(!form_->AltMethodCheckBox1->isChecked());
+    // Reading never writes.
+    QCOMPARE(QFile::exists(SettingsFile()), file != QStringLiteral("<none>"));
+}
+
+void MainCommandsTest::saveAsAndOpenGiveTheJobBack() {
+    form_->FormActivate(form_.get());
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->BarSettings().SetCells(1, 1, "0.125");
+    form_->BarSettings().SetCells(1, 2, "20");
+    form_->ItemNumBox1->setChecked(true);
+    form_->CutList().SetCells(0, 1, "3");
+    form_->CutList().SetCells(1, 1, "96");
+    form_->CutList().SetCells(0, 2, "2");
+    form_->CutList().SetCells(1, 2, "48");
+    form_->CutList().SetCells(4, 499, "last cell");
+    form_->Title1->setText(QStringLiteral("Shelf brackets \xE9"));
+    const TStringGrid::TStrings lastRow = form_->CutList().Rows(499);
+
+    const QString path = dir_->filePath(QStringLiteral("job.txt"));
+    dialogs_.saveAnswer = path;
+    form_->FileSaveAs(form_->FileSaveAsItem);
+    QCOMPARE(dialogs_.proposed, QStringLiteral("Shelf brackets \xE9"));
+    QVERIFY(boxes_.errors.empty());
+    const QByteArray bytes = ReadText(path).toLatin1();
+    QCOMPARE(bytes.count("\r\n"), 2500);
+    QVERIFY(
+        bytes.startsWith("Shelf brackets \xE9\r\n240\r\n0.125\r\n20\r\n1\r\n3\r\n96\r\n\r\n"
+                         "\r\n\r\n2\r\n48\r\n"));
+    QVERIFY(!QFile::exists(SettingsFile()));  // Save As stores no settings
+
+    form_->FileNew(form_->FileNewItem);
+    form_->ItemNumBox1->setChecked(false);
+    form_->BarSettings().SetCells(1, 0, "1");
+    dialogs_.openAnswer = path;
+    form_->FileOpen(form_->FileOpenItem);
+    QVERIFY(boxes_.errors.empty());
+    QCOMPARE(form_->Title1->text(), QStringLiteral("Shelf brackets \xE9"));
+    QCOMPARE(form_->BarSettings().Cells(1, 0), std::string("240"));
+    QCOMPARE(form_->StringGrid2->model()->index(1, 0).data().toString(), QStringLiteral("0.125"));
+    QVERIFY(form_->ItemNumBox1->isChecked());
+    QCOMPARE(form_->CutList().Cells(1, 2), std::string("48"));
+    QCOMPARE(form_->StringGrid1->model()->index(0, 1).data().toString(), QStringLiteral("96"));
+    QCOMPARE(form_->CutList().Rows(499), lastRow);
+    QCOMPARE(form_->CutList().Cells(0, 0), std::string(" Qty"));  // headings stay
+    QCOMPARE(form_->Report().Count(), 0);
+    QVERIFY(!QFile::exists(SettingsFile()));
+}
+
+void MainCommandsTest::cancelledDialogsChangeNothing() {
+    form_->CutList().SetCells(1, 1, "96");
+    form_->Report().Assign({"kept"});
+    form_->RefreshWidgets();
+    form_->FileOpen(form_->FileOpenItem);  // no answer: cancelled
+    form_->FileSaveAs(form_->FileSaveAsItem);
+    QCOMPARE(dialogs_.proposed, QStringLiteral(" Untitled"));
+    QCOMPARE(form_->CutList().Cells(1, 1), std::string("96"));
+    QCOMPARE(form_->Memo1->toPlainText(), QStringLiteral("kept"));
+    QVERIFY(boxes_.errors.empty());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
+}
+
+void MainCommandsTest::openingAMissingFileKeepsTheJob() {
+    form_->CutList().SetCells(0, 1, "3");
+    form_->CutList().SetCells(1, 1, "96");
+    form_->Title1->setText(QStringLiteral("Mine"));
+    form_->Report().Assign({"report line"});
+    form_->RefreshWidgets();
+    dialogs_.openAnswer = dir_->filePath(QStringLiteral("nowhere.txt"));
+    form_->FileOpen(form_->FileOpenItem);
+    QCOMPARE(boxes_.errors, Lines{"File not found."});
+    QCOMPARE(form_->CutList().Cells(1, 1), std::string("96"));
+    QCOMPARE(form_->StringGrid1->model()->index(0, 0).data().toString(), QStringLiteral("3"));
+    QCOMPARE(form_->Title1->text(), QStringLiteral("Mine"));
+    QCOMPARE(form_->Memo1->toPlainText(), QStringLiteral("report line"));
+}
+
+void MainCommandsTest::newClearsTheJobButKeepsSettingsAndBarCount() {
+    form_->BarSettings().SetCells(1, 0, "100");
+    form_->CutList().SetCells(1, 1, "40");
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(form_->Label2->text(), QStringLiteral("1"));
+    form_->ShortCheckBox1->setChecked(true);
+    const QString settings = ReadText(SettingsFile());
+
+    QTest::mouseClick(form_->SpeedButton1, Qt::LeftButton);
+
+    QCOMPARE(form_->Title1->text(), QStringLiteral("Untitled"));
+    QCOMPARE(form_->Memo1->toPlainText(), QString());
+    QCOMPARE(form_->Report().Count(), 0);
+    for (int col = 0; col < 5; ++col) {
+        QCOMPARE(form_->CutList().Cells(col, 1), std::string());
+    }
+    QCOMPARE(form_->BarSettings().Cells(1, 0), std::string("100"));
+    QCOMPARE(form_->Label2->text(), QStringLiteral("1"));
+    QVERIFY(form_->ShortCheckBox1->isChecked());
+    QCOMPARE(ReadText(SettingsFile()), settings);
+}
+
+void MainCommandsTest::theEditedReportIsWhatCommandsRead() {
+    // Latin-1 text, no-break space included, survives the way through the
+    // text area and back.
+    const std::string accented =
+        "caf\xE9\xA0"
+        "bar";
+    form_->Report().Assign({"first", accented});
+    form_->RefreshWidgets();
+    QCOMPARE(form_->Memo1->blockCount(), 2);
+    form_->Memo1->moveCursor(QTextCursor::End);
+    form_->Memo1->insertPlainText(QStringLiteral("\ntyped"));
+    form_->SyncModelsFromWidgets();
+    QCOMPARE(form_->Report().All(), (Lines{"first", accented, "typed"}));
+    // A large report reaches the text area whole.
+    Lines many(200000, "Item # {1}   96");
+    form_->Report().Assign(many);
+    form_->RefreshWidgets();
+    QCOMPARE(form_->Memo1->blockCount(), 200000);
+}
+
+void MainCommandsTest::printWritesTheReportToThePrinter() {
+    const QString pdf = dir_->filePath(QStringLiteral("report.pdf"));
+    QPrinter& printer = form_->Printing().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    form_->Report().Assign(kWorkedExampleReport);
+    form_->FilePrint(form_->FilePrintItem);
+    QVERIFY(boxes_.errors.empty());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("%PDF"));
+}
+
+QTEST_MAIN(MainCommandsTest)
+#include "MainCommandsTest.moc"

@@ -1,4 +1,6 @@
 #include "core/CutListPreparation.h"
+#include "core/GridColumns.h"
+#include "core/Refusals.h"
 
 #include <algorithm>
 #include <string>
@@ -11,22 +13,6 @@
 #include "model/Exceptions.h"
 
 namespace {
-
-constexpr int kQtyColumn = 0;
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-constexpr int kDecLenColumn = 3;
-constexpr int kSubTotalColumn = 4;
-
-constexpr int kValueColumn = 1;
-constexpr int kBarLengthRow = 0;
-constexpr int kCutWidthRow = 1;
-constexpr int kScrapBelowRow = 2;
-constexpr int kUsedRowsRow = 3;
-constexpr int kLastErrRow = 4;
-
-const char* const kBarShorterThanCut = "Bar Length less than Cut length";
-const char* const kNothingToCut = "Qty Length and Bar Length all required";
 
 float Convert(const std::string& cellText) {
     return ConvertFeet(CutTo255(cellText));
@@ -158,7 +144,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     // Only the first row is tested: after the sort it holds the longest piece.
     if (!(prepared.BarLength >= prepared.PieceLen[1])) {
         result.refused = true;
-        result.refusal = kBarShorterThanCut;
+        result.refusal = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==
                0.0L) {

@@ -1,4 +1,6 @@
 #include "core/CuttingReport.h"
+#include "core/GridColumns.h"
+#include "core/ReportText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,17 +13,8 @@
 
 namespace {
 
-constexpr int kQtyColumn = 0;
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-constexpr int kDecLenColumn = 3;
-constexpr int kSubTotalColumn = 4;
-
-const std::string kBlankLine = " ";
 const std::string kRule = "______________________ ";
 const std::string kConsistingOf = "Consisting of : ";
-const std::string kScrapMarker = "        Scrap ";
-const std::string kRemainingMarker = "       Remaining ";
 
 // Whether the text holds the marker, which starts with blanks. The search
 // anchors on the marker's first visible character, which is rare in report
@@ -98,13 +91,13 @@ void Summarise(const NestingResult& nesting, const PreparedCutList& cutList,
     report.Add(kBlankLine);
     report.Add("Scrap Below " + FormatLength(cutList.ScrapBelow, separator));
     report.Add(kConsistingOf);
-    ListLinesHolding(kScrapMarker, report);
+    ListLinesHolding(kScrapPrefix, report);
     report.Add(kBlankLine);
     report.Add("Total Scrap " + FormatLength(nesting.TotalScrap, separator));
     report.Add(kRule);
     report.Add("Remaining");
     report.Add(kConsistingOf);
-    ListLinesHolding(kRemainingMarker, report);
+    ListLinesHolding(kRemainingPrefix, report);
     report.Add(kBlankLine);
     report.Add("Total Remaining " + FormatLength(nesting.TotalRemaining, separator));
     report.Add(kRule);

@@ -1,4 +1,5 @@
 #include "core/Nesting.h"
+#include "core/GridColumns.h"
 
 #include <algorithm>
 #include <bit>
@@ -12,13 +13,6 @@
 #include "model/Exceptions.h"
 
 namespace {
-
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-
-const std::string kBlankLine = " ";
-const std::string kScrapPrefix = "        Scrap ";
-const std::string kRemainingPrefix = "       Remaining ";
 
 // Every step of the length arithmetic is rounded to 32 bits and stored before
 // the next comparison; leaving the 32-bit range is the platform's overflow.

@@ -4,13 +4,9 @@
 #include <string>
 
 #include "core/PreparedCutList.h"
+#include "core/Refusals.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
-
-inline constexpr const char* kBarShorterThanPiece = "Bar Length less than Cut length";
-inline constexpr const char* kMissingItemNumber =
-    "No Item Number: Check Auto Item or enter numbers";
-inline constexpr const char* kQuantityTooLarge = "Qty too large to count";
 
 struct NestingOptions {
     bool ShortReport = false;      // like neighbouring cut lines of a bar are combined

@@ -11,8 +11,8 @@
 struct CalculateOutcome {
     enum class Status { Complete, Refused };
     Status status = Status::Complete;
-    std::string message;         // the refusal text, empty when complete
-    std::int32_t barCount = 0;   // bars used, when complete
+    std::string message;        // the refusal text, empty when complete
+    std::int32_t barCount = 0;  // bars used, when complete
 };
 
 // Called at a refusal with its text, before the report is emptied: the window

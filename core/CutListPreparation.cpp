@@ -1,4 +1,6 @@
 #include "core/CutListPreparation.h"
+#include "core/GridColumns.h"
+#include "core/Refusals.h"
 
 #include <algorithm>
 #include <string>
@@ -8,24 +10,9 @@
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
 #include "core/Trim.h"
+#include "model/Exceptions.h"
 
 namespace {
-
-constexpr int kQtyColumn = 0;
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-constexpr int kDecLenColumn = 3;
-constexpr int kSubTotalColumn = 4;
-
-constexpr int kValueColumn = 1;
-constexpr int kBarLengthRow = 0;
-constexpr int kCutWidthRow = 1;
-constexpr int kScrapBelowRow = 2;
-constexpr int kUsedRowsRow = 3;
-constexpr int kLastErrRow = 4;
-
-const char* const kBarShorterThanCut = "Bar Length less than Cut length";
-const char* const kNothingToCut = "Qty Length and Bar Length all required";
 
 float Convert(const std::string& cellText) {
     return ConvertFeet(CutTo255(cellText));
@@ -50,6 +37,19 @@ void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
         if (!cutList.Cells(kLengthColumn, row).empty()) {
             sorter.EndIndex = row;
         }
+    }
+}
+
+// Moves the rows without a length below the others. The numeric comparison
+// cannot read keys in hexadecimal form ("$10", "x1F") and throws; that only
+// happens when every key in the range passed the whole-number test, so no
+// row in the range is empty and the rows with a length already form one
+// block. A sorter problem never ends the command, so the block is taken as it
+// stands.
+void GroupRowsWithLength(TSortAStringGrid& sorter) {
+    try {
+        sorter.Sort();
+    } catch (const EConvertError&) {
     }
 }
 
@@ -110,7 +110,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     PreparedCutList& prepared = result.cutList;
 
     CleanLengths(cutList, lastRow, sorter);
-    sorter.Sort();  // moves the rows without a length below the others
+    GroupRowsWithLength(sorter);
 
     WriteDecimalLengths(cutList, lastRow);
     prepared.UsedRows = DefaultQuantities(cutList, lastRow);
@@ -144,7 +144,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     // Only the first row is tested: after the sort it holds the longest piece.
     if (!(prepared.BarLength >= prepared.PieceLen[1])) {
         result.refused = true;
-        result.refusal = kBarShorterThanCut;
+        result.refusal = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==
                0.0L) {

@@ -1,4 +1,6 @@
 #include "core/CuttingReport.h"
+#include "core/GridColumns.h"
+#include "core/ReportText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,17 +13,22 @@
 
 namespace {
 
-constexpr int kQtyColumn = 0;
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-constexpr int kDecLenColumn = 3;
-constexpr int kSubTotalColumn = 4;
-
-const std::string kBlankLine = " ";
 const std::string kRule = "______________________ ";
 const std::string kConsistingOf = "Consisting of : ";
-const std::string kScrapMarker = "        Scrap ";
-const std::string kRemainingMarker = "       Remaining ";
+
+// Whether the text holds the marker, which starts with blanks. The search
+// anchors on the marker's first visible character, which is rare in report
+// lines, instead of on a blank, which every line is full of.
+bool Holds(const std::string& text, const std::string& marker) {
+    const std::size_t anchor = marker.find_first_not_of(' ');
+    for (std::size_t at = text.find(marker[anchor], anchor); at != std::string::npos;
+         at = text.find(marker[anchor], at + 1)) {
+        if (text.compare(at - anchor, marker.size(), marker) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // Lists every line present so far that holds the marker, each as one piece.
 // Lines appended here are not searched again.
@@ -29,7 +36,7 @@ void ListLinesHolding(const std::string& marker, ReportLines& report) {
     const int searched = report.Count();
     for (int line = 0; line < searched; ++line) {
         const std::string& text = report.Line(line);
-        if (text.find(marker) != std::string::npos) {
+        if (Holds(text, marker)) {
             report.Add("1 " + text);
         }
     }
@@ -84,13 +91,13 @@ void Summarise(const NestingResult& nesting, const PreparedCutList& cutList,
     report.Add(kBlankLine);
     report.Add("Scrap Below " + FormatLength(cutList.ScrapBelow, separator));
     report.Add(kConsistingOf);
-    ListLinesHolding(kScrapMarker, report);
+    ListLinesHolding(kScrapPrefix, report);
     report.Add(kBlankLine);
     report.Add("Total Scrap " + FormatLength(nesting.TotalScrap, separator));
     report.Add(kRule);
     report.Add("Remaining");
     report.Add(kConsistingOf);
-    ListLinesHolding(kRemainingMarker, report);
+    ListLinesHolding(kRemainingPrefix, report);
     report.Add(kBlankLine);
     report.Add("Total Remaining " + FormatLength(nesting.TotalRemaining, separator));
     report.Add(kRule);

@@ -1,7 +1,10 @@
 #include "core/Nesting.h"
+#include "core/GridColumns.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <unordered_map>
 #include <vector>
 
 #include "core/FirstFitIndex.h"
@@ -10,13 +13,6 @@
 #include "model/Exceptions.h"
 
 namespace {
-
-constexpr int kLengthColumn = 1;
-constexpr int kItemColumn = 2;
-
-const std::string kBlankLine = " ";
-const std::string kScrapPrefix = "        Scrap ";
-const std::string kRemainingPrefix = "       Remaining ";
 
 // Every step of the length arithmetic is rounded to 32 bits and stored before
 // the next comparison; leaving the 32-bit range is the platform's overflow.
@@ -39,10 +35,17 @@ float StoredSum(float augend, float addend) {
     return sum;
 }
 
-// A job the bar passes could never finish: a row whose piece fits no empty
-// bar would be skipped by every new bar, and a quantity at which subtracting
-// one leaves the 32-bit value unchanged never runs out.
+// Beyond 2^24 a 32-bit float no longer holds every whole number, so a count
+// that large could not be taken down one piece at a time; at 2^25 subtracting
+// one leaves it unchanged and the passes would never end. The cap applies to
+// the whole job, which also bounds the report's size and the memory it needs.
+constexpr double kMostPiecesPerJob = 16777216.0;
+
+// A job the bar passes could never finish or report: a row whose piece fits no
+// empty bar would be skipped by every new bar, and a job of more pieces than a
+// 32-bit count can take down one by one.
 const char* UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
+    double pieces = 0.0;
     for (int row = 1; row <= usedRows; ++row) {
         const float quantity = cutList.PieceQty[row];
         if (!(quantity > 0.0f)) {
@@ -51,12 +54,10 @@ const char* UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
         if (!(cutList.BarLength >= cutList.PieceLen[row])) {
             return kBarShorterThanPiece;
         }
-        const float countedDown = quantity - 1.0f;
-        if (countedDown == quantity) {
-            return kQuantityTooLarge;
-        }
+        // A fractional quantity still places a piece for its fraction.
+        pieces += std::ceil(static_cast<double>(quantity));
     }
-    return nullptr;
+    return pieces > kMostPiecesPerJob ? kQuantityTooLarge : nullptr;
 }
 
 class BarPacker {
@@ -188,13 +189,24 @@ class BarPacker {
 
     void CloseBar() {
         if (barLeft_ < cutList_.ScrapBelow) {
-            report_.Add(kScrapPrefix + FormatLength(barLeft_, options_.DecimalSeparator));
+            report_.Add(kScrapPrefix + LeftoverText());
             result_.TotalScrap = StoredSum(result_.TotalScrap, barLeft_);
         } else {
-            report_.Add(kRemainingPrefix + FormatLength(barLeft_, options_.DecimalSeparator));
+            report_.Add(kRemainingPrefix + LeftoverText());
             result_.TotalRemaining = StoredSum(result_.TotalRemaining, barLeft_);
         }
         likeCount_ = 0;
+    }
+
+    // Long jobs leave the same few leftovers again and again; each value is
+    // formatted once.
+    const std::string& LeftoverText() {
+        const auto [entry, added] =
+            leftoverTexts_.try_emplace(std::bit_cast<std::uint32_t>(barLeft_));
+        if (added) {
+            entry->second = FormatLength(barLeft_, options_.DecimalSeparator);
+        }
+        return entry->second;
     }
 
     PreparedCutList& cutList_;
@@ -209,6 +221,7 @@ class BarPacker {
     float barLeft_ = 0.0f;
     std::int64_t likeCount_ = 0;
     std::string lastItem_;
+    std::unordered_map<std::uint32_t, std::string> leftoverTexts_;
     NestingResult result_;
 };
 

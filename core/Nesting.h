@@ -4,13 +4,9 @@
 #include <string>
 
 #include "core/PreparedCutList.h"
+#include "core/Refusals.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
-
-inline constexpr const char* kBarShorterThanPiece = "Bar Length less than Cut length";
-inline constexpr const char* kMissingItemNumber =
-    "No Item Number: Check Auto Item or enter numbers";
-inline constexpr const char* kQuantityTooLarge = "Qty too large to count";
 
 struct NestingOptions {
     bool ShortReport = false;      // like neighbouring cut lines of a bar are combined
@@ -34,7 +30,8 @@ struct NestingResult {
 //
 // Refused, with the report left as it stands for the caller to empty: a row
 // holding pieces that cannot fit an empty bar (the first fit would open bars
-// without end), a quantity too large to be counted down in 32 bits, or, in the
+// without end), more than 16,777,216 pieces in all (more than a 32-bit count
+// can take down one by one), or, in the
 // short report, a piece without an item number. A sum or difference beyond the
 // 32-bit range throws EOverflow.
 NestingResult Nest(PreparedCutList& cutList, const TStringGrid& cutListGrid,

@@ -16,9 +16,9 @@ QString FromLatin1(std::string_view text) {
 // Where the job goes, for error texts.
 std::string Destination(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return "the file \"" + printer.outputFileName().toStdString() + "\"";
+        return "the file \"" + printer.outputFileName().toLatin1().toStdString() + "\"";
     }
-    return "the printer \"" + printer.printerName().toStdString() + "\"";
+    return "the printer \"" + printer.printerName().toLatin1().toStdString() + "\"";
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ void WriteLines(IPrinterText& out, const std::vector<std::string>& lines, const 
 
 }  // namespace
 
-PrinterFont ReportFont() {
+PrinterFont PrintedReportFont() {
     return {"MS Sans Serif", 10, true};
 }
 
@@ -65,7 +65,7 @@ void PrintReport(IPrinterText& out, const std::vector<std::string>& lines, const
                  bool noSummary, const HeadingClock& clock) {
     out.BeginDoc();
     try {
-        out.SetFont(ReportFont());
+        out.SetFont(PrintedReportFont());
         WriteLines(out, lines, title, noSummary, clock);
     } catch (...) {
         // Whatever was written so far still goes out; the first error is the

@@ -7,7 +7,7 @@
 #include "ui/PrinterText.h"
 
 // The font of the report text area, which the printed report takes over.
-PrinterFont ReportFont();
+PrinterFont PrintedReportFont();
 
 // Prints the report lines through out, each page opened by a heading with the
 // title, a page number and the clock's date and time. With noSummary set the

@@ -22,7 +22,7 @@ QPrinter& ReportPrinting::Printer() {
 }
 
 void ReportPrinting::SetClock(HeadingClock clock) {
-    clock_ = std::move(clock);
+    clock_ = clock ? std::move(clock) : HeadingClock(SystemHeadingStamp);
 }
 
 void ReportPrinting::Print(const std::vector<std::string>& lines, const std::string& title,

@@ -1,5 +1,8 @@
 // The report printed through the real printer output into a PDF file, read
 // back as text.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -7,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -228,6 +232,40 @@ class PdfPrintTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(Exception, printing.Print(kWorkedExample, "T", false));
         PageTexts pages = PrintToPdf(printing, {"After"}, "T", false);
         QCOMPARE(pages, PageTexts{HeadingOf("T", 1) + QStringList{"After"}});
+    }
+
+    // What the setup dialog leaves behind holds for the next prints; a
+    // cancelled dialog changes nothing.
+    void setupChoiceHoldsForLaterPrints_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("accepted") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void setupChoiceHoldsForLaterPrints() {
+        QFETCH(bool, accept);
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        QString file = dir_.filePath(accept ? "setup-accepted.pdf" : "setup-cancelled.pdf");
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(file);
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            shown = dialog != nullptr;
+            if (dialog && accept) {
+                dialog->accept();
+            } else if (dialog) {
+                dialog->reject();
+            }
+        });
+        printing.Setup(nullptr);
+        QVERIFY(shown);
+        QCOMPARE(printing.Printer().outputFileName(), file);
+        for (int run = 0; run < 2; ++run) {
+            QFile::remove(file);
+            printing.Print(Lines{"Run"}, "Setup", false);
+            QVERIFY(QFile::exists(file));
+        }
     }
 
     void noPrinterAndNoChoiceFails() {

@@ -1,0 +1,73 @@
+#include "app/batch/BatchArguments.h"
+
+namespace {
+
+ParsedArguments Bad(std::string problem) {
+    ParsedArguments parsed;
+    parsed.kind = ParsedArguments::Kind::Bad;
+    parsed.problem = std::move(problem);
+    return parsed;
+}
+
+}  // namespace
+
+ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
+    ParsedArguments parsed;
+    BatchArguments& arguments = parsed.arguments;
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word.empty() || word[0] != '-' || word == "-") {
+            files.push_back(word);
+        } else if (word == "--") {
+            optionsEnded = true;
+        } else if (word == "--help" || word == "-h") {
+            parsed.kind = ParsedArguments::Kind::Help;
+            return parsed;
+        } else if (word == "--short") {
+            arguments.shortReport = true;
+        } else if (word == "--alternate") {
+            arguments.alternateMethod = true;
+        } else if (word == "--json") {
+            arguments.json = true;
+        } else if (word == "--save") {
+            if (i + 1 == words.size() || words[i + 1].empty()) {
+                return Bad("--save needs a file name");
+            }
+            arguments.saveTo = words[++i];
+        } else if (word.rfind("--save=", 0) == 0) {
+            if (word.size() == 7) {
+                return Bad("--save needs a file name");
+            }
+            arguments.saveTo = word.substr(7);
+        } else {
+            return Bad("unknown option " + word);
+        }
+    }
+    if (files.empty()) {
+        return Bad("no job file given");
+    }
+    if (files.size() > 1) {
+        return Bad("only one job file can be given");
+    }
+    if (files.front().empty()) {
+        return Bad("the job file name is empty");
+    }
+    arguments.jobFile = files.front();
+    parsed.kind = ParsedArguments::Kind::Run;
+    return parsed;
+}
+
+std::string BatchUsage() {
+    return "Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] JOBFILE\n"
+           "Opens a Velmar job file, calculates it and prints the cutting report.\n"
+           "\n"
+           "  --short       Short Report: combine like cut lines\n"
+           "  --alternate   Alternate Method: one longest piece per bar\n"
+           "  --json        print the report, the cut list and the results as one JSON object\n"
+           "  --save OUT    afterwards save the job to OUT, as Save As does\n"
+           "  --help        show this text\n"
+           "\n"
+           "Exit status: 0 calculated, 1 job refused, 2 error, 64 bad arguments.\n";
+}

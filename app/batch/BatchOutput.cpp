@@ -1,0 +1,33 @@
+#include "app/batch/BatchOutput.h"
+
+#include "app/batch/JsonText.h"
+
+void WriteReportText(std::ostream& out, const JobModels& models) {
+    for (const std::string& line : models.Report.All()) {
+        out << line << '\n';
+    }
+}
+
+void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutcome& outcome) {
+    out << "{\n\"report\": [";
+    const char* separator = "\n  ";
+    for (const std::string& line : models.Report.All()) {
+        out << separator << JsonString(line);
+        separator = ",\n  ";
+    }
+    out << "\n],\n\"cutList\": [";
+    separator = "\n  ";
+    for (int row = 1; row < models.CutList.RowCount(); ++row) {
+        out << separator << '[';
+        for (int column = 0; column < models.CutList.ColCount(); ++column) {
+            out << (column == 0 ? "" : ", ") << JsonString(models.CutList.Cells(column, row));
+        }
+        out << ']';
+        separator = ",\n  ";
+    }
+    out << "\n],\n\"usedRows\": " << JsonString(models.BarSettings.Cells(1, 3))
+        << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(1, 4))
+        << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
+    const std::optional<std::string> message = outcome.message();
+    out << (message ? JsonString(*message) : "null") << "\n}\n";
+}

@@ -1,0 +1,78 @@
+#include "app/batch/BatchRun.h"
+
+#include "core/Calculate.h"
+#include "io/JobBinding.h"
+#include "io/JobFileReader.h"
+#include "io/JobFileWriter.h"
+#include "model/Exceptions.h"
+
+namespace {
+
+JobView ViewOf(JobModels& models) {
+    return JobView{models.Title, models.BarSettings, models.Options.AutoItemNumber, models.CutList};
+}
+
+// Open: the window is changed only once the file could be read.
+void OpenJob(const std::string& path, JobModels& models) {
+    const Job job = ReadJobFile(path);
+    models.Report.Clear();
+    EmptyCutList(models.CutList);
+    ApplyJob(job, ViewOf(models));
+}
+
+void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
+    const CalculateOutcome result =
+        Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator);
+    if (result.status == CalculateOutcome::Status::Refused) {
+        outcome.refusal = result.message;
+        return;
+    }
+    models.BarCount = std::to_string(result.barCount);
+}
+
+}  // namespace
+
+BatchOutcome::Status BatchOutcome::status() const {
+    if (!errors.empty()) {
+        return Status::Failed;
+    }
+    return refusal.empty() ? Status::Calculated : Status::Refused;
+}
+
+std::optional<std::string> BatchOutcome::message() const {
+    if (!refusal.empty()) {
+        return refusal;
+    }
+    if (!errors.empty()) {
+        return errors.front();
+    }
+    return std::nullopt;
+}
+
+BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator) {
+    BatchOutcome outcome;
+    try {
+        OpenJob(arguments.jobFile, models);
+    } catch (const std::exception& e) {
+        outcome.errors.emplace_back(e.what());
+        return outcome;
+    }
+
+    models.Options.ShortReport = arguments.shortReport;
+    models.Options.AlternateMethod = arguments.alternateMethod;
+    models.Sorter.DecimalSeparator = decimalSeparator;
+    try {
+        CalculateJob(models, decimalSeparator, outcome);
+    } catch (const std::exception& e) {
+        outcome.errors.emplace_back(e.what());
+    }
+
+    if (arguments.saveTo) {
+        try {
+            WriteJobFile(*arguments.saveTo, TakeJob(ViewOf(models)));
+        } catch (const std::exception& e) {
+            outcome.errors.emplace_back(e.what());
+        }
+    }
+    return outcome;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/batch/BatchArguments.h"
+#include "core/JobModels.h"
+
+// How one run ended, with the exit status the tool reports.
+struct BatchOutcome {
+    enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
+
+    std::string refusal;              // Calculate's refusal text, if it refused
+    std::vector<std::string> errors;  // error texts in order, without the full stop
+
+    // An error outweighs a refusal: a refused job whose save failed has failed.
+    Status status() const;
+    // The first thing that went wrong, as the window would have shown it.
+    std::optional<std::string> message() const;
+};
+
+// Opens the job file into the models, runs Calculate as the window's button
+// does and, when asked, saves the job afterwards, whatever Calculate did.
+BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator);

@@ -1,0 +1,58 @@
+// velmar-batch: calculates a job file without the window.
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/batch/BatchArguments.h"
+#include "app/batch/BatchOutput.h"
+#include "app/batch/BatchRun.h"
+#include "app/batch/LocaleSeparator.h"
+#include "model/Exceptions.h"
+
+namespace {
+
+constexpr int UsageExit = 64;
+
+int Run(const BatchArguments& arguments) {
+    const char decimalSeparator = LocaleDecimalSeparator();
+    // Large: the grids hold 2500 cells and the sorter.
+    const auto models = std::make_unique<JobModels>();
+    const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
+
+    if (arguments.json) {
+        WriteReportJson(std::cout, *models, outcome);
+    } else {
+        WriteReportText(std::cout, *models);
+    }
+    std::cout.flush();
+    if (!outcome.refusal.empty()) {
+        std::cerr << outcome.refusal << '\n';
+    }
+    for (const std::string& error : outcome.errors) {
+        std::cerr << WithFullStop(error) << '\n';
+    }
+    return static_cast<int>(outcome.status());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const ParsedArguments parsed =
+            ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+        switch (parsed.kind) {
+            case ParsedArguments::Kind::Help:
+                std::cout << BatchUsage();
+                return 0;
+            case ParsedArguments::Kind::Bad:
+                std::cerr << "velmar-batch: " << parsed.problem << "\n\n" << BatchUsage();
+                return UsageExit;
+            case ParsedArguments::Kind::Run:
+                return Run(parsed.arguments);
+        }
+    } catch (const std::exception& e) {
+        std::cerr << WithFullStop(e.what()) << '\n';
+    }
+    return 2;
+}

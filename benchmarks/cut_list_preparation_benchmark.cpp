@@ -1,0 +1,65 @@
+// Conversion, formatting and the preparation of a full cut list: the work
+// every Calculate does before nesting starts.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "core/CutListPreparation.h"
+#include "core/LengthNotation.h"
+#include "core/NumberFormat.h"
+
+namespace {
+
+const std::array<std::string, 6> kLengths = {"25.125",     "2'   1 1/8", "10 15/16",
+                                             "2' 6 3/4\"", "96",         "1e2"};
+
+void BM_ConvertFeet(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ConvertFeet(kLengths[i++ % kLengths.size()]));
+    }
+}
+BENCHMARK(BM_ConvertFeet);
+
+void BM_FormatLength(benchmark::State& state) {
+    float value = 0.0f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatLength(value, '.'));
+        value += 17.0625f;
+        if (value > 5000.0f) {
+            value = 0.0f;
+        }
+    }
+}
+BENCHMARK(BM_FormatLength);
+
+// 499 rows, every one with a length, numbered automatically.
+void BM_PrepareFullCutList(benchmark::State& state) {
+    TComponent owner;
+    TStringGrid cutList(&owner, 5, 500);
+    TStringGrid barSettings(&owner, 2, 5);
+    ReportLines report;
+    TSortAStringGrid sorter(&owner);
+    sorter.GridToSort = &cutList;
+    sorter.SortDirection = SortDirType::Descending;
+    barSettings.SetCells(1, 0, "20'");
+    barSettings.SetCells(1, 1, "0.125");
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int row = 1; row < cutList.RowCount(); ++row) {
+            cutList.SetCells(0, row, std::to_string(row % 7 + 1));
+            cutList.SetCells(1, row,
+                             std::to_string(row % 13) + "'-" + std::to_string(row % 11) + " " +
+                                 std::to_string(row % 8 * 2 + 1) + "/16");
+        }
+        sorter.SortType = ToSortType::Numeric;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(PrepareCutList({cutList, barSettings, report}, sorter, true, '.'));
+    }
+}
+BENCHMARK(BM_PrepareFullCutList)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

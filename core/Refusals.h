@@ -1,0 +1,8 @@
+#pragma once
+
+// The texts with which Calculate refuses a job.
+inline constexpr const char* kBarShorterThanPiece = "Bar Length less than Cut length";
+inline constexpr const char* kNothingToCut = "Qty Length and Bar Length all required";
+inline constexpr const char* kMissingItemNumber =
+    "No Item Number: Check Auto Item or enter numbers";
+inline constexpr const char* kQuantityTooLarge = "Qty too large to count";

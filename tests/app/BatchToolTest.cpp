@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "MiniJson.h"
+#include "RunTool.h"
+#include "io/Job.h"
+#include "io/JobFileReader.h"
+#include "io/JobFileWriter.h"
+
+namespace {
+
+const std::vector<std::string> ShelfReport = {
+    "Bar 1 ________________",
+    "Item # {1}   96",
+    "Item # {1}   96",
+    "Item # {3}   30",
+    "        Scrap 17.625",
+    " ",
+    "Bar 2 ________________",
+    " ",
+    "Item # {1}   96",
+    "Item # {2}   48",
+    "Item # {2}   48",
+    "Item # {3}   30",
+    "        Scrap 17.500",
+    " ",
+    "Bar 3 ________________",
+    " ",
+    "Item # {3}   30",
+    "Item # {3}   30",
+    "       Remaining 179.750",
+    " ",
+    " ",
+    "Summary",
+    " ",
+    "Scrap Below 20.000",
+    "Consisting of : ",
+    "1         Scrap 17.625",
+    "1         Scrap 17.500",
+    " ",
+    "Total Scrap 35.125",
+    "______________________ ",
+    "Remaining",
+    "Consisting of : ",
+    "1        Remaining 179.750",
+    " ",
+    "Total Remaining 179.750",
+    "______________________ ",
+    " ",
+    "Total Bars for job = 3",
+    "Bar Length 240.000",
+    "Cut Width  0.125",
+    " ",
+    "Total of Item  {1}  = 3 of Len 96",
+    "Total of Item  {2}  = 2 of Len 48",
+    "Total of Item  {3}  = 4 of Len 30",
+    " ",
+    "Total Items 9",
+};
+
+// The short report combines like cut lines; everything from the leftover
+// lines on stays the same.
+std::vector<std::string> ShortShelfReport() {
+    std::vector<std::string> lines = ShelfReport;
+    lines.erase(lines.begin() + 16, lines.begin() + 18);
+    lines.insert(lines.begin() + 16, "Qty 2 Item # {3}   30");
+    lines.erase(lines.begin() + 8, lines.begin() + 12);
+    lines.insert(lines.begin() + 8,
+                 {"Qty 1 Item # {1}   96", "Qty 2 Item # {2}   48", "Qty 1 Item # {3}   30"});
+    lines.erase(lines.begin() + 1, lines.begin() + 4);
+    lines.insert(lines.begin() + 1, {"Qty 2 Item # {1}   96", "Qty 1 Item # {3}   30"});
+    return lines;
+}
+
+// A directory with job files made for one test.
+class JobDir {
+  public:
+    JobDir() {
+        std::string pattern = "/tmp/velmar-batch-test-XXXXXX";
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~JobDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+    std::string Write(const std::string& name, const std::string& barLength,
+                      const std::vector<std::vector<std::string>>& rows, bool autoItem = true) {
+        Job job;
+        job.Title = name;
+        job.BarSettings = {barLength, "0.125", "20"};
+        job.AutoItemNumber = autoItem;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            for (std::size_t column = 0; column < rows[row].size(); ++column) {
+                job.Cell(static_cast<int>(row) + 1, static_cast<int>(column)) = rows[row][column];
+            }
+        }
+        WriteJobFile(File(name), job);
+        return File(name);
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+struct ReportCase {
+    const char* name;
+    std::vector<std::string> options;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const ReportCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class WorkedExample : public testing::TestWithParam<ReportCase> {};
+
+TEST_P(WorkedExample, PrintsTheReportLineByLine) {
+    std::vector<std::string> arguments = GetParam().options;
+    arguments.push_back(ExamplePath("shelf-brackets.txt"));
+    const ToolRun run = RunBatchTool(arguments);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(SplitLines(run.out), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShelfBrackets, WorkedExample,
+                         testing::Values(ReportCase{"Full", {}, ShelfReport},
+                                         ReportCase{"Short", {"--short"}, ShortShelfReport()}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchTool, FeetAndInchesExampleCalculates) {
+    const ToolRun run = RunBatchTool({ExamplePath("deck-frame.txt")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> lines = SplitLines(run.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "Bar 1 ________________");
+    EXPECT_EQ(lines.back(), "Total Items 23");
+}
+
+struct ExitCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    int exitCode;
+    std::string errStart;  // what stderr begins with
+    bool printsReport;
+};
+
+void PrintTo(const ExitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ExitCodes : public testing::TestWithParam<ExitCase> {};
+
+TEST_P(ExitCodes, TellHowTheRunEnded) {
+    const ExitCase& c = GetParam();
+    const ToolRun run = RunBatchTool(c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.err.substr(0, c.errStart.size()), c.errStart) << run.err;
+    if (c.errStart.empty()) {
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_EQ(!run.out.empty(), c.printsReport) << run.out;
+}
+
+const std::string Shelf = ExamplePath("shelf-brackets.txt");
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExitCodes,
+    testing::Values(
+        ExitCase{"NoArguments", {}, 64, "velmar-batch: no job file given\n", false},
+        ExitCase{
+            "UnknownOption", {"--bogus", Shelf}, 64, "velmar-batch: unknown option --bogus", false},
+        ExitCase{"TwoJobFiles", {Shelf, Shelf}, 64, "velmar-batch: only one job file", false},
+        ExitCase{"SaveWithoutName", {Shelf, "--save"}, 64, "velmar-batch: --save needs", false},
+        ExitCase{"MissingJobFile", {"/nonexistent/job.txt"}, 2, "File not found.\n", false},
+        ExitCase{"DirectoryAsJobFile", {VELMAR_EXAMPLES_DIR}, 2, "Is a directory.\n", false},
+        ExitCase{"EmptyJobIsRefused",
+                 {"/dev/null"},
+                 1,
+                 "Qty Length and Bar Length all required\n",
+                 false},
+        ExitCase{"SaveIntoMissingDirectory",
+                 {"--save", "/nonexistent/out.txt", Shelf},
+                 2,
+                 "No such file or directory.\n",
+                 true},
+        ExitCase{"OptionsAfterTheFile", {Shelf, "--alternate", "--short"}, 0, "", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchTool, HelpPrintsUsage) {
+    const ToolRun run = RunBatchTool({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] "
+                            "JOBFILE\n",
+                            0),
+              0u);
+}
+
+TEST(BatchTool, RefusalsAndErrorsOfCalculate) {
+    JobDir dir;
+    const struct {
+        std::string job;
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {dir.Write("short-bar", "40", {{"1", "96"}}), 1, "Bar Length less than Cut length\n"},
+        {dir.Write("zero-denominator", "1/0", {{"1", "96"}}), 2,
+         "Floating point division by zero.\n"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunBatchTool({c.job});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.job;
+        EXPECT_EQ(run.err, c.err) << c.job;
+    }
+}
+
+std::vector<std::string> Texts(const JsonValue& array) {
+    std::vector<std::string> texts;
+    for (const JsonValue& item : array.items) {
+        EXPECT_EQ(item.kind, JsonValue::Kind::String);
+        texts.push_back(item.text);
+    }
+    return texts;
+}
+
+// Parses the output and checks the members every run has.
+JsonValue ParsedOutput(const ToolRun& run) {
+    const std::optional<JsonValue> json = ParseJson(run.out);
+    if (!json) {
+        ADD_FAILURE() << "not JSON: " << run.out;
+        return {};
+    }
+    EXPECT_EQ(json->memberOrder, (std::vector<std::string>{"report", "cutList", "usedRows",
+                                                           "lastErr", "barCount", "message"}));
+    const JsonValue& cutList = json->members.at("cutList");
+    EXPECT_EQ(cutList.items.size(), 499u);
+    for (const JsonValue& row : cutList.items) {
+        EXPECT_EQ(Texts(row).size(), 5u);
+    }
+    return *json;
+}
+
+TEST(BatchToolJson, WorkedExample) {
+    const ToolRun run = RunBatchTool({"--json", Shelf});
+    EXPECT_EQ(run.exitCode, 0);
+    const JsonValue json = ParsedOutput(run);
+    EXPECT_EQ(Texts(json.members.at("report")), ShelfReport);
+    const JsonValue& cutList = json.members.at("cutList");
+    EXPECT_EQ(Texts(cutList.items.at(0)), (std::vector<std::string>{"3", "96", "1", "96000", "3"}));
+    EXPECT_EQ(Texts(cutList.items.at(2)), (std::vector<std::string>{"4", "30", "3", "30000", "4"}));
+    EXPECT_EQ(Texts(cutList.items.at(3)), std::vector<std::string>(5));
+    EXPECT_EQ(json.members.at("usedRows").text, "3");
+    EXPECT_EQ(json.members.at("lastErr").text, "0 Ok");
+    EXPECT_EQ(json.members.at("barCount").text, "3");
+    EXPECT_EQ(json.members.at("message").kind, JsonValue::Kind::Null);
+}
+
+TEST(BatchToolJson, RefusalAndMissingFileCarryTheirMessage) {
+    const struct {
+        std::string job;
+        int exitCode;
+        std::string message;
+        std::string usedRows;
+        std::string lastErr;
+    } cases[] = {
+        {"/dev/null", 1, "Qty Length and Bar Length all required", "0",
+         "2 StartIndex is greater or equal to EndIndex"},
+        {"/nonexistent/job.txt", 2, "File not found", "", ""},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunBatchTool({"--json", c.job});
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.job;
+        const JsonValue json = ParsedOutput(run);
+        EXPECT_TRUE(json.members.at("report").items.empty()) << c.job;
+        EXPECT_EQ(json.members.at("message").text, c.message);
+        EXPECT_EQ(json.members.at("usedRows").text, c.usedRows);
+        EXPECT_EQ(json.members.at("lastErr").text, c.lastErr);
+        EXPECT_EQ(json.members.at("barCount").text, "0");
+    }
+}
+
+TEST(BatchToolJson, SingleByteTextBecomesUtf8AndSpecialCharactersAreEscaped) {
+    JobDir dir;
+    const std::string job =
+        dir.Write("texts", "240", {{"1", "96", "\xe9t\xe9"}, {"1", "48", "a\"b\\c\x01"}}, false);
+    const ToolRun run = RunBatchTool({"--json", job});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("\"a\\\"b\\\\c\\u0001\""), std::string::npos);
+    const JsonValue json = ParsedOutput(run);
+    const std::vector<std::string> report = Texts(json.members.at("report"));
+    ASSERT_GE(report.size(), 3u);
+    EXPECT_EQ(report[1], "Item # {\xc3\xa9t\xc3\xa9}   96");
+    EXPECT_EQ(report[2], "Item # {a\"b\\c\x01}   48");
+}
+
+TEST(BatchTool, SaveWritesTheCalculatedJob) {
+    JobDir dir;
+    const std::string out = dir.File("saved.txt");
+    const ToolRun run = RunBatchTool({"--save", out, Shelf});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(SplitLines(run.out), ShelfReport);
+
+    const Job saved = ReadJobFile(out);
+    EXPECT_EQ(saved.Title, "Shelf brackets");
+    EXPECT_EQ(saved.BarSettings, (std::array<std::string, 3>{"240", "0.125", "20"}));
+    EXPECT_TRUE(saved.AutoItemNumber);
+    const std::vector<std::vector<std::string>> rows = {{"3", "96", "1", "96000", "3"},
+                                                        {"2", "48", "2", "48000", "2"},
+                                                        {"4", "30", "3", "30000", "4"}};
+    for (int row = 1; row <= 3; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            EXPECT_EQ(saved.Cell(row, column), rows[row - 1][column]);
+        }
+    }
+    EXPECT_EQ(saved.Cell(4, 0), "");
+}
+
+TEST(BatchTool, SaveHappensAfterARefusalToo) {
+    JobDir dir;
+    const std::string job = dir.Write("short-bar", "40", {{"", "96"}});
+    const std::string out = dir.File("saved.txt");
+    const ToolRun run = RunBatchTool({job, "--save=" + out});
+    EXPECT_EQ(run.exitCode, 1);
+    // Calculate defaulted the empty quantity and numbered the row before refusing.
+    const Job saved = ReadJobFile(out);
+    EXPECT_EQ(saved.Cell(1, 0), "1");
+    EXPECT_EQ(saved.Cell(1, 2), "1");
+    EXPECT_EQ(saved.Cell(1, 3), "96000");
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Calculate.h"
+#include "core/Nesting.h"
+#include "model/Exceptions.h"
+#include "model/Options.h"
+#include "model/ReportLines.h"
+#include "model/TStringGrid.h"
+#include "sorter/SASG.h"
+#include "tests/core/WorkedExample.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct TypedRow {
+    std::string qty;
+    std::string length;
+    std::string item;
+};
+
+// The window's models as the user leaves them before pressing Calculate.
+class Window {
+  public:
+    Window(const std::vector<TypedRow>& rows, const Lines& settings)
+        : cutList(nullptr, 5, 500), barSettings(nullptr, 2, 5), sorter(nullptr) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            cutList.SetRows(static_cast<int>(i) + 1, {rows[i].qty, rows[i].length, rows[i].item});
+        }
+        barSettings.SetCols(1, settings);
+        sorter.GridToSort = &cutList;
+        sorter.StartIndex = 1;
+        sorter.EndIndex = 1;
+        sorter.SortDirection = SortDirType::Descending;
+        sorter.HowToSort = SortType::Row;
+        sorter.SortType = ToSortType::Numeric;
+        report.Assign({"an earlier report"});
+    }
+
+    CalculateOutcome Calculate(const Options& options) {
+        return ::Calculate({cutList, barSettings, report}, sorter, options, '.',
+                           [this](const std::string& text) {
+                               announced.push_back(text);
+                               linesWhenAnnounced = report.Count();
+                           });
+    }
+
+    TStringGrid cutList;
+    TStringGrid barSettings;
+    ReportLines report;
+    TSortAStringGrid sorter;
+    Lines announced;
+    int linesWhenAnnounced = -1;
+};
+
+Options AutoItems(bool shortReport) {
+    Options options;
+    options.AutoItemNumber = true;
+    options.ShortReport = shortReport;
+    return options;
+}
+
+TEST(Calculate, WorkedExampleFromTypedCutList) {
+    const std::vector<TypedRow> typed{
+        {"4", "30", ""}, {"", "", ""}, {"3", "96", ""}, {"2", "48", ""}};
+    for (const bool shortReport : {false, true}) {
+        SCOPED_TRACE(shortReport ? "short report" : "plain report");
+        Window window(typed, {"240", "0.125", "20"});
+        const CalculateOutcome outcome = window.Calculate(AutoItems(shortReport));
+        ASSERT_EQ(outcome.status, CalculateOutcome::Status::Complete) << outcome.message;
+        EXPECT_EQ(outcome.barCount, 3);
+        EXPECT_TRUE(window.announced.empty());
+        EXPECT_EQ(window.report.All(), ExampleReport(shortReport));
+        const Lines subTotals = window.cutList.Cols(4);
+        EXPECT_EQ(Lines(subTotals.begin() + 1, subTotals.begin() + 4), (Lines{"3", "2", "4"}));
+    }
+}
+
+struct RefusalCase {
+    std::string name;
+    std::vector<TypedRow> rows;
+    Lines barSettings;
+    Options options;
+    std::string refusal;
+};
+
+class CalculateRefusals : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(CalculateRefusals, AnnounceTheRefusalThenEmptyTheReport) {
+    const RefusalCase& c = GetParam();
+    Window window(c.rows, c.barSettings);
+    const CalculateOutcome outcome = window.Calculate(c.options);
+    EXPECT_EQ(outcome.status, CalculateOutcome::Status::Refused);
+    EXPECT_EQ(outcome.message, c.refusal);
+    EXPECT_EQ(window.announced, Lines{c.refusal});
+    EXPECT_EQ(window.report.Count(), 0);
+    EXPECT_GT(window.linesWhenAnnounced, 0) << "announced after the report was emptied";
+}
+
+Options ShortWithoutAutoItems() {
+    Options options;
+    options.ShortReport = true;
+    return options;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calculate, CalculateRefusals,
+    testing::Values(
+        // The dash converts to 0, its key stays empty and the keys are compared
+        // as texts: "9000" ranks above "10000", so 10 is not the first row.
+        RefusalCase{"LaterRowLongerThanTheBarAfterTextOrder",
+                    {{"1", "10", ""}, {"1", "9", ""}, {"1", "-", ""}},
+                    {"9.5", "0", "0"},
+                    AutoItems(false),
+                    kBarShorterThanPiece},
+        RefusalCase{"FirstRowLongerThanTheBar",
+                    {{"1", "96", ""}},
+                    {"96", "0.125", "0"},
+                    AutoItems(false),
+                    kBarShorterThanPiece},
+        RefusalCase{"EmptyCutList",
+                    {},
+                    {"96", "0.125", "0"},
+                    AutoItems(false),
+                    "Qty Length and Bar Length all required"},
+        RefusalCase{"ShortReportWithoutItemNumbers",
+                    {{"2", "50", ""}},
+                    {"240", "0", "0"},
+                    ShortWithoutAutoItems(),
+                    kMissingItemNumber}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST(Calculate, TextOrderPuttingAShorterLengthFirstEndsTheRun) {
+    Window window({{"1", "10", ""}, {"1", "9", ""}, {"1", "-", ""}}, {"9.5", "0", "0"});
+    const CalculateOutcome outcome = window.Calculate(AutoItems(false));
+    EXPECT_EQ(outcome.message, kBarShorterThanPiece);
+    // Row 1 passed the first row's check; the 10 behind it is what fits no bar.
+    EXPECT_EQ(window.cutList.Cols(1)[1], "9");
+    EXPECT_EQ(window.cutList.Cols(1)[2], "10");
+    EXPECT_EQ(window.barSettings.Cells(1, 4).substr(0, 3), "-1 ");
+}
+
+TEST(Calculate, FloatingPointErrorsEndTheRun) {
+    Window window({{"1", "1/0", ""}}, {"240", "0", "0"});
+    EXPECT_THROW(window.Calculate(AutoItems(false)), EMathError);
+    EXPECT_TRUE(window.announced.empty());
+}
+
+}  // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Nesting.h"
+#include "core/PreparedCutList.h"
+#include "core/ReportText.h"
+#include "model/ReportLines.h"
+#include "model/TStringGrid.h"
+
+// A cut list as the preparation stage leaves it, built by hand: rows in their
+// final order with Qty, Length and Item # texts, "* Dec Len" keys, and the
+// prepared quantities and charged lengths.
+struct JobRow {
+    std::string qty;
+    std::string length;
+    std::string item;
+    // The decimal length where the Length text is not a plain decimal number.
+    std::optional<float> decimal = std::nullopt;
+};
+
+struct BarSettings {
+    float barLength = 0.0f;
+    float cutWidth = 0.0f;
+    float scrapBelow = 0.0f;
+};
+
+class HandBuiltJob {
+  public:
+    HandBuiltJob(const BarSettings& bar, const std::vector<JobRow>& rows) : grid(nullptr, 5, 500) {
+        cutList.BarLength = bar.barLength;
+        cutList.CutWidth = bar.cutWidth;
+        cutList.ScrapBelow = bar.scrapBelow;
+        cutList.UsedRows = static_cast<int>(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int row = static_cast<int>(i) + 1;
+            const JobRow& r = rows[i];
+            const float decimal = r.decimal ? *r.decimal : std::stof(r.length);
+            grid.SetCells(0, row, r.qty);
+            grid.SetCells(1, row, r.length);
+            grid.SetCells(2, row, r.item);
+            const float key = decimal * 1000.0f;
+            grid.SetCells(3, row, decimal > 0.0f ? std::to_string(std::llround(key)) : "");
+            cutList.PieceQty[row] = std::stof(r.qty);
+            cutList.PieceLen[row] = decimal + bar.cutWidth;
+        }
+    }
+
+    // The report as the nesting finds it: the heading of bar 1 and nothing else.
+    NestingResult Nest(bool shortReport, bool alternateMethod, char separator = '.') {
+        report.Clear();
+        report.Add(BarHeading(1, separator));
+        NestingOptions options;
+        options.ShortReport = shortReport;
+        options.AlternateMethod = alternateMethod;
+        options.DecimalSeparator = separator;
+        return ::Nest(cutList, grid, options, report);
+    }
+
+    TStringGrid grid;
+    PreparedCutList cutList;
+    ReportLines report;
+};
+
+// The three-row job of the worked example: 3 x 96, 2 x 48, 4 x 30 on bars of
+// 240 with a cut width of 0.125 and scrap below 20.
+inline const BarSettings kExampleBar{240.0f, 0.125f, 20.0f};
+inline const std::vector<JobRow> kExampleRows{{"3", "96", "1"}, {"2", "48", "2"}, {"4", "30", "3"}};

@@ -50,14 +50,16 @@ bool HintDisplay::InWindow(const QObject* object) const {
 bool HintDisplay::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Enter:
-            if (InWindow(watched)) {
+            if (InWindow(watched) && QApplication::activePopupWidget() == nullptr) {
                 Change(HintOf(static_cast<QWidget*>(watched)));
             } else if (qobject_cast<QMenu*>(watched) != nullptr) {
                 Change(QString());  // an open menu with no entry highlighted
             }
             break;
         case QEvent::Leave:
-            if (InWindow(watched)) {
+            // While a menu is open only its entries speak: the window's
+            // controls lose the pointer to the menu as it opens.
+            if (InWindow(watched) && QApplication::activePopupWidget() == nullptr) {
                 // The pointer is back over the container; a control entered
                 // next announces itself with its own Enter.
                 const auto* widget = static_cast<QWidget*>(watched);

@@ -311,6 +311,12 @@ void MainWindowLayoutTest::menuEntriesShowTheirHints() {
     QVERIFY(action->shortcut().isEmpty());
     action->hover();
     QCOMPARE(form.StatusLine->text(), hint);
+    // The control the pointer leaves for the open menu does not take over.
+    form.FileMenu->popup(form.mapToGlobal(QPoint(0, 0)));
+    action->hover();
+    Leave(form.Button1);
+    QCOMPARE(form.StatusLine->text(), hint);
+    form.FileMenu->hide();
     // Opening a menu with nothing highlighted empties the line.
     emit form.FileMenu->aboutToShow();
     QCOMPARE(form.StatusLine->text(), QString());

@@ -20,6 +20,7 @@
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/SystemRegionalSettings.h"
 
 namespace {
 
@@ -145,6 +146,8 @@ class MainCommandsTest : public QObject {
     void namesWithoutExtensionGetTheDefaultOne();
     void enterAndEscapeKeepTheCellEditorOpen();
     void exitClosesTheWindowAndStoresNothing();
+    void regionalSettingsComeFromTheLocale();
+    void theReportUsesTheRegionalDecimalSeparator();
 
   private:
     void TypeInto(GridView* grid, int row, int column, const QString& text);
@@ -563,6 +566,48 @@ void MainCommandsTest::exitClosesTheWindowAndStoresNothing() {
     form_->FileExitItem->trigger();
     QVERIFY(!form_->isVisible());
     QVERIFY(!QFile::exists(SettingsFile()));
+}
+
+void MainCommandsTest::regionalSettingsComeFromTheLocale() {
+    struct Case {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        char decimal;
+        char dateSeparator;
+    };
+    const Case cases[] = {
+        {QLocale::English, QLocale::UnitedStates, '.', '/'},
+        {QLocale::German, QLocale::Germany, ',', '.'},
+        {QLocale::French, QLocale::France, ',', '/'},
+    };
+    for (const Case& c : cases) {
+        const QLocale locale(c.language, c.territory);
+        const RegionalSettings settings = RegionalSettingsOf(locale);
+        QCOMPARE(settings.DecimalSeparator, c.decimal);
+        QCOMPARE(settings.DateSeparator, c.dateSeparator);
+        QCOMPARE(ToQString(settings.ShortDateFormat), locale.dateFormat(QLocale::ShortFormat));
+    }
+}
+
+void MainCommandsTest::theReportUsesTheRegionalDecimalSeparator() {
+    RegionalSettings regional;
+    regional.DecimalSeparator = ',';
+    form_->SetRegionalSettings(regional);
+    QCOMPARE(form_->SortAStringGrid1().DecimalSeparator, ',');
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->BarSettings().SetCells(1, 1, "0.125");
+    form_->BarSettings().SetCells(1, 2, "20");
+    const char* rows[][2] = {{"3", "96"}, {"2", "48"}, {"4", "30"}};
+    for (int r = 0; r < 3; ++r) {
+        form_->CutList().SetCells(0, r + 1, rows[r][0]);
+        form_->CutList().SetCells(1, r + 1, rows[r][1]);
+    }
+    form_->ItemNumBox1->setChecked(true);
+    form_->ShortCheckBox1->setChecked(false);
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(form_->Report().Line(4), std::string("        Scrap 17,625"));
+    QCOMPARE(form_->Report().Line(39), std::string("Cut Width  0,125"));
+    QCOMPARE(form_->Label2->text(), QStringLiteral("3"));
 }
 
 QTEST_MAIN(MainCommandsTest)

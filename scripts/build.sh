@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into a build folder: scripts/build.sh [--sanitize]
+# Configures and builds into a build folder and prints its path:
+# scripts/build.sh [--sanitize]
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -10,6 +11,7 @@ if [[ "${1:-}" == "--sanitize" ]]; then
     extra=(-DVELMAR_SANITIZE=ON -DVELMAR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
 fi
 
-cmake -S "$root" -B "$build_dir" -G Ninja "${extra[@]}" >/dev/null
-cmake --build "$build_dir" -j "$(nproc)"
+# Progress and compiler messages go to stderr; stdout names the build folder.
+cmake -S "$root" -B "$build_dir" -G Ninja "${extra[@]}" >&2
+cmake --build "$build_dir" -j "$(nproc)" >&2
 echo "$build_dir"

@@ -4,7 +4,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 "$root/scripts/setup.sh"
-build_dir="$("$root/scripts/build.sh" | tail -n 1)"
+build_dir="$("$root/scripts/build.sh")"
 
 if [[ -x "$build_dir/app/velmar/velmar" && ( -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ) ]]; then
     exec "$build_dir/app/velmar/velmar"

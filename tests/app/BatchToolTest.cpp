@@ -10,71 +10,9 @@
 #include "io/Job.h"
 #include "io/JobFileReader.h"
 #include "io/JobFileWriter.h"
+#include "tests/common/WorkedExample.h"
 
 namespace {
-
-const std::vector<std::string> ShelfReport = {
-    "Bar 1 ________________",
-    "Item # {1}   96",
-    "Item # {1}   96",
-    "Item # {3}   30",
-    "        Scrap 17.625",
-    " ",
-    "Bar 2 ________________",
-    " ",
-    "Item # {1}   96",
-    "Item # {2}   48",
-    "Item # {2}   48",
-    "Item # {3}   30",
-    "        Scrap 17.500",
-    " ",
-    "Bar 3 ________________",
-    " ",
-    "Item # {3}   30",
-    "Item # {3}   30",
-    "       Remaining 179.750",
-    " ",
-    " ",
-    "Summary",
-    " ",
-    "Scrap Below 20.000",
-    "Consisting of : ",
-    "1         Scrap 17.625",
-    "1         Scrap 17.500",
-    " ",
-    "Total Scrap 35.125",
-    "______________________ ",
-    "Remaining",
-    "Consisting of : ",
-    "1        Remaining 179.750",
-    " ",
-    "Total Remaining 179.750",
-    "______________________ ",
-    " ",
-    "Total Bars for job = 3",
-    "Bar Length 240.000",
-    "Cut Width  0.125",
-    " ",
-    "Total of Item  {1}  = 3 of Len 96",
-    "Total of Item  {2}  = 2 of Len 48",
-    "Total of Item  {3}  = 4 of Len 30",
-    " ",
-    "Total Items 9",
-};
-
-// The short report combines like cut lines; everything from the leftover
-// lines on stays the same.
-std::vector<std::string> ShortShelfReport() {
-    std::vector<std::string> lines = ShelfReport;
-    lines.erase(lines.begin() + 16, lines.begin() + 18);
-    lines.insert(lines.begin() + 16, "Qty 2 Item # {3}   30");
-    lines.erase(lines.begin() + 8, lines.begin() + 12);
-    lines.insert(lines.begin() + 8,
-                 {"Qty 1 Item # {1}   96", "Qty 2 Item # {2}   48", "Qty 1 Item # {3}   30"});
-    lines.erase(lines.begin() + 1, lines.begin() + 4);
-    lines.insert(lines.begin() + 1, {"Qty 2 Item # {1}   96", "Qty 1 Item # {3}   30"});
-    return lines;
-}
 
 // A directory with job files made for one test.
 class JobDir {
@@ -130,8 +68,8 @@ TEST_P(WorkedExample, PrintsTheReportLineByLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShelfBrackets, WorkedExample,
-                         testing::Values(ReportCase{"Full", {}, ShelfReport},
-                                         ReportCase{"Short", {"--short"}, ShortShelfReport()}),
+                         testing::Values(ReportCase{"Full", {}, ExampleReport(false)},
+                                         ReportCase{"Short", {"--short"}, ExampleReport(true)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchTool, FeetAndInchesExampleCalculates) {
@@ -251,7 +189,7 @@ TEST(BatchToolJson, WorkedExample) {
     const ToolRun run = RunBatchTool({"--json", Shelf});
     EXPECT_EQ(run.exitCode, 0);
     const JsonValue json = ParsedOutput(run);
-    EXPECT_EQ(Texts(json.members.at("report")), ShelfReport);
+    EXPECT_EQ(Texts(json.members.at("report")), ExampleReport(false));
     const JsonValue& cutList = json.members.at("cutList");
     EXPECT_EQ(Texts(cutList.items.at(0)), (std::vector<std::string>{"3", "96", "1", "96000", "3"}));
     EXPECT_EQ(Texts(cutList.items.at(2)), (std::vector<std::string>{"4", "30", "3", "30000", "4"}));
@@ -305,7 +243,7 @@ TEST(BatchTool, SaveWritesTheCalculatedJob) {
     const std::string out = dir.File("saved.txt");
     const ToolRun run = RunBatchTool({"--save", out, Shelf});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(SplitLines(run.out), ShelfReport);
+    EXPECT_EQ(SplitLines(run.out), ExampleReport(false));
 
     const Job saved = ReadJobFile(out);
     EXPECT_EQ(saved.Title, "Shelf brackets");

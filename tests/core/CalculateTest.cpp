@@ -10,7 +10,7 @@
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
 #include "sorter/SASG.h"
-#include "tests/core/WorkedExample.h"
+#include "tests/common/WorkedExample.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "core/CuttingReport.h"
 #include "tests/core/HandBuiltJob.h"
-#include "tests/core/WorkedExample.h"
+#include "tests/common/WorkedExample.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/WorkedExample.h"
 #include "ui/GridView.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
@@ -25,55 +26,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-const Lines kWorkedExampleReport = {
-    "Bar 1 ________________",
-    "Item # {1}   96",
-    "Item # {1}   96",
-    "Item # {3}   30",
-    "        Scrap 17.625",
-    " ",
-    "Bar 2 ________________",
-    " ",
-    "Item # {1}   96",
-    "Item # {2}   48",
-    "Item # {2}   48",
-    "Item # {3}   30",
-    "        Scrap 17.500",
-    " ",
-    "Bar 3 ________________",
-    " ",
-    "Item # {3}   30",
-    "Item # {3}   30",
-    "       Remaining 179.750",
-    " ",
-    " ",
-    "Summary",
-    " ",
-    "Scrap Below 20.000",
-    "Consisting of : ",
-    "1         Scrap 17.625",
-    "1         Scrap 17.500",
-    " ",
-    "Total Scrap 35.125",
-    "______________________ ",
-    "Remaining",
-    "Consisting of : ",
-    "1        Remaining 179.750",
-    " ",
-    "Total Remaining 179.750",
-    "______________________ ",
-    " ",
-    "Total Bars for job = 3",
-    "Bar Length 240.000",
-    "Cut Width  0.125",
-    " ",
-    "Total of Item  {1}  = 3 of Len 96",
-    "Total of Item  {2}  = 2 of Len 48",
-    "Total of Item  {3}  = 4 of Len 30",
-    " ",
-    "Total Items 9",
-};
 
 struct BoxLog {
     Lines errors;
@@ -211,7 +163,7 @@ void MainCommandsTest::workedExampleTypedAndCalculated() {
 
     QTest::mouseClick(form_->Button1, Qt::LeftButton);
 
-    QCOMPARE(form_->Report().All(), kWorkedExampleReport);
+    QCOMPARE(form_->Report().All(), kWorkedExampleLines);
     QCOMPARE(form_->Memo1->blockCount(), 46);
     QCOMPARE(form_->Memo1->document()->findBlockByNumber(41).text(),
              QStringLiteral("Total of Item  {1}  = 3 of Len 96"));
@@ -517,7 +469,7 @@ void MainCommandsTest::printWritesTheReportToThePrinter() {
     QPrinter& printer = form_->Printing().Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    form_->Report().Assign(kWorkedExampleReport);
+    form_->Report().Assign(kWorkedExampleLines);
     form_->FilePrint(form_->FilePrintItem);
     QVERIFY(boxes_.errors.empty());
     QFile file(pdf);

@@ -16,60 +16,13 @@
 
 #include "model/Exceptions.h"
 #include "model/ReportLines.h"
+#include "tests/common/WorkedExample.h"
 #include "ui/ReportPrinting.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines kWorkedExample = {
-    "Bar 1 ________________",
-    "Item # {1}   96",
-    "Item # {1}   96",
-    "Item # {3}   30",
-    "        Scrap 17.625",
-    " ",
-    "Bar 2 ________________",
-    " ",
-    "Item # {1}   96",
-    "Item # {2}   48",
-    "Item # {2}   48",
-    "Item # {3}   30",
-    "        Scrap 17.500",
-    " ",
-    "Bar 3 ________________",
-    " ",
-    "Item # {3}   30",
-    "Item # {3}   30",
-    "       Remaining 179.750",
-    " ",
-    " ",
-    "Summary",
-    " ",
-    "Scrap Below 20.000",
-    "Consisting of : ",
-    "1         Scrap 17.625",
-    "1         Scrap 17.500",
-    " ",
-    "Total Scrap 35.125",
-    "______________________ ",
-    "Remaining",
-    "Consisting of : ",
-    "1        Remaining 179.750",
-    " ",
-    "Total Remaining 179.750",
-    "______________________ ",
-    " ",
-    "Total Bars for job = 3",
-    "Bar Length 240.000",
-    "Cut Width  0.125",
-    " ",
-    "Total of Item  {1}  = 3 of Len 96",
-    "Total of Item  {2}  = 2 of Len 48",
-    "Total of Item  {3}  = 4 of Len 30",
-    " ",
-    "Total Items 9",
-};
 constexpr int kSummaryIndex = 21;
 
 // Text extraction spaces words by their position, so lines are compared with
@@ -154,12 +107,13 @@ class PdfPrintTest : public QObject {
     void workedExampleWithSummary() {
         ReportPrinting printing;
         FixedClockPrinting(printing);
-        PageTexts pages = PrintToPdf(printing, kWorkedExample, " Job 17", false);
+        PageTexts pages = PrintToPdf(printing, kWorkedExampleLines, " Job 17", false);
         QCOMPARE(pages.size(), 2);
-        QStringList first = HeadingOf("Job 17", 1) + ReportRange(kWorkedExample, 0, kSummaryIndex);
+        QStringList first =
+            HeadingOf("Job 17", 1) + ReportRange(kWorkedExampleLines, 0, kSummaryIndex);
         QCOMPARE(pages[0], first);
         QStringList second = QStringList{"Summary"} + HeadingOf("Job 17", 2) +
-                             ReportRange(kWorkedExample, kSummaryIndex + 1, 46);
+                             ReportRange(kWorkedExampleLines, kSummaryIndex + 1, 46);
         QCOMPARE(pages[1], second);
     }
 
@@ -167,7 +121,7 @@ class PdfPrintTest : public QObject {
         ReportPrinting printing;
         FixedClockPrinting(printing);
         ReportLines report;
-        report.Assign(kWorkedExample);
+        report.Assign(kWorkedExampleLines);
         QString file = dir_.filePath("from-report-lines.pdf");
         printing.Printer().setOutputFormat(QPrinter::PdfFormat);
         printing.Printer().setOutputFileName(file);
@@ -177,7 +131,8 @@ class PdfPrintTest : public QObject {
         QVERIFY(extract.waitForFinished(30000));
         PageTexts pages = PagesOf(QString::fromUtf8(extract.readAllStandardOutput()));
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pages[0], HeadingOf("Job 17", 1) + ReportRange(kWorkedExample, 0, kSummaryIndex) +
+        QCOMPARE(pages[0], HeadingOf("Job 17", 1) +
+                               ReportRange(kWorkedExampleLines, 0, kSummaryIndex) +
                                QStringList{"End Of Report"});
     }
 
@@ -229,7 +184,7 @@ class PdfPrintTest : public QObject {
         printing.Printer().setOutputFormat(QPrinter::PdfFormat);
         printing.Printer().setOutputFileName(dir_.filePath("missing/folder/report.pdf"));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QVERIFY_THROWS_EXCEPTION(Exception, printing.Print(kWorkedExample, "T", false));
+        QVERIFY_THROWS_EXCEPTION(Exception, printing.Print(kWorkedExampleLines, "T", false));
         PageTexts pages = PrintToPdf(printing, {"After"}, "T", false);
         QCOMPARE(pages, PageTexts{HeadingOf("T", 1) + QStringList{"After"}});
     }
@@ -274,7 +229,7 @@ class PdfPrintTest : public QObject {
         }
         ReportPrinting printing;
         try {
-            printing.Print(kWorkedExample, "T", false);
+            printing.Print(kWorkedExampleLines, "T", false);
             QFAIL("printed without a printer");
         } catch (const Exception& e) {
             QCOMPARE(std::string(e.what()),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Exceptions.h"
+#include "tests/common/WorkedExample.h"
 #include "ui/PrinterTextFlow.h"
 #include "ui/ReportPrinter.h"
 
@@ -107,54 +108,6 @@ Lines IndentedRange(const Lines& lines, std::size_t from, std::size_t to) {
 const std::string kEndLine = "           End Of Report ";
 
 // The cutting report of 3 x 96, 2 x 48, 4 x 30 on 240 bars.
-const Lines kWorkedExample = {
-    "Bar 1 ________________",
-    "Item # {1}   96",
-    "Item # {1}   96",
-    "Item # {3}   30",
-    "        Scrap 17.625",
-    " ",
-    "Bar 2 ________________",
-    " ",
-    "Item # {1}   96",
-    "Item # {2}   48",
-    "Item # {2}   48",
-    "Item # {3}   30",
-    "        Scrap 17.500",
-    " ",
-    "Bar 3 ________________",
-    " ",
-    "Item # {3}   30",
-    "Item # {3}   30",
-    "       Remaining 179.750",
-    " ",
-    " ",
-    "Summary",
-    " ",
-    "Scrap Below 20.000",
-    "Consisting of : ",
-    "1         Scrap 17.625",
-    "1         Scrap 17.500",
-    " ",
-    "Total Scrap 35.125",
-    "______________________ ",
-    "Remaining",
-    "Consisting of : ",
-    "1        Remaining 179.750",
-    " ",
-    "Total Remaining 179.750",
-    "______________________ ",
-    " ",
-    "Total Bars for job = 3",
-    "Bar Length 240.000",
-    "Cut Width  0.125",
-    " ",
-    "Total of Item  {1}  = 3 of Len 96",
-    "Total of Item  {2}  = 2 of Len 48",
-    "Total of Item  {3}  = 4 of Len 30",
-    " ",
-    "Total Items 9",
-};
 constexpr std::size_t kSummaryIndex = 21;
 
 Lines NumberedLines(int count) {
@@ -201,9 +154,9 @@ class ReportPrinterTest : public QObject {
     void workedExampleWithoutSummary() {
         RecordingPrinterText printer(80);
         Lines page = Heading(1, 1);
-        Append(page, IndentedRange(kWorkedExample, 0, kSummaryIndex));
+        Append(page, IndentedRange(kWorkedExampleLines, 0, kSummaryIndex));
         page.push_back(kEndLine);
-        ComparePages(Print(printer, kWorkedExample, true), {page});
+        ComparePages(Print(printer, kWorkedExampleLines, true), {page});
         QCOMPARE(printer.begun, 1);
         QCOMPARE(printer.ended, 1);
     }
@@ -211,18 +164,19 @@ class ReportPrinterTest : public QObject {
     void workedExampleWithSummaryOnItsOwnPage() {
         RecordingPrinterText printer(80);
         Lines first = Heading(1, 1);
-        Append(first, IndentedRange(kWorkedExample, 0, kSummaryIndex));
+        Append(first, IndentedRange(kWorkedExampleLines, 0, kSummaryIndex));
         Append(first, Blanks(80 - first.size()));
         // "Summary" stands above the second heading; 22 div 50 + 2 = 2.
         Lines second = {Indented("Summary")};
         Append(second, Heading(2, 2));
-        Append(second, IndentedRange(kWorkedExample, kSummaryIndex + 1, kWorkedExample.size()));
-        ComparePages(Print(printer, kWorkedExample, false), {first, second});
+        Append(second,
+               IndentedRange(kWorkedExampleLines, kSummaryIndex + 1, kWorkedExampleLines.size()));
+        ComparePages(Print(printer, kWorkedExampleLines, false), {first, second});
     }
 
     void reportFontIsTheReportAreasBoldTenPoint() {
         RecordingPrinterText printer(80);
-        Print(printer, kWorkedExample, true);
+        Print(printer, kWorkedExampleLines, true);
         QCOMPARE(printer.font.Family, std::string("MS Sans Serif"));
         QCOMPARE(printer.font.PointSize, 10);
         QVERIFY(printer.font.Bold);
@@ -260,9 +214,9 @@ class ReportPrinterTest : public QObject {
     void endLineLastOnAPage() {
         RecordingPrinterText printer(6 + static_cast<int>(kSummaryIndex) + 1);
         Lines first = Heading(1, 1);
-        Append(first, IndentedRange(kWorkedExample, 0, kSummaryIndex));
+        Append(first, IndentedRange(kWorkedExampleLines, 0, kSummaryIndex));
         first.push_back(kEndLine);
-        ComparePages(Print(printer, kWorkedExample, true), {first, Heading(2, 2)});
+        ComparePages(Print(printer, kWorkedExampleLines, true), {first, Heading(2, 2)});
     }
 
     // A page opened by the report line before "Summary" gets its heading
@@ -335,7 +289,7 @@ class ReportPrinterTest : public QObject {
     }
 
     void editedReportWithoutSummaryIsPrintedWhole() {
-        Lines report(kWorkedExample.begin(), kWorkedExample.begin() + kSummaryIndex);
+        Lines report(kWorkedExampleLines.begin(), kWorkedExampleLines.begin() + kSummaryIndex);
         report.push_back("typed by the user");
         for (bool noSummary : {true, false}) {
             RecordingPrinterText printer(80);
@@ -392,7 +346,7 @@ class ReportPrinterTest : public QObject {
         printer.writesBeforeFault = writesBeforeFault;
         printer.failEnd = failEnd;
         try {
-            Print(printer, kWorkedExample, false);
+            Print(printer, kWorkedExampleLines, false);
             QFAIL("the fault was swallowed");
         } catch (const Exception& e) {
             QCOMPARE(std::string(e.what()), std::string("Printer out of paper"));
@@ -405,7 +359,7 @@ class ReportPrinterTest : public QObject {
     void jobThatCannotBeginIsNotEnded() {
         RecordingPrinterText printer(80);
         printer.failBegin = true;
-        QVERIFY_THROWS_EXCEPTION(Exception, Print(printer, kWorkedExample, true));
+        QVERIFY_THROWS_EXCEPTION(Exception, Print(printer, kWorkedExampleLines, true));
         QCOMPARE(printer.ended, 0);
     }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// The report of the workshop's worked example: bars of 240, cut width 0.125,
-// scrap below 20, cut list 3 x 96, 2 x 48, 4 x 30 numbered 1, 2, 3.
+// The report of the worked example shared by the tests of every layer: bars of 240, cut width
+// 0.125, scrap below 20, cut list 3 x 96, 2 x 48, 4 x 30 numbered 1, 2, 3.
 inline const std::vector<std::string> kExampleBars{"Bar 1 ________________",
                                                    "Item # {1}   96",
                                                    "Item # {1}   96",
@@ -77,3 +77,6 @@ inline std::vector<std::string> ExampleReport(bool shortReport) {
     lines.insert(lines.end(), kExampleSummary.begin(), kExampleSummary.end());
     return lines;
 }
+
+// The full report without the short report, as the window shows it.
+inline const std::vector<std::string> kWorkedExampleLines = ExampleReport(false);

@@ -11,6 +11,7 @@
 #include "core/Calculate.h"
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
+#include "core/WindowLayout.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
@@ -83,14 +84,7 @@ class Workshop {
                            : TStringGrid::TStrings{});
         }
         barSettings_.SetCols(1, {"240", "0.125", "20"});
-        sorter_.GridToSort = &cutList_;
-        sorter_.StartIndex = 1;
-        sorter_.EndIndex = 1;
-        sorter_.SortIndex = 1;
-        sorter_.SortType = ToSortType::Numeric;
-        sorter_.SortDirection = SortDirType::Descending;
-        sorter_.HowToSort = SortType::Row;
-        sorter_.ShowMessageOnError = false;
+        LayOutSorter(sorter_, cutList_);
     }
 
     CalculateOutcome Run() {

@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <functional>
 
+#include "core/WindowLayout.h"
 #include "io/SettingsPath.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -331,14 +332,7 @@ void TMainForm::SetRegionalSettings(const RegionalSettings& settings) {
 
 void TMainForm::SetUpSorter() {
     TSortAStringGrid& sorter = *sortAStringGrid1_;
-    sorter.GridToSort = cutList_.get();
-    sorter.StartIndex = 1;
-    sorter.EndIndex = 1;
-    sorter.SortIndex = 3;
-    sorter.SortType = ToSortType::Numeric;
-    sorter.SortDirection = SortDirType::Descending;
-    sorter.HowToSort = ::SortType::Row;
-    sorter.ShowMessageOnError = false;
+    LayOutSorter(sorter, *cutList_);
     sorter.MessageBoxes = boxes_.get();
     SetRegionalSettings(regional_);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/WindowLayout.h"
 #include "model/Exceptions.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -15,14 +16,6 @@
 #include "ui/MouseUpCheckBox.h"
 
 namespace {
-
-const std::vector<std::string> kCutListHeadings = {" Qty", " Length", " Item #", "* Dec Len",
-                                                   "* Sub Total"};
-const std::vector<int> kCutListWidths = {40, 65, 40, 100, 70};
-const std::vector<std::string> kBarSettingsLabels = {" Bar Length", " Cut Width", " Scrap Below",
-                                                     " Used Rows", " Last Err"};
-constexpr int kBarSettingsLabelWidth = 85;
-constexpr int kBarSettingsValueWidth = 55;
 
 // Splits the text area's text into lines without losing any Latin-1
 // character: the raw text keeps no-break spaces, which the plain text turns
@@ -115,15 +108,10 @@ void TMainForm::ShowHint(const QString& hint) {
 void TMainForm::FormActivate(QObject* /*Sender*/) {
     activated_ = true;
     RunCommand([this] {
-        for (int col = 0; col < static_cast<int>(kCutListHeadings.size()); ++col) {
-            cutList_->SetCells(col, 0, kCutListHeadings[static_cast<std::size_t>(col)]);
-        }
-        StringGrid1->SetColumnWidths(kCutListWidths);
-        for (int row = 0; row < static_cast<int>(kBarSettingsLabels.size()); ++row) {
-            barSettings_->SetCells(0, row, kBarSettingsLabels[static_cast<std::size_t>(row)]);
-        }
-        StringGrid2->SetHeadings(0, kBarSettingsLabelWidth);
-        StringGrid2->SetColumnWidths({kBarSettingsValueWidth});
+        WriteGridHeadings(*cutList_, *barSettings_);
+        StringGrid1->SetColumnWidths(cutList_->ColWidths);
+        StringGrid2->SetHeadings(0, barSettings_->ColWidths.at(0));
+        StringGrid2->SetColumnWidths({barSettings_->ColWidths.at(1)});
         LoadLastini();
     });
 }

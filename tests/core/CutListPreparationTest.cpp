@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/CutListPreparation.h"
+#include "core/WindowLayout.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -27,14 +28,7 @@ struct RowText {
 
 class PreparationFixture {
   protected:
-    PreparationFixture() {
-        sorter.GridToSort = &cutList;
-        sorter.StartIndex = 1;
-        sorter.EndIndex = 1;
-        sorter.SortIndex = 3;
-        sorter.SortType = ToSortType::Numeric;
-        sorter.SortDirection = SortDirType::Descending;
-    }
+    PreparationFixture() { LayOutSorter(sorter, cutList); }
 
     void Type(const RowText& r) {
         cutList.SetCells(0, r.row, r.qty);

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <new>
 
 #include "core/WindowLayout.h"
 #include "model/Exceptions.h"
@@ -139,6 +140,13 @@ void TMainForm::RunCommand(const std::function<void()>& body) {
     } catch (const Exception& error) {
         RefreshWidgets();
         boxes_->ShowError(WithFullStop(error.what()));
+        return;
+    } catch (const std::bad_alloc&) {
+        // A report too large for the memory left: drop the unfinished report
+        // to get the memory back, keep the job, and say what happened.
+        report_.Clear();
+        RefreshWidgets();
+        boxes_->ShowError("Out of memory.");
         return;
     }
     RefreshWidgets();

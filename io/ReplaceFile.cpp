@@ -18,6 +18,37 @@ namespace {
     throw EInOutError(SystemErrorText(errorNumber));
 }
 
+void WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ThrowSystemError(errno);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+}
+
+// A pipe or a device (/dev/stdout, a printer port) takes the bytes as they
+// come; renaming a file over it would destroy the device node instead.
+void WriteThrough(const std::string& path, std::string_view bytes) {
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        ThrowSystemError(errno);
+    }
+    try {
+        WriteAll(descriptor, bytes);
+    } catch (...) {
+        ::close(descriptor);
+        throw;
+    }
+    if (::close(descriptor) != 0) {
+        ThrowSystemError(errno);
+    }
+}
+
 // A link is replaced at the file it points to, not turned into a plain file.
 std::string ResolvedTarget(const std::string& path) {
     struct stat status {};
@@ -53,7 +84,10 @@ mode_t ModeForNewFile() {
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::string& target) {
-        const std::string pattern = DirectoryOf(target) + "/." + NameOf(target) + ".XXXXXX";
+        // Shortened, so that the longest name a directory allows still leaves
+        // room for the dot and the random suffix.
+        const std::string pattern =
+            DirectoryOf(target) + "/." + NameOf(target).substr(0, 64) + ".XXXXXX";
         name_.assign(pattern.begin(), pattern.end());
         name_.push_back('\0');
         descriptor_ = ::mkstemp(name_.data());
@@ -79,18 +113,7 @@ class TemporaryFile {
         }
     }
 
-    void Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t count = ::write(descriptor_, bytes.data(), bytes.size());
-            if (count < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                ThrowSystemError(errno);
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(count));
-        }
-    }
+    void Write(std::string_view bytes) { WriteAll(descriptor_, bytes); }
 
     void CommitAs(const std::string& target) {
         if (::fsync(descriptor_) != 0) {
@@ -124,6 +147,10 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         ThrowSystemError(EISDIR);
+    }
+    if (exists && !S_ISREG(existing.st_mode)) {
+        WriteThrough(target, bytes);
+        return;
     }
 
     TemporaryFile file(target);

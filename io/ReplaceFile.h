@@ -6,5 +6,6 @@
 // Writes the bytes into a new file beside the target and renames it over the
 // target once complete, so a failure half-way (a full disk, say) never leaves
 // the previous file destroyed. A symbolic link is followed, and the target
-// keeps its permissions. Throws EInOutError with the system's text.
+// keeps its permissions. A pipe or a device is written through instead.
+// Throws EInOutError with the system's text.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);

@@ -1,6 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -71,6 +73,36 @@ TEST(JobFileIo, SavingThroughALinkReplacesTheLinkedFile) {
     WriteJobFile(link, job);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadJobFile(target).Title, "Linked");
+}
+
+TEST(JobFileIo, SavesUnderTheLongestFileName) {
+    TempDir dir;
+    const std::string path = dir.File(std::string(251, 'n') + ".txt");
+    Job job;
+    job.Title = "Long name";
+    WriteJobFile(path, job);
+    EXPECT_EQ(ReadJobFile(path), job);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// A pipe or a device (/dev/stdout, say) is written through, never replaced.
+TEST(JobFileIo, SavingIntoAPipeWritesThroughIt) {
+    TempDir dir;
+    const std::string path = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    Job job;
+    job.Title = "Piped";
+    WriteJobFile(path, job);
+    std::string received(FormatJobFile(job).size() + 1, '\0');
+    const ssize_t count = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    received.resize(count < 0 ? 0 : static_cast<std::size_t>(count));
+    EXPECT_EQ(received, FormatJobFile(job));
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
 }
 
 // A write that fails half-way (here: the file size limit, as a full disk would)

@@ -116,11 +116,19 @@ void GridView::OpenEditor() {
 
 void GridView::keyReleaseEvent(QKeyEvent* event) {
     QTableView::keyReleaseEvent(event);
-    emit KeyReleased(event);
+    AnnounceRelease(event);
 }
 
 void GridView::EditorKeyReleased(QKeyEvent* event) {
-    emit KeyReleased(event);
+    AnnounceRelease(event);
+}
+
+void GridView::AnnounceRelease(QKeyEvent* event) {
+    // A key held down sends a release before every repeated press; only the
+    // one when the user lets go is a release.
+    if (!event->isAutoRepeat()) {
+        emit KeyReleased(event);
+    }
 }
 
 bool GridView::EditorKeyPressed(QKeyEvent* event) {

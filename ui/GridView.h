@@ -26,7 +26,8 @@ class GridView : public QTableView {
     bool EditorKeyPressed(QKeyEvent* event);
 
   signals:
-    // Every key released in the grid, also while a cell is being edited.
+    // Every key released in the grid, also while a cell is being edited; the
+    // repeats of a key held down are not releases.
     void KeyReleased(QKeyEvent* event);
 
   protected:
@@ -36,4 +37,5 @@ class GridView : public QTableView {
 
   private:
     void OpenEditor();
+    void AnnounceRelease(QKeyEvent* event);
 };

@@ -31,10 +31,11 @@ void WriteAll(int descriptor, std::string_view bytes) {
     }
 }
 
-// A pipe or a device (/dev/stdout, a printer port) takes the bytes as they
-// come; renaming a file over it would destroy the device node instead.
-void WriteThrough(const std::string& path, std::string_view bytes) {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+// Writes into the existing file itself. A pipe or a device (/dev/stdout, a
+// printer port) takes the bytes as they come (renaming a file over it would
+// destroy the device node instead); a regular file is truncated first.
+void WriteThrough(const std::string& path, std::string_view bytes, int extraFlags = 0) {
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | extraFlags);
     if (descriptor < 0) {
         ThrowSystemError(errno);
     }
@@ -150,6 +151,14 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     }
     if (exists && !S_ISREG(existing.st_mode)) {
         WriteThrough(target, bytes);
+        return;
+    }
+
+    if (exists && ::access(DirectoryOf(target).c_str(), W_OK) != 0 &&
+        ::access(target.c_str(), W_OK) == 0) {
+        // A file the user may change in a folder where they may not create
+        // one: no file can be made beside it, so it is rewritten in place.
+        WriteThrough(target, bytes, O_TRUNC);
         return;
     }
 

@@ -9,7 +9,7 @@
 #include "core/LengthNotation.h"
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
-#include "core/Trim.h"
+#include "model/Trim.h"
 #include "model/Exceptions.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "core/FloatStore.h"
-#include "core/Trim.h"
+#include "model/Trim.h"
 #include "model/Exceptions.h"
 
 namespace {

@@ -10,6 +10,3 @@ bool IsSetFlag(std::string_view text);
 inline std::string FlagText(bool set) {
     return set ? "1" : "0";
 }
-
-// The text without leading and trailing blanks and control characters.
-std::string_view TrimBlanksAndControls(std::string_view text);

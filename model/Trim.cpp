@@ -1,4 +1,4 @@
-#include "core/Trim.h"
+#include "model/Trim.h"
 
 #include <cstddef>
 

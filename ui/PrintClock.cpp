@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "ui/Latin1.h"
+
 namespace {
 
 // Qt's long time format ends in the time zone, which the printed time does
@@ -27,10 +29,6 @@ QString WithoutTimeZone(const QString& format) {
         result.append(c);
     }
     return result.trimmed();
-}
-
-std::string ToLatin1(const QString& text) {
-    return text.toLatin1().toStdString();
 }
 
 }  // namespace

@@ -6,19 +6,16 @@
 #include <QString>
 
 #include "model/Exceptions.h"
+#include "ui/Latin1.h"
 
 namespace {
-
-QString FromLatin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where the job goes, for error texts.
 std::string Destination(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return "the file \"" + printer.outputFileName().toLatin1().toStdString() + "\"";
+        return "the file \"" + ToLatin1(printer.outputFileName()) + "\"";
     }
-    return "the printer \"" + printer.printerName().toLatin1().toStdString() + "\"";
+    return "the printer \"" + ToLatin1(printer.printerName()) + "\"";
 }
 
 }  // namespace
@@ -60,7 +57,7 @@ void QtPrinterText::BeginDoc() {
 
 void QtPrinterText::SetFont(const PrinterFont& font) {
     RequirePrinting();
-    QFont qtFont(FromLatin1(font.Family), font.PointSize, font.Bold ? QFont::Bold : QFont::Normal);
+    QFont qtFont(ToQString(font.Family), font.PointSize, font.Bold ? QFont::Bold : QFont::Normal);
     painter_.setFont(qtFont);
     StartFlow();
 }
@@ -80,11 +77,11 @@ void QtPrinterText::WriteLine(const std::string& text) {
     RequirePrinting();
     QFontMetrics metrics = painter_.fontMetrics();
     auto measure = [&](std::string_view piece) {
-        return metrics.horizontalAdvance(FromLatin1(piece));
+        return metrics.horizontalAdvance(ToQString(piece));
     };
     std::vector<std::string> pieces = SplitToWidth(text, printer_.width(), measure);
     for (const std::string& piece : pieces) {
-        painter_.drawText(QPoint(0, flow_->Top() + metrics.ascent()), FromLatin1(piece));
+        painter_.drawText(QPoint(0, flow_->Top() + metrics.ascent()), ToQString(piece));
         NewLine();
     }
     if (printer_.printerState() == QPrinter::Error) {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// A run of like pieces cut one after another from a bar: Count pieces of the
+// cut list row Row (1..UsedRows), each charged its decimal length plus one cut
+// width.
+struct PieceRun {
+    std::int32_t Row = 0;
+    std::int32_t Count = 0;
+};
+
+// One stock bar of a plan: its runs, in cut order, are Runs[FirstRun] to
+// Runs[FirstRun + RunCount - 1] of the plan. Left is the leftover as the
+// nesting's 32-bit arithmetic leaves it after the last piece.
+struct PlannedBar {
+    std::uint32_t FirstRun = 0;
+    std::uint32_t RunCount = 0;
+    float Left = 0.0f;
+};
+
+// The one result every planner returns: the bars in report order, each with
+// its pieces and its leftover. The report, the summary and the cutting
+// diagrams are all written from it. The runs of all bars share one array so
+// that a plan of millions of bars stays a few flat vectors.
+struct CuttingPlan {
+    std::vector<PieceRun> Runs;
+    std::vector<PlannedBar> Bars;
+
+    float BarLength = 0.0f;
+    float CutWidth = 0.0f;
+    float ScrapBelow = 0.0f;
+    float TotalScrap = 0.0f;      // sum of the scrap leftovers, in bar order
+    float TotalRemaining = 0.0f;  // sum of the remaining leftovers, in bar order
+
+    std::span<const PieceRun> RunsOf(const PlannedBar& bar) const {
+        return std::span<const PieceRun>(Runs).subspan(bar.FirstRun, bar.RunCount);
+    }
+    // A leftover shorter than the scrap threshold is scrap, any other remains.
+    bool IsScrap(const PlannedBar& bar) const { return bar.Left < ScrapBelow; }
+};

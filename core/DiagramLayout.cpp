@@ -43,15 +43,6 @@ void AddBox(std::vector<DiagramBox>& boxes, DiagramBox::Kind kind, int left, int
     boxes.push_back({kind, left, right - left, row, count});
 }
 
-const DiagramRow kNoRow{};
-
-const DiagramRow& RowOf(const DiagramJob& job, std::int32_t row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= job.Rows.size()) {
-        return kNoRow;
-    }
-    return job.Rows[static_cast<std::size_t>(row)];
-}
-
 bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b) {
     if (std::bit_cast<std::uint32_t>(a.Left) != std::bit_cast<std::uint32_t>(b.Left)) {
         return false;
@@ -64,6 +55,14 @@ bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b)
 }
 
 }  // namespace
+
+const DiagramRow& RowOf(const DiagramJob& job, std::int32_t row) {
+    static const DiagramRow noRow{};
+    if (row < 0 || static_cast<std::size_t>(row) >= job.Rows.size()) {
+        return noRow;
+    }
+    return job.Rows[static_cast<std::size_t>(row)];
+}
 
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
     PixelScale scale(job.Plan.BarLength, width);

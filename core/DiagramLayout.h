@@ -27,6 +27,9 @@ struct DiagramJob {
     char DecimalSeparator = '.';
 };
 
+// The row of a piece; an empty row for a number outside the job's rows.
+const DiagramRow& RowOf(const DiagramJob& job, std::int32_t row);
+
 // One box of a bar's strip, in whole pixels from the strip's left edge.
 struct DiagramBox {
     enum class Kind { Piece, Cut, Leftover };

@@ -5,8 +5,6 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <algorithm>
-#include <cctype>
 
 #include "diagram/DiagramPages.h"
 #include "io/ReplaceFile.h"
@@ -18,30 +16,11 @@ namespace {
 constexpr int kSvgWidth = 1200;
 constexpr int kPdfResolution = 600;
 
-bool EndsWith(const std::string& path, const std::string& extension) {
-    if (path.size() < extension.size()) {
-        return false;
-    }
-    return std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char e, char p) {
-        return e == std::tolower(static_cast<unsigned char>(p));
-    });
-}
-
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
-
-std::optional<DiagramFormat> DiagramFormatOf(const std::string& path) {
-    if (EndsWith(path, ".pdf")) {
-        return DiagramFormat::Pdf;
-    }
-    if (EndsWith(path, ".svg")) {
-        return DiagramFormat::Svg;
-    }
-    return std::nullopt;
-}
 
 QByteArray DiagramPdf(const DiagramJob& job, const HeadingClock& clock) {
     QByteArray bytes;

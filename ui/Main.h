@@ -27,9 +27,12 @@ class QPushButton;
 class QToolButton;
 class GridTableModel;
 class GridView;
+class DiagramWindow;
 class HelpWindow;
 class HintDisplay;
 class MouseUpCheckBox;
+struct CalculateOutcome;
+struct DiagramJob;
 
 // Velmar's one window. Its controls are the job's data: the commands read and
 // write the plain models behind them (the two grids and the report lines),
@@ -66,6 +69,7 @@ class TMainForm : public QMainWindow {
     QAction* FileSaveAsItem = nullptr;
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
+    QAction* FileDiagramItem = nullptr;
     QAction* FileExitItem = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* HelpContentsItem = nullptr;
@@ -78,6 +82,9 @@ class TMainForm : public QMainWindow {
     void FileSaveAs(QObject* Sender);
     void FilePrint(QObject* Sender);
     void FilePrintSetup(QObject* Sender);
+    // Opens the cutting diagram window, which shows the last complete
+    // Calculate and follows every new one.
+    void FileDiagram(QObject* Sender);
     void FileExit(QObject* Sender);
     void HelpContents(QObject* Sender);
     void HelpSearch(QObject* Sender);
@@ -121,6 +128,8 @@ class TMainForm : public QMainWindow {
     ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();
     HintDisplay* Hints() const { return hints_; }
+    // The cutting diagram window, once it has been opened.
+    DiagramWindow* Diagram() const { return diagram_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -137,6 +146,8 @@ class TMainForm : public QMainWindow {
     // Runs a command; an error it does not handle ends it and is shown in the
     // error box, and the widgets show whatever the command changed.
     void RunCommand(const std::function<void()>& body);
+    // Keeps the plan of a complete Calculate for the diagram window.
+    void KeepDiagramOf(const CalculateOutcome& outcome);
 
     TComponent components_;
     std::unique_ptr<TStringGrid> cutList_;
@@ -150,6 +161,8 @@ class TMainForm : public QMainWindow {
     QWidget* clientArea_ = nullptr;
     HintDisplay* hints_ = nullptr;
     HelpWindow* help_ = nullptr;
+    DiagramWindow* diagram_ = nullptr;
+    std::shared_ptr<const DiagramJob> lastDiagram_;
 
     std::unique_ptr<IFileDialogs> dialogs_;
     std::unique_ptr<IWindowBoxes> boxes_;

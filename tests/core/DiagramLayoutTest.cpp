@@ -6,29 +6,14 @@
 #include <utility>
 #include <vector>
 
+#include "tests/common/HandMadeDiagram.h"
+
 namespace {
 
 using Bar = std::vector<PieceRun>;
 
-// A plan of bars of 240 with cut width 0.125 over the worked example's rows
-// (1: 96, 2: 48, 3: 30), plus row 4 of 0.1 for runs too thin to draw apiece.
-DiagramJob JobOf(const std::vector<std::pair<Bar, float>>& bars) {
-    DiagramJob job;
-    job.Plan.BarLength = 240.0f;
-    job.Plan.CutWidth = 0.125f;
-    job.Plan.ScrapBelow = 20.0f;
-    job.Rows = {
-        {}, {"96", "1", 96.125f}, {"48", "2", 48.125f}, {"30", "3", 30.125f}, {"0.1", "4", 0.225f}};
-    for (const auto& [runs, left] : bars) {
-        job.Plan.Bars.push_back({static_cast<std::uint32_t>(job.Plan.Runs.size()),
-                                 static_cast<std::uint32_t>(runs.size()), left});
-        job.Plan.Runs.insert(job.Plan.Runs.end(), runs.begin(), runs.end());
-    }
-    return job;
-}
-
 TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
-    const DiagramJob job = JobOf({{{{1, 2}, {3, 1}}, 17.625f}});
+    const DiagramJob job = HandMadeDiagram({{{{1, 2}, {3, 1}}, 17.625f}});
     // True right edges along the bar: piece, cut, piece, cut, piece, cut, leftover.
     const std::vector<double> edges = {96, 96.125, 192.125, 192.25, 222.25, 222.375, 240};
     for (const int width : {3, 7, 100, 960, 1237}) {
@@ -50,7 +35,7 @@ TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
 }
 
 TEST(DiagramLayoutTest, PiecesNarrowerThanAPixelAreOneBoxForTheirRun) {
-    const DiagramJob job = JobOf({{{{3, 1}, {4, 900}}, 7.375f}});
+    const DiagramJob job = HandMadeDiagram({{{{3, 1}, {4, 900}}, 7.375f}});
     const std::vector<DiagramBox> boxes = BarBoxes(job, job.Plan.Bars[0], 240);
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[2].Row, 4);
@@ -63,13 +48,13 @@ TEST(DiagramLayoutTest, PiecesNarrowerThanAPixelAreOneBoxForTheirRun) {
 TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
     const Bar twoLong = {{1, 2}, {3, 1}};
     const Bar oneLong = {{1, 1}, {2, 2}, {3, 1}};
-    const DiagramJob job = JobOf({{twoLong, 17.625f},
-                                  {twoLong, 17.625f},
-                                  {oneLong, 17.5f},
-                                  {twoLong, 17.625f},
-                                  {{{1, 2}}, 47.75f},
-                                  {{{1, 2}}, 47.75f},
-                                  {{{1, 2}}, 47.75f}});
+    const DiagramJob job = HandMadeDiagram({{twoLong, 17.625f},
+                                            {twoLong, 17.625f},
+                                            {oneLong, 17.5f},
+                                            {twoLong, 17.625f},
+                                            {{{1, 2}}, 47.75f},
+                                            {{{1, 2}}, 47.75f},
+                                            {{{1, 2}}, 47.75f}});
     std::vector<std::string> labels;
     for (const BarGroup& group : GroupLikeBars(job.Plan)) {
         labels.push_back(GroupLabel(group));
@@ -79,7 +64,7 @@ TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
 }
 
 TEST(DiagramLayoutTest, TextsOfLeftoversAndSettings) {
-    DiagramJob job = JobOf({{{{1, 2}, {3, 1}}, 17.625f}, {{{3, 2}}, 179.75f}});
+    DiagramJob job = HandMadeDiagram({{{{1, 2}, {3, 1}}, 17.625f}, {{{3, 2}}, 179.75f}});
     job.DecimalSeparator = ',';
     EXPECT_EQ(LeftoverLabel(job, job.Plan.Bars[0]), "scrap 17,625");
     EXPECT_EQ(LeftoverLabel(job, job.Plan.Bars[1]), "remaining 179,750");

@@ -11,32 +11,11 @@
 #include "diagram/DiagramExport.h"
 #include "diagram/DiagramPainter.h"
 #include "model/Exceptions.h"
+#include "tests/common/HandMadeDiagram.h"
 
 namespace {
 
 const HeadingClock kClock = [] { return HeadingStamp{"02/01/2024", "13:05:09"}; };
-
-// Bars of 240 over rows 96, 48 and 30, cut width 0.125, scrap below 20.
-DiagramJob JobOf(const std::vector<std::pair<std::vector<PieceRun>, float>>& bars) {
-    DiagramJob job;
-    job.Title = " Shelf brackets";
-    job.Plan.BarLength = 240.0f;
-    job.Plan.CutWidth = 0.125f;
-    job.Plan.ScrapBelow = 20.0f;
-    job.Rows = {{}, {"96", "1", 96.125f}, {"48", "2", 48.125f}, {"30", "3", 30.125f}};
-    for (const auto& [runs, left] : bars) {
-        job.Plan.Bars.push_back({static_cast<std::uint32_t>(job.Plan.Runs.size()),
-                                 static_cast<std::uint32_t>(runs.size()), left});
-        job.Plan.Runs.insert(job.Plan.Runs.end(), runs.begin(), runs.end());
-    }
-    return job;
-}
-
-// The worked example's plan: 96 96 30, 96 48 48 30, 30 30.
-DiagramJob WorkedExample() {
-    return JobOf(
-        {{{{1, 2}, {3, 1}}, 17.625f}, {{{1, 1}, {2, 2}, {3, 1}}, 17.5f}, {{{3, 2}}, 179.75f}});
-}
 
 // The rectangles of the SVG by their fill colour, and all its texts.
 struct SvgContents {
@@ -99,7 +78,7 @@ class DiagramExportTest : public QObject {
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
     void svgHoldsOneBoxPerPieceAndLeftoverWithTheirTexts() {
-        SvgContents svg = ReadSvg(DiagramSvg(WorkedExample(), kClock));
+        SvgContents svg = ReadSvg(DiagramSvg(WorkedExampleDiagram(), kClock));
         QCOMPARE(svg.RectsByFill[DiagramColours::Piece], 9);
         QCOMPARE(svg.RectsByFill[DiagramColours::Scrap], 2);
         QCOMPARE(svg.RectsByFill[DiagramColours::Remaining], 1);
@@ -115,7 +94,8 @@ class DiagramExportTest : public QObject {
     void likeNeighboursAreDrawnOnceWithTheirCount() {
         const std::vector<PieceRun> bar = {{1, 2}, {3, 1}};
         SvgContents svg = ReadSvg(DiagramSvg(
-            JobOf({{bar, 17.625f}, {bar, 17.625f}, {bar, 17.625f}, {{{3, 2}}, 179.75f}}), kClock));
+            HandMadeDiagram({{bar, 17.625f}, {bar, 17.625f}, {bar, 17.625f}, {{{3, 2}}, 179.75f}}),
+            kClock));
         QCOMPARE(svg.RectsByFill[DiagramColours::Piece], 5);
         QVERIFY(svg.Texts.contains("Bars 1-3, 3 x"));
         QVERIFY(svg.Texts.contains("Bar 4"));
@@ -127,12 +107,12 @@ class DiagramExportTest : public QObject {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
             QSKIP("pdftotext is not installed");
         }
-        std::vector<std::pair<std::vector<PieceRun>, float>> bars;
+        std::vector<HandMadeBar> bars;
         for (int bar = 1; bar <= 60; ++bar) {
             bars.push_back({{{1, 1}}, 100.0f + static_cast<float>(bar)});
         }
         const QString file = dir_.filePath("bars.pdf");
-        WriteDiagramFile(file.toStdString(), JobOf(bars), kClock);
+        WriteDiagramFile(file.toStdString(), HandMadeDiagram(bars), kClock);
         const QList<QStringList> pages = PdfPages(file);
         QVERIFY(pages.size() > 1);
         int expectedBar = 1;
@@ -153,7 +133,7 @@ class DiagramExportTest : public QObject {
     }
 
     void fileNamesAndFileErrors() {
-        const DiagramJob job = WorkedExample();
+        const DiagramJob job = WorkedExampleDiagram();
         QCOMPARE(DiagramFormatOf("plan.PDF"), DiagramFormat::Pdf);
         QCOMPARE(DiagramFormatOf("a.svg"), DiagramFormat::Svg);
         QCOMPARE(DiagramFormatOf("svg"), std::nullopt);

@@ -1,11 +1,12 @@
 #include "core/JobModels.h"
 
 #include "core/WindowLayout.h"
+#include "model/GridLayout.h"
 
 JobModels::JobModels()
     : Owner(nullptr),
-      CutList(&Owner, CutListColumns, CutListRows),
-      BarSettings(&Owner, BarSettingsColumns, BarSettingsRows),
+      CutList(&Owner, kCutListColumns, kCutListRows),
+      BarSettings(&Owner, kBarSettingsColumns, kBarSettingsRows),
       Sorter(&Owner) {
     CutList.FixedRows = 1;
     BarSettings.FixedCols = 1;

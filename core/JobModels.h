@@ -16,11 +16,6 @@
 // component as the window owns its controls. A window binds its controls to
 // these models; the batch tool uses them as they are.
 struct JobModels {
-    static constexpr int CutListColumns = 5;
-    static constexpr int CutListRows = 500;
-    static constexpr int BarSettingsColumns = 2;
-    static constexpr int BarSettingsRows = 5;
-
     JobModels();
     JobModels(const JobModels&) = delete;
     JobModels& operator=(const JobModels&) = delete;

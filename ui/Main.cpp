@@ -17,6 +17,7 @@
 
 #include "core/WindowLayout.h"
 #include "io/SettingsPath.h"
+#include "model/GridLayout.h"
 #include "ui/DiagramWindow.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -34,10 +35,6 @@ constexpr int kClientWidth = 670;
 constexpr int kClientHeight = 316;
 constexpr int kSpeedBarHeight = 33;
 constexpr int kStatusLineHeight = 17;
-constexpr int kCutListCols = 5;
-constexpr int kCutListRows = 500;
-constexpr int kBarSettingsCols = 2;
-constexpr int kBarSettingsRows = 5;
 constexpr int kRowHeight = 24;
 
 const QString kCutListHint = QStringLiteral(
@@ -103,8 +100,9 @@ QCheckBox* SetUpCheckBox(QCheckBox* box, const char* name, const QString& captio
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
-      cutList_(std::make_unique<TStringGrid>(&components_, kCutListCols, kCutListRows)),
-      barSettings_(std::make_unique<TStringGrid>(&components_, kBarSettingsCols, kBarSettingsRows)),
+      cutList_(std::make_unique<TStringGrid>(&components_, kCutListColumns, kCutListRows)),
+      barSettings_(
+          std::make_unique<TStringGrid>(&components_, kBarSettingsColumns, kBarSettingsRows)),
       sortAStringGrid1_(std::make_unique<TSortAStringGrid>(&components_)),
       dialogs_(std::make_unique<QtFileDialogs>()),
       boxes_(std::make_unique<QtWindowBoxes>(this)),

@@ -9,6 +9,7 @@ struct BatchArguments {
     bool alternateMethod = false;
     bool json = false;
     std::optional<std::string> saveTo;
+    std::optional<std::string> diagramTo;  // a .pdf or .svg file
     std::string jobFile;
 };
 

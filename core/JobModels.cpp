@@ -1,6 +1,8 @@
 #include "core/JobModels.h"
 
-#include "core/WindowLayout.h"
+#include <cstddef>
+
+#include "core/SorterDesign.h"
 #include "model/GridLayout.h"
 
 JobModels::JobModels()
@@ -10,6 +12,14 @@ JobModels::JobModels()
       Sorter(&Owner) {
     CutList.FixedRows = 1;
     BarSettings.FixedCols = 1;
-    WriteGridHeadings(CutList, BarSettings);
     LayOutSorter(Sorter, CutList);
+}
+
+void JobModels::WriteHeadings() {
+    for (int col = 0; col < kCutListColumns; ++col) {
+        CutList.SetCells(col, kHeadingRow, kCutListHeadings[static_cast<std::size_t>(col)]);
+    }
+    for (int row = 0; row < kBarSettingsRows; ++row) {
+        BarSettings.SetCells(kLabelColumn, row, kBarSettingsLabels[static_cast<std::size_t>(row)]);
+    }
 }

@@ -37,8 +37,13 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     const PlannedBar& bar = job_.Plan.Bars[group.First];
     const int barTop = top + line_;
     const std::vector<DiagramBox> boxes = BarBoxes(job_, bar, width);
-    for (const DiagramBox& box : boxes) {
-        DrawBox(painter, box, bar, left, barTop);
+    // Cuts last, so that the outlines of their pieces do not hide them.
+    for (const bool cuts : {false, true}) {
+        for (const DiagramBox& box : boxes) {
+            if ((box.kind == DiagramBox::Kind::Cut) == cuts) {
+                DrawBox(painter, box, bar, left, barTop);
+            }
+        }
     }
 
     painter.setFont(bold_);
@@ -59,11 +64,14 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
     painter.setPen(QPen(QColor(DiagramColours::Outline), 0));
     switch (box.kind) {
         case DiagramBox::Kind::Cut:
-            // A cut narrower than a pixel shows as the outline between its pieces.
+            // A cut narrower than a pixel still shows, as a line where it falls.
             if (box.Width > 0) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(QColor(DiagramColours::Cut));
                 painter.drawRect(area);
+            } else {
+                painter.setPen(QPen(QColor(DiagramColours::Cut), 0));
+                painter.drawLine(area.topLeft(), area.bottomLeft());
             }
             return;
         case DiagramBox::Kind::Piece: {

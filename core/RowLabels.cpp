@@ -1,6 +1,6 @@
 #include "core/RowLabels.h"
 
-#include "core/GridColumns.h"
+#include "model/GridLayout.h"
 
 std::vector<RowLabel> LabelRows(const TStringGrid& cutList, int usedRows) {
     std::vector<RowLabel> labels;

@@ -56,22 +56,29 @@ bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b)
 
 }  // namespace
 
-const DiagramRow& RowOf(const DiagramJob& job, std::int32_t row) {
-    static const DiagramRow noRow{};
-    if (row < 0 || static_cast<std::size_t>(row) >= job.Rows.size()) {
-        return noRow;
+const RowLabel& LabelOfRow(const CuttingPlan& plan, std::int32_t row) {
+    static const RowLabel noLabel{};
+    if (row < 1 || static_cast<std::size_t>(row) > plan.RowLabels.size()) {
+        return noLabel;
     }
-    return job.Rows[static_cast<std::size_t>(row)];
+    return plan.RowLabels[static_cast<std::size_t>(row) - 1];
+}
+
+float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row) {
+    if (row < 1 || static_cast<std::size_t>(row) > plan.PieceLengths.size()) {
+        return 0.0f;
+    }
+    return plan.PieceLengths[static_cast<std::size_t>(row) - 1];
 }
 
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
-    PixelScale scale(job.Plan.BarLength, width);
-    const double cutWidth = job.Plan.CutWidth;
+    PixelScale scale(job.Plan->BarLength, width);
+    const double cutWidth = job.Plan->CutWidth;
     std::vector<DiagramBox> boxes;
     double position = 0.0;
     int edge = 0;
-    for (const PieceRun& run : job.Plan.RunsOf(bar)) {
-        const double charged = RowOf(job, run.Row).Charged;
+    for (const PieceRun& run : job.Plan->RunsOf(bar)) {
+        const double charged = PieceLengthOfRow(*job.Plan, run.Row);
         if (run.Count > 1 && scale.Pixels(charged) < 1.0) {
             position += charged * run.Count;
             const int right = scale.Edge(position);
@@ -114,14 +121,14 @@ std::string GroupLabel(const BarGroup& group) {
 }
 
 std::string LeftoverLabel(const DiagramJob& job, const PlannedBar& bar) {
-    return (job.Plan.IsScrap(bar) ? "scrap " : "remaining ") +
+    return (job.Plan->IsScrap(bar) ? "scrap " : "remaining ") +
            FormatLength(bar.Left, job.DecimalSeparator);
 }
 
 std::string SettingsLine(const DiagramJob& job) {
     const char separator = job.DecimalSeparator;
-    return "Bar Length " + FormatLength(job.Plan.BarLength, separator) + "   Cut Width " +
-           FormatLength(job.Plan.CutWidth, separator) + "   Scrap Below " +
-           FormatLength(job.Plan.ScrapBelow, separator) + "   Bars " +
-           std::to_string(job.Plan.Bars.size());
+    return "Bar Length " + FormatLength(job.Plan->BarLength, separator) + "   Cut Width " +
+           FormatLength(job.Plan->CutWidth, separator) + "   Scrap Below " +
+           FormatLength(job.Plan->ScrapBelow, separator) + "   Bars " +
+           std::to_string(job.Plan->Bars.size());
 }

@@ -1,34 +1,28 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/CuttingPlan.h"
 
-// What the diagram shows of one cut list row: its Length and Item # texts as
-// the report shows them, and the length each piece of it takes from a bar
-// (its decimal length plus one cut width).
-struct DiagramRow {
-    std::string Length;
-    std::string Item;
-    float Charged = 0.0f;
-};
-
-// Everything a cutting diagram is drawn from: a complete plan, its rows
-// (indexed by cut list row, index 0 unused), the job title and the decimal
+// Everything a cutting diagram is drawn from: a complete plan with its row
+// labels and piece lengths (never null), the job title and the decimal
 // separator of the report's numbers. Taken once at the end of a Calculate, so
-// the diagram never changes behind the user's back.
+// the diagram never changes behind the user's back; the plan is shared, never
+// copied, however many bars it holds.
 struct DiagramJob {
-    CuttingPlan Plan;
-    std::vector<DiagramRow> Rows;
+    std::shared_ptr<const CuttingPlan> Plan;
     std::string Title;
     char DecimalSeparator = '.';
 };
 
-// The row of a piece; an empty row for a number outside the job's rows.
-const DiagramRow& RowOf(const DiagramJob& job, std::int32_t row);
+// The label and the piece length of a cut list row of the plan; empty and 0
+// for a row the plan does not describe.
+const RowLabel& LabelOfRow(const CuttingPlan& plan, std::int32_t row);
+float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row);
 
 // One box of a bar's strip, in whole pixels from the strip's left edge.
 struct DiagramBox {

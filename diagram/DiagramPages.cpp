@@ -71,7 +71,7 @@ int PaintDiagramPages(QPagedPaintDevice& device, const DiagramJob& job, const He
     const int perPage =
         std::max(1, (device.height() - head.Height()) / std::max(1, strips.StripHeight()));
 
-    const std::vector<BarGroup> groups = GroupLikeBars(job.Plan);
+    const std::vector<BarGroup> groups = GroupLikeBars(*job.Plan);
     std::size_t page = 0;
     for (std::size_t first = 0; first < groups.size() || page == 0; first += perPage) {
         if (page > 0 && !device.newPage()) {
@@ -91,7 +91,7 @@ int PaintDiagramPages(QPagedPaintDevice& device, const DiagramJob& job, const He
 
 int SinglePageHeight(const DiagramJob& job, QPaintDevice* device, int /*width*/) {
     const DiagramPainter strips(job, LabelFont(), device);
-    const auto groups = static_cast<long long>(GroupLikeBars(job.Plan).size());
+    const auto groups = static_cast<long long>(GroupLikeBars(*job.Plan).size());
     const long long height = PageHead(job, device).Height() + groups * strips.StripHeight();
     return static_cast<int>(std::min<long long>(height, std::numeric_limits<int>::max()));
 }
@@ -104,7 +104,7 @@ void PaintSinglePage(QPaintDevice& device, const DiagramJob& job, const HeadingS
     head.Draw(painter, 1, stamp);
     const int margin = strips.Margin();
     int top = head.Height();
-    for (const BarGroup& group : GroupLikeBars(job.Plan)) {
+    for (const BarGroup& group : GroupLikeBars(*job.Plan)) {
         strips.DrawStrip(painter, group, margin, top, std::max(1, width - 2 * margin));
         top += strips.StripHeight();
     }

@@ -31,10 +31,10 @@ DiagramPainter::DiagramPainter(const DiagramJob& job, const QFont& font, QPaintD
 
 void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int left, int top,
                                int width) const {
-    if (group.First >= job_.Plan.Bars.size()) {
+    if (group.First >= job_.Plan->Bars.size()) {
         return;
     }
-    const PlannedBar& bar = job_.Plan.Bars[group.First];
+    const PlannedBar& bar = job_.Plan->Bars[group.First];
     const int barTop = top + line_;
     const std::vector<DiagramBox> boxes = BarBoxes(job_, bar, width);
     // Cuts last, so that the outlines of their pieces do not hide them.
@@ -77,7 +77,7 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
         case DiagramBox::Kind::Piece: {
             painter.setBrush(QColor(DiagramColours::Piece));
             painter.drawRect(area);
-            const DiagramRow& row = RowOf(job_, box.Row);
+            const RowLabel& row = LabelOfRow(*job_.Plan, box.Row);
             QString length = Latin1(row.Length);
             if (box.Count > 1) {
                 length = QString::number(box.Count) + QStringLiteral(" x ") + length;
@@ -87,7 +87,7 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
             return;
         }
         case DiagramBox::Kind::Leftover: {
-            const bool scrap = job_.Plan.IsScrap(bar);
+            const bool scrap = job_.Plan->IsScrap(bar);
             painter.setBrush(QColor(scrap ? DiagramColours::Scrap : DiagramColours::Remaining));
             painter.drawRect(area);
             const std::string text = LeftoverLabel(job_, bar);

@@ -26,7 +26,7 @@ void DiagramView::SetJob(std::shared_ptr<const DiagramJob> job) {
     job_ = std::move(job);
     groups_.clear();
     if (job_) {
-        groups_ = GroupLikeBars(job_->Plan);
+        groups_ = GroupLikeBars(*job_->Plan);
         strips_.emplace(*job_, font(), viewport());
     }
     painted_ = {0, 0};

@@ -1,3 +1,6 @@
+#include <memory>
+
+#include "core/Calculate.h"
 #include "ui/DiagramWindow.h"
 #include "ui/Main.h"
 
@@ -10,4 +13,15 @@ void TMainForm::FileDiagram(QObject* /*Sender*/) {
     diagram_->show();
     diagram_->raise();
     diagram_->activateWindow();
+}
+
+void TMainForm::KeepDiagramOf(const CalculateOutcome& outcome) {
+    if (!outcome.plan) {
+        return;
+    }
+    lastDiagram_ = std::make_shared<const DiagramJob>(
+        DiagramJob{outcome.plan, models_->Title, regional_.DecimalSeparator});
+    if (diagram_ != nullptr) {
+        diagram_->SetJob(lastDiagram_);
+    }
 }

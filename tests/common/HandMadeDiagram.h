@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -12,19 +13,18 @@
 using HandMadeBar = std::pair<std::vector<PieceRun>, float>;
 
 inline DiagramJob HandMadeDiagram(const std::vector<HandMadeBar>& bars) {
-    DiagramJob job;
-    job.Title = " Shelf brackets";
-    job.Plan.BarLength = 240.0f;
-    job.Plan.CutWidth = 0.125f;
-    job.Plan.ScrapBelow = 20.0f;
-    job.Rows = {
-        {}, {"96", "1", 96.125f}, {"48", "2", 48.125f}, {"30", "3", 30.125f}, {"0.1", "4", 0.225f}};
+    auto plan = std::make_shared<CuttingPlan>();
+    plan->BarLength = 240.0f;
+    plan->CutWidth = 0.125f;
+    plan->ScrapBelow = 20.0f;
+    plan->RowLabels = {{"96", "1"}, {"48", "2"}, {"30", "3"}, {"0.1", "4"}};
+    plan->PieceLengths = {96.125f, 48.125f, 30.125f, 0.225f};
     for (const auto& [runs, left] : bars) {
-        job.Plan.Bars.push_back({static_cast<std::uint32_t>(job.Plan.Runs.size()),
-                                 static_cast<std::uint32_t>(runs.size()), left});
-        job.Plan.Runs.insert(job.Plan.Runs.end(), runs.begin(), runs.end());
+        plan->Bars.push_back({static_cast<std::uint32_t>(plan->Runs.size()),
+                              static_cast<std::uint32_t>(runs.size()), left});
+        plan->Runs.insert(plan->Runs.end(), runs.begin(), runs.end());
     }
-    return job;
+    return {plan, " Shelf brackets", '.'};
 }
 
 // The worked example's plan: 96 96 30, 96 48 48 30, 30 30.

@@ -17,7 +17,7 @@ TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
     // True right edges along the bar: piece, cut, piece, cut, piece, cut, leftover.
     const std::vector<double> edges = {96, 96.125, 192.125, 192.25, 222.25, 222.375, 240};
     for (const int width : {3, 7, 100, 960, 1237}) {
-        const std::vector<DiagramBox> boxes = BarBoxes(job, job.Plan.Bars[0], width);
+        const std::vector<DiagramBox> boxes = BarBoxes(job, job.Plan->Bars[0], width);
         ASSERT_EQ(boxes.size(), edges.size()) << width;
         int left = 0;
         for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -36,13 +36,13 @@ TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
 
 TEST(DiagramLayoutTest, PiecesNarrowerThanAPixelAreOneBoxForTheirRun) {
     const DiagramJob job = HandMadeDiagram({{{{3, 1}, {4, 900}}, 7.375f}});
-    const std::vector<DiagramBox> boxes = BarBoxes(job, job.Plan.Bars[0], 240);
+    const std::vector<DiagramBox> boxes = BarBoxes(job, job.Plan->Bars[0], 240);
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[2].Row, 4);
     EXPECT_EQ(boxes[2].Count, 900);
     EXPECT_EQ(boxes[2].Left + boxes[2].Width, 233);  // 30.125 + 900 x 0.225
     EXPECT_EQ(boxes[3].Width, 7);
-    EXPECT_EQ(BarBoxes(job, job.Plan.Bars[0], 2400).size(), 3u + 2 * 900);
+    EXPECT_EQ(BarBoxes(job, job.Plan->Bars[0], 2400).size(), 3u + 2 * 900);
 }
 
 TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
@@ -56,7 +56,7 @@ TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
                                             {{{1, 2}}, 47.75f},
                                             {{{1, 2}}, 47.75f}});
     std::vector<std::string> labels;
-    for (const BarGroup& group : GroupLikeBars(job.Plan)) {
+    for (const BarGroup& group : GroupLikeBars(*job.Plan)) {
         labels.push_back(GroupLabel(group));
     }
     EXPECT_EQ(labels,
@@ -66,8 +66,8 @@ TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
 TEST(DiagramLayoutTest, TextsOfLeftoversAndSettings) {
     DiagramJob job = HandMadeDiagram({{{{1, 2}, {3, 1}}, 17.625f}, {{{3, 2}}, 179.75f}});
     job.DecimalSeparator = ',';
-    EXPECT_EQ(LeftoverLabel(job, job.Plan.Bars[0]), "scrap 17,625");
-    EXPECT_EQ(LeftoverLabel(job, job.Plan.Bars[1]), "remaining 179,750");
+    EXPECT_EQ(LeftoverLabel(job, job.Plan->Bars[0]), "scrap 17,625");
+    EXPECT_EQ(LeftoverLabel(job, job.Plan->Bars[1]), "remaining 179,750");
     EXPECT_EQ(SettingsLine(job),
               "Bar Length 240,000   Cut Width 0,125   Scrap Below 20,000   Bars 2");
 }

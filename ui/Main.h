@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/JobModels.h"
+#include "io/SettingsPath.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
 #include "ui/FileDialogs.h"
@@ -118,10 +120,12 @@ class TMainForm : public QMainWindow {
     void SetBoxes(std::unique_ptr<IWindowBoxes> boxes);
     void SetRegionalSettings(const RegionalSettings& settings);
     const RegionalSettings& Regional() const { return regional_; }
-    // Where the settings file is read and written; beside the program
-    // unless a test points elsewhere.
-    void SetSettingsPath(std::string path) { settingsPath_ = std::move(path); }
-    const std::string& SettingsPath() const { return settingsPath_; }
+    // Where the settings file is read and written: beside the program, or
+    // under the user's configuration folder when the program's folder cannot
+    // take it, unless a test points elsewhere.
+    void SetSettingsPath(std::string path) { settings_ = {std::move(path), {}}; }
+    void SetSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
+    const std::string& SettingsPath() const { return settings_.path; }
     // The printer Print and Print Setup use.
     ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();
@@ -147,6 +151,14 @@ class TMainForm : public QMainWindow {
     // Runs a command; an error it does not handle ends it and is shown in the
     // error box, and the widgets show whatever the command changed.
     void RunCommand(const std::function<void()>& body);
+    // The same for a command run from inside a key or mouse event of a
+    // control: its error box opens once that event has been delivered. A box
+    // runs an event loop of its own, and the focus it takes closes and
+    // destroys the grid's cell editor, whose key event Qt would go on
+    // delivering to the freed editor when the box returns.
+    void RunInputCommand(const std::function<void()>& body);
+    // The text of the error that ended the command, if one did.
+    std::optional<std::string> Attempt(const std::function<void()>& body);
     // Keeps the plan of a complete Calculate for the diagram window.
     void KeepDiagramOf(const CalculateOutcome& outcome);
 
@@ -164,7 +176,7 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<IFileDialogs> dialogs_;
     std::unique_ptr<IWindowBoxes> boxes_;
     RegionalSettings regional_;
-    std::string settingsPath_;
+    SettingsLocation settings_;
     ReportPrinting printing_;
     bool activated_ = false;
     bool shownOnce_ = false;

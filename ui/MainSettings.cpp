@@ -4,21 +4,25 @@
 void TMainForm::Savelastini() {
     // Called on its own too, so the check boxes are read here and now.
     models_->Options = CurrentOptions();
-    ::Savelastini(settingsPath_, TakeLastSettings(models_->BarSettings, models_->Options));
+    // A folder that cannot be made shows as the write's own refusal.
+    if (!settings_.folderToMake.empty()) {
+        MakeSettingsFolder(settings_.folderToMake);
+    }
+    ::Savelastini(settings_.path, TakeLastSettings(models_->BarSettings, models_->Options));
 }
 
 void TMainForm::LoadLastini() {
     models_->Options = CurrentOptions();
-    ApplyLastSettings(::LoadLastini(settingsPath_), models_->BarSettings, models_->Options);
+    ApplyLastSettings(::LoadLastini(settings_.path), models_->BarSettings, models_->Options);
     ShowOptions();
 }
 
 void TMainForm::StringGrid2KeyUp(QObject* /*Sender*/, int& /*Key*/,
                                  Qt::KeyboardModifiers /*Shift*/) {
-    RunCommand([this] { Savelastini(); });
+    RunInputCommand([this] { Savelastini(); });
 }
 
 void TMainForm::ItemNumBox1MouseUp(QObject* /*Sender*/, Qt::MouseButton /*Button*/,
                                    Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {
-    RunCommand([this] { Savelastini(); });
+    RunInputCommand([this] { Savelastini(); });
 }

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int UsageExit = 64;
+constexpr int kUsageExit = 64;
 
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
@@ -22,9 +22,9 @@ int Run(const BatchArguments& arguments) {
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
     BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
-    if (arguments.diagramTo && outcome.plan) {
+    if (arguments.DiagramTo && outcome.plan) {
         try {
-            WriteBatchDiagram(*arguments.diagramTo,
+            WriteBatchDiagram(*arguments.DiagramTo,
                               DiagramJob{outcome.plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
             outcome.errors.emplace_back("Out of memory");
@@ -33,7 +33,7 @@ int Run(const BatchArguments& arguments) {
         }
     }
 
-    if (arguments.json) {
+    if (arguments.Json) {
         WriteReportJson(std::cout, *models, outcome);
     } else {
         WriteReportText(std::cout, *models);
@@ -54,15 +54,15 @@ int main(int argc, char** argv) {
     try {
         const ParsedArguments parsed =
             ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
-        switch (parsed.kind) {
+        switch (parsed.Outcome) {
             case ParsedArguments::Kind::Help:
                 std::cout << BatchUsage();
                 return 0;
             case ParsedArguments::Kind::Bad:
-                std::cerr << "velmar-batch: " << parsed.problem << "\n\n" << BatchUsage();
-                return UsageExit;
+                std::cerr << "velmar-batch: " << parsed.Problem << "\n\n" << BatchUsage();
+                return kUsageExit;
             case ParsedArguments::Kind::Run:
-                return Run(parsed.arguments);
+                return Run(parsed.Arguments);
         }
     } catch (const std::exception& e) {
         std::cerr << WithFullStop(e.what()) << '\n';

@@ -9,8 +9,8 @@
 #include "core/LengthNotation.h"
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
-#include "model/Trim.h"
 #include "model/Exceptions.h"
+#include "model/Trim.h"
 
 namespace {
 

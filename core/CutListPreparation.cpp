@@ -140,12 +140,10 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
 
     // Only the first row is tested: after the sort it holds the longest piece.
     if (!(prepared.BarLength >= prepared.PieceLen[1])) {
-        result.refused = true;
         result.refusal = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==
                0.0L) {
-        result.refused = true;
         result.refusal = kNothingToCut;
     }
     return result;

@@ -46,9 +46,9 @@ std::string HomeFolder(const char* home) {
 std::string SettingsFilePathBeside(const std::string& executablePath) {
     const std::size_t slash = executablePath.rfind('/');
     if (slash == std::string::npos) {
-        return SettingsFileName;
+        return kSettingsFileName;
     }
-    return executablePath.substr(0, slash + 1) + SettingsFileName;
+    return executablePath.substr(0, slash + 1) + kSettingsFileName;
 }
 
 std::string ExecutablePath() {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-inline constexpr const char* SettingsFileName = "BarIni.ini";
+inline constexpr const char* kSettingsFileName = "BarIni.ini";
 
 // The settings file beside the given executable.
 std::string SettingsFilePathBeside(const std::string& executablePath);

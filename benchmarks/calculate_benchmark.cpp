@@ -11,7 +11,7 @@
 #include "core/Calculate.h"
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
-#include "core/WindowLayout.h"
+#include "core/SorterDesign.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"

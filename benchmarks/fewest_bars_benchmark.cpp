@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "benchmarks/FewestBarsJobs.h"
+#include "FewestBarsJobs.h"
 #include "core/FewestBars.h"
 #include "core/FirstFitPatterns.h"
 

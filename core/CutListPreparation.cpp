@@ -1,6 +1,6 @@
 #include "core/CutListPreparation.h"
-#include "core/GridColumns.h"
 #include "core/Refusals.h"
+#include "model/GridLayout.h"
 
 #include <algorithm>
 #include <string>
@@ -9,8 +9,8 @@
 #include "core/LengthNotation.h"
 #include "core/NumberFormat.h"
 #include "core/ReportText.h"
-#include "model/Trim.h"
 #include "model/Exceptions.h"
+#include "model/Trim.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ int LastDataRow(const TStringGrid& grid) {
 // the first sort's range end to the last row that has a length.
 void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
     sorter.SortIndex = kLengthColumn;
-    sorter.StartIndex = 1;
+    sorter.StartIndex = kFirstDataRow;
     for (int row = 1; row <= lastRow; ++row) {
         for (char separator : {'-', '_', '+'}) {
             cutList.SetCells(kLengthColumn, row,
@@ -115,7 +115,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     WriteDecimalLengths(cutList, lastRow);
     prepared.UsedRows = DefaultQuantities(cutList, lastRow);
 
-    sorter.StartIndex = 1;
+    sorter.StartIndex = kFirstDataRow;
     sorter.SortIndex = kDecLenColumn;
     sorter.EndIndex = prepared.UsedRows;
     sorter.SortType = ToSortType::Numeric;

@@ -1,6 +1,6 @@
 #include "core/CuttingReport.h"
-#include "core/GridColumns.h"
 #include "core/ReportText.h"
+#include "model/GridLayout.h"
 
 #include <algorithm>
 #include <cmath>

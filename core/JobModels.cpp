@@ -1,14 +1,25 @@
 #include "core/JobModels.h"
 
-#include "core/WindowLayout.h"
+#include <cstddef>
+
+#include "core/SorterDesign.h"
+#include "model/GridLayout.h"
 
 JobModels::JobModels()
     : Owner(nullptr),
-      CutList(&Owner, CutListColumns, CutListRows),
-      BarSettings(&Owner, BarSettingsColumns, BarSettingsRows),
+      CutList(&Owner, kCutListColumns, kCutListRows),
+      BarSettings(&Owner, kBarSettingsColumns, kBarSettingsRows),
       Sorter(&Owner) {
     CutList.FixedRows = 1;
     BarSettings.FixedCols = 1;
-    WriteGridHeadings(CutList, BarSettings);
     LayOutSorter(Sorter, CutList);
+}
+
+void JobModels::WriteHeadings() {
+    for (int col = 0; col < kCutListColumns; ++col) {
+        CutList.SetCells(col, kHeadingRow, kCutListHeadings[static_cast<std::size_t>(col)]);
+    }
+    for (int row = 0; row < kBarSettingsRows; ++row) {
+        BarSettings.SetCells(kLabelColumn, row, kBarSettingsLabels[static_cast<std::size_t>(row)]);
+    }
 }

@@ -3,24 +3,21 @@
 #include <string>
 
 #include "core/CalculationModels.h"
+#include "io/JobBinding.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"
 #include "model/TComponent.h"
 #include "model/TStringGrid.h"
 #include "sorter/SASG.h"
 
-// Everything a job lives in, laid out as the main window lays it out once it
-// has been activated: the cut list (5 columns, 500 rows, headings in row 0),
-// the bar settings (2 columns, 5 rows, labels in column 0), the report, the
-// title, the options, the bar count and the grid sorter, all owned by one
-// component as the window owns its controls. A window binds its controls to
-// these models; the batch tool uses them as they are.
+// Everything a job lives in, in the shape of model/GridLayout.h: the cut list,
+// the bar settings, the report, the title, the options, the bar count and the
+// grid sorter, all owned by one component as the window owns its controls.
+// The main window binds its controls to these models; the batch tool uses
+// them as they are.
 struct JobModels {
-    static constexpr int CutListColumns = 5;
-    static constexpr int CutListRows = 500;
-    static constexpr int BarSettingsColumns = 2;
-    static constexpr int BarSettingsRows = 5;
-
+    // As the window is created: the grids empty, the sorter in its design
+    // state, the report without lines.
     JobModels();
     JobModels(const JobModels&) = delete;
     JobModels& operator=(const JobModels&) = delete;
@@ -38,4 +35,10 @@ struct JobModels {
     std::string BarCount = "0";  // Label2
 
     CalculationModels Calculation() { return {CutList, BarSettings, Report}; }
+    // What Save As and Open read and write.
+    JobView View() { return {Title, BarSettings, Options.AutoItemNumber, CutList}; }
+
+    // The activation step's texts: the cut list's column headings in row 0,
+    // the bar settings' row labels in column 0.
+    void WriteHeadings();
 };

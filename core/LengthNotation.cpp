@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "core/FloatStore.h"
-#include "model/Trim.h"
 #include "model/Exceptions.h"
+#include "model/Trim.h"
 
 namespace {
 

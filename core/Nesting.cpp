@@ -1,5 +1,5 @@
 #include "core/Nesting.h"
-#include "core/GridColumns.h"
+#include "model/GridLayout.h"
 
 #include <algorithm>
 #include <bit>

@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Job job = ParseJobFile(bytes);
 
     auto models = std::make_unique<JobModels>();
+    models->WriteHeadings();
     models->Report.Clear();
     EmptyCutList(models->CutList);
-    ApplyJob(job, JobView{models->Title, models->BarSettings, models->Options.AutoItemNumber,
-                          models->CutList});
+    ApplyJob(job, models->View());
     // The last byte picks the two options the job file does not hold and
     // the decimal separator.
     const unsigned char choice = size == 0 ? 0 : data[size - 1];

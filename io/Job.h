@@ -4,22 +4,23 @@
 #include <string>
 #include <vector>
 
+#include "model/GridLayout.h"
+
 // One cutting task as the job file stores it: the title, the three input rows
 // of the bar settings, the Auto Item Number option and every cell of the cut
 // list's data rows. Texts are single-byte and kept exactly as typed.
 struct Job {
-    static constexpr int DataRows = 499;  // cut list rows 1 to 499
-    static constexpr int Columns = 5;     // " Qty" to "* Sub Total"
-    static constexpr int BarSettingRows = 3;
     // Title, bar settings, flag, then one line per cell.
-    static constexpr int LineCount = 1 + BarSettingRows + 1 + DataRows * Columns;
+    static constexpr int LineCount =
+        1 + kBarSettingsInputRows + 1 + kCutListDataRows * kCutListColumns;
 
     std::string Title;
-    std::array<std::string, BarSettingRows> BarSettings;  // bar length, cut width, scrap below
+    // Bar length, cut width, scrap below.
+    std::array<std::string, kBarSettingsInputRows> BarSettings;
     bool AutoItemNumber = false;
-    std::vector<std::string> Cells = std::vector<std::string>(DataRows * Columns);
+    std::vector<std::string> Cells = std::vector<std::string>(kCutListDataRows * kCutListColumns);
 
-    // The cell of data row 1..DataRows and column 0..Columns-1.
+    // The cell of a data row (kFirstDataRow on) and a column of the cut list.
     std::string& Cell(int dataRow, int column) { return Cells.at(Index(dataRow, column)); }
     const std::string& Cell(int dataRow, int column) const {
         return Cells.at(Index(dataRow, column));
@@ -29,6 +30,6 @@ struct Job {
 
   private:
     static std::size_t Index(int dataRow, int column) {
-        return static_cast<std::size_t>((dataRow - 1) * Columns + column);
+        return static_cast<std::size_t>((dataRow - kFirstDataRow) * kCutListColumns + column);
     }
 };

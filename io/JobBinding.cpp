@@ -1,20 +1,16 @@
 #include "io/JobBinding.h"
 
-namespace {
-
-constexpr int ValueColumn = 1;
-
-}  // namespace
+#include "model/GridLayout.h"
 
 Job TakeJob(const JobView& view) {
     Job job;
     job.Title = view.Title;
-    for (int row = 0; row < Job::BarSettingRows; ++row) {
-        job.BarSettings[row] = view.BarSettings.Cells(ValueColumn, row);
+    for (int row = 0; row < kBarSettingsInputRows; ++row) {
+        job.BarSettings[row] = view.BarSettings.Cells(kValueColumn, row);
     }
     job.AutoItemNumber = view.AutoItemNumber;
-    for (int row = 1; row <= Job::DataRows; ++row) {
-        for (int column = 0; column < Job::Columns; ++column) {
+    for (int row = kFirstDataRow; row < kCutListRows; ++row) {
+        for (int column = 0; column < kCutListColumns; ++column) {
             job.Cell(row, column) = view.CutList.Cells(column, row);
         }
     }
@@ -23,19 +19,19 @@ Job TakeJob(const JobView& view) {
 
 void ApplyJob(const Job& job, const JobView& view) {
     view.Title = job.Title;
-    for (int row = 0; row < Job::BarSettingRows; ++row) {
-        view.BarSettings.SetCells(ValueColumn, row, job.BarSettings[row]);
+    for (int row = 0; row < kBarSettingsInputRows; ++row) {
+        view.BarSettings.SetCells(kValueColumn, row, job.BarSettings[row]);
     }
     view.AutoItemNumber = job.AutoItemNumber;
-    for (int row = 1; row <= Job::DataRows; ++row) {
-        for (int column = 0; column < Job::Columns; ++column) {
+    for (int row = kFirstDataRow; row < kCutListRows; ++row) {
+        for (int column = 0; column < kCutListColumns; ++column) {
             view.CutList.SetCells(column, row, job.Cell(row, column));
         }
     }
 }
 
 void EmptyCutList(TStringGrid& cutList) {
-    for (int row = 1; row < cutList.RowCount(); ++row) {
+    for (int row = kFirstDataRow; row < cutList.RowCount(); ++row) {
         for (int column = 0; column < cutList.ColCount(); ++column) {
             cutList.SetCells(column, row, "");
         }

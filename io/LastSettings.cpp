@@ -3,10 +3,9 @@
 #include "io/FlagText.h"
 #include "io/ProfileFile.h"
 #include "model/Exceptions.h"
+#include "model/GridLayout.h"
 
 namespace {
-
-constexpr int ValueColumn = 1;
 
 void WriteKey(const ProfileWriter& write, const std::string& path, std::string_view key,
               std::string_view value) {
@@ -48,9 +47,9 @@ LastSettings LoadLastini(const std::string& path) {
 
 LastSettings TakeLastSettings(const TStringGrid& barSettings, const Options& options) {
     LastSettings settings;
-    settings.length = barSettings.Cells(ValueColumn, 0);
-    settings.cut = barSettings.Cells(ValueColumn, 1);
-    settings.scrapBelow = barSettings.Cells(ValueColumn, 2);
+    settings.length = barSettings.Cells(kValueColumn, kBarLengthRow);
+    settings.cut = barSettings.Cells(kValueColumn, kCutWidthRow);
+    settings.scrapBelow = barSettings.Cells(kValueColumn, kScrapBelowRow);
     settings.noSummary = options.NoSummary;
     settings.shortReport = options.ShortReport;
     settings.autoItem = options.AutoItemNumber;
@@ -58,9 +57,9 @@ LastSettings TakeLastSettings(const TStringGrid& barSettings, const Options& opt
 }
 
 void ApplyLastSettings(const LastSettings& settings, TStringGrid& barSettings, Options& options) {
-    barSettings.SetCells(ValueColumn, 0, settings.length);
-    barSettings.SetCells(ValueColumn, 1, settings.cut);
-    barSettings.SetCells(ValueColumn, 2, settings.scrapBelow);
+    barSettings.SetCells(kValueColumn, kBarLengthRow, settings.length);
+    barSettings.SetCells(kValueColumn, kCutWidthRow, settings.cut);
+    barSettings.SetCells(kValueColumn, kScrapBelowRow, settings.scrapBelow);
     options.NoSummary = settings.noSummary;
     options.ShortReport = settings.shortReport;
     options.AutoItemNumber = settings.autoItem;

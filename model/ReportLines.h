@@ -8,7 +8,7 @@
 // appending lines and, for the short report, replacing the last one; the
 // summary reads earlier lines back.
 class ReportLines {
-public:
+  public:
     void Clear();
     void Add(std::string line);
     // Replaces the last line; on an empty report the line is appended instead.
@@ -25,7 +25,7 @@ public:
     // Rises with every change, so a view can tell when to refresh.
     std::uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::uint64_t revision_ = 0;
 };

@@ -13,7 +13,7 @@ enum class TOperation { opInsert, opRemove };
 // Lifetime follows C++: the owner does not delete what it owns. When the owner
 // goes first, its components simply lose their owner.
 class TComponent {
-public:
+  public:
     explicit TComponent(TComponent* owner = nullptr);
     virtual ~TComponent();
 
@@ -24,12 +24,12 @@ public:
     std::size_t ComponentCount() const { return components_.size(); }
     TComponent* Components(std::size_t index) const { return components_.at(index); }
 
-protected:
+  protected:
     // Called on the owner and on every component it owns when a component is
     // inserted into or removed from the owner. Overrides must call the base.
     virtual void Notification(TComponent* component, TOperation operation);
 
-private:
+  private:
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
 

@@ -16,7 +16,9 @@ void TStringGrid::SetColCount(int count) {
     ColWidths.resize(static_cast<std::size_t>(colCount_), 64);
 }
 
-void TStringGrid::SetRowCount(int count) { Resize(colCount_, count); }
+void TStringGrid::SetRowCount(int count) {
+    Resize(colCount_, count);
+}
 
 void TStringGrid::Resize(int colCount, int rowCount) {
     colCount = std::max(colCount, 0);

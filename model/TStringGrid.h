@@ -11,7 +11,7 @@
 // text; writing outside it is ignored, so no caller can corrupt memory with a
 // stray index.
 class TStringGrid : public TComponent {
-public:
+  public:
     using TStrings = std::vector<std::string>;
 
     TStringGrid(TComponent* owner, int colCount, int rowCount);
@@ -40,7 +40,7 @@ public:
     // Rises with every change of a cell, so a view can tell when to refresh.
     std::uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     bool Contains(int col, int row) const;
     void Resize(int colCount, int rowCount);
 

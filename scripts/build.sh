@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds into a build folder and prints its path:
 # scripts/build.sh [--sanitize]
+# VELMAR_WERROR=ON in the environment turns warnings into errors, as CI builds.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 build_dir="$root/build"
-extra=()
+extra=(-DVELMAR_WERROR="${VELMAR_WERROR:-OFF}")
 if [[ "${1:-}" == "--sanitize" ]]; then
     build_dir="$root/build-sanitize"
-    extra=(-DVELMAR_SANITIZE=ON -DVELMAR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
+    extra+=(-DVELMAR_SANITIZE=ON -DVELMAR_BUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
 fi
 
 # Progress and compiler messages go to stderr; stdout names the build folder.

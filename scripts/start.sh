@@ -9,8 +9,5 @@ build_dir="$("$root/scripts/build.sh")"
 if [[ -x "$build_dir/app/velmar/velmar" && ( -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ) ]]; then
     exec "$build_dir/app/velmar/velmar"
 fi
-if [[ -x "$build_dir/app/batch/velmar-batch" ]]; then
-    echo "No display: printing the report of examples/shelf-brackets.txt with velmar-batch instead."
-    exec "$build_dir/app/batch/velmar-batch" "$root/examples/shelf-brackets.txt"
-fi
-echo "Built the libraries in $build_dir; the window and the batch tool are not part of this build yet."
+echo "No display: printing the report of examples/shelf-brackets.txt with velmar-batch instead."
+exec "$build_dir/app/batch/velmar-batch" "$root/examples/shelf-brackets.txt"

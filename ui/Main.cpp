@@ -15,7 +15,6 @@
 #include <QToolButton>
 #include <functional>
 
-#include "core/WindowLayout.h"
 #include "io/SettingsPath.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -26,18 +25,9 @@
 #include "ui/SystemRegionalSettings.h"
 #include "ui/ToolIcons.h"
 #include "ui/WindowFonts.h"
+#include "ui/WindowLayout.h"
 
 namespace {
-
-constexpr int kClientWidth = 670;
-constexpr int kClientHeight = 316;
-constexpr int kSpeedBarHeight = 33;
-constexpr int kStatusLineHeight = 17;
-constexpr int kCutListCols = 5;
-constexpr int kCutListRows = 500;
-constexpr int kBarSettingsCols = 2;
-constexpr int kBarSettingsRows = 5;
-constexpr int kRowHeight = 24;
 
 const QString kCutListHint = QStringLiteral(
     "Enter up to 1000 Qty and  Length    Item number is optional    * = Don't enter         "
@@ -60,27 +50,29 @@ class ClientArea : public QWidget {
     std::function<void(int, int)> onResize_;
 };
 
+// Names a control and puts it where the window's layout table places it.
 template <typename Widget>
-Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+Widget* Place(Widget* widget, const char* name) {
+    const ControlPlace& place = PlaceOf(name);
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
+    widget->setGeometry(place.Left, place.Top, place.Width, place.Height);
     return widget;
 }
 
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                   const QFont& font) {
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font) {
+    const ControlPlace& place = PlaceOf(name);
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAccessibleName(caption);
-    label->move(left, top);
+    label->move(place.Left, place.Top);
     label->adjustSize();
     return label;
 }
 
-QToolButton* PlaceToolButton(QWidget* bar, const char* name, const QString& hint, const QIcon& icon,
-                             int left, int width) {
-    auto* button = Place(new QToolButton(bar), name, left, 4, width, 25);
+QToolButton* PlaceToolButton(QWidget* bar, const char* name, const QString& hint,
+                             const QIcon& icon) {
+    auto* button = Place(new QToolButton(bar), name);
     button->setIcon(icon);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -89,9 +81,8 @@ QToolButton* PlaceToolButton(QWidget* bar, const char* name, const QString& hint
     return button;
 }
 
-QCheckBox* SetUpCheckBox(QCheckBox* box, const char* name, const QString& caption, int top,
-                         int width, bool checked) {
-    Place(box, name, 456, top, width, 17);
+QCheckBox* SetUpCheckBox(QCheckBox* box, const char* name, const QString& caption, bool checked) {
+    Place(box, name);
     box->setText(caption);
     box->setAccessibleName(caption);
     box->setChecked(checked);
@@ -102,16 +93,17 @@ QCheckBox* SetUpCheckBox(QCheckBox* box, const char* name, const QString& captio
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent),
-      cutList_(std::make_unique<TStringGrid>(&components_, kCutListCols, kCutListRows)),
-      barSettings_(std::make_unique<TStringGrid>(&components_, kBarSettingsCols, kBarSettingsRows)),
-      sortAStringGrid1_(std::make_unique<TSortAStringGrid>(&components_)),
+      models_(std::make_unique<JobModels>()),
       dialogs_(std::make_unique<QtFileDialogs>()),
       boxes_(std::make_unique<QtWindowBoxes>(this)),
       regional_(RegionalSettingsOf(QLocale::system())),
       settingsPath_(SettingsFilePath()) {
-    cutList_->FixedRows = 1;
-    barSettings_->FixedCols = 1;
-    report_.Add(std::string());  // the report text area starts with one empty line
+    models_->Report.Add(std::string());  // the report text area starts with one empty line
+    // The design states of the stored check boxes, until the activation step
+    // reads the settings file.
+    models_->Options.NoSummary = true;
+    models_->Options.ShortReport = true;
+    models_->Options.AutoItemNumber = true;
     SetUpSorter();
 
     setObjectName(QStringLiteral("MainForm"));
@@ -143,34 +135,32 @@ void TMainForm::CreateControls() {
     setCentralWidget(clientArea_);
     QWidget* area = clientArea_;
 
-    SpeedBar = Place(new QWidget(area), "SpeedBar", 0, 0, kClientWidth, kSpeedBarHeight);
+    SpeedBar = Place(new QWidget(area), "SpeedBar");
     SpeedBar->setAccessibleName(QStringLiteral("SpeedBar"));
     SpeedBar->setAutoFillBackground(true);
-    SpeedButton1 =
-        PlaceToolButton(SpeedBar, "SpeedButton1", QStringLiteral("New"), NewFileIcon(), 8, 25);
+    SpeedButton1 = PlaceToolButton(SpeedBar, "SpeedButton1", QStringLiteral("New"), NewFileIcon());
     SpeedButton2 =
-        PlaceToolButton(SpeedBar, "SpeedButton2", QStringLiteral("Open"), OpenFileIcon(), 32, 25);
-    SpeedButton4 = PlaceToolButton(SpeedBar, "SpeedButton4", QStringLiteral("Save As"),
-                                   SaveFileIcon(), 56, 25);
-    SpeedButton3 =
-        PlaceToolButton(SpeedBar, "SpeedButton3", QStringLiteral("Print"), PrintIcon(), 80, 23);
+        PlaceToolButton(SpeedBar, "SpeedButton2", QStringLiteral("Open"), OpenFileIcon());
+    SpeedButton4 =
+        PlaceToolButton(SpeedBar, "SpeedButton4", QStringLiteral("Save As"), SaveFileIcon());
+    SpeedButton3 = PlaceToolButton(SpeedBar, "SpeedButton3", QStringLiteral("Print"), PrintIcon());
 
-    Label1 = PlaceLabel(area, "Label1", QStringLiteral("Page Heading :"), 96, 36, WindowFont());
+    Label1 = PlaceLabel(area, "Label1", QStringLiteral("Page Heading :"), WindowFont());
 
-    Title1 = Place(new QLineEdit(area), "Title1", 176, 32, 273, 21);
-    Title1->setText(QStringLiteral(" Untitled"));
+    Title1 = Place(new QLineEdit(area), "Title1");
+    Title1->setText(ToQString(models_->Title));
     Title1->setAccessibleName(QStringLiteral("Title1"));
     HintDisplay::SetHint(Title1, QStringLiteral("Enter a project title"));
 
-    StringGrid1 = Place(new GridView(area), "StringGrid1", 0, 56, 170, 225);
+    StringGrid1 = Place(new GridView(area), "StringGrid1");
     StringGrid1->setAccessibleName(QStringLiteral("StringGrid1"));
-    cutListView_ = new GridTableModel(*cutList_, StringGrid1);
+    cutListView_ = new GridTableModel(models_->CutList, StringGrid1);
     StringGrid1->setModel(cutListView_);
-    StringGrid1->SetHeadings(kRowHeight, 0);
-    StringGrid1->SetRowHeight(kRowHeight);
+    StringGrid1->SetHeadings(kGridRowHeight, 0);
+    StringGrid1->SetRowHeight(kGridRowHeight);
     HintDisplay::SetHint(StringGrid1, kCutListHint);
 
-    Memo1 = Place(new QPlainTextEdit(area), "Memo1", 176, 56, 273, 225);
+    Memo1 = Place(new QPlainTextEdit(area), "Memo1");
     Memo1->setAccessibleName(QStringLiteral("Memo1"));
     Memo1->setFont(ReportAreaFont());
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -178,17 +168,16 @@ void TMainForm::CreateControls() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setTabChangesFocus(true);
 
-    StringGrid2 = Place(new GridView(area), "StringGrid2", 456, 56, 145, 129);
+    StringGrid2 = Place(new GridView(area), "StringGrid2");
     StringGrid2->setAccessibleName(QStringLiteral("StringGrid2"));
-    barSettingsView_ = new GridTableModel(*barSettings_, StringGrid2);
+    barSettingsView_ = new GridTableModel(models_->BarSettings, StringGrid2);
     StringGrid2->setModel(barSettingsView_);
-    StringGrid2->SetHeadings(0, 85);
-    StringGrid2->SetRowHeight(kRowHeight);
+    StringGrid2->SetHeadings(0, kBarSettingsWidths[0]);
+    StringGrid2->SetRowHeight(kGridRowHeight);
     StringGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Button1 =
-        Place(new QPushButton(QStringLiteral("Calculate"), area), "Button1", 456, 192, 75, 25);
+    Button1 = Place(new QPushButton(QStringLiteral("Calculate"), area), "Button1");
     Button1->setAccessibleName(QStringLiteral("Calculate"));
     Button1->setFont(BoldFont(WindowFont()));
     QPalette green = Button1->palette();
@@ -196,28 +185,28 @@ void TMainForm::CreateControls() {
     Button1->setPalette(green);
     HintDisplay::SetHint(Button1, QStringLiteral("Recalculate "));
 
-    Label3 = PlaceLabel(area, "Label3", QStringLiteral("Bar Count"), 536, 195, BarCountFont());
-    Label2 = PlaceLabel(area, "Label2", QStringLiteral("0"), 608, 195, BarCountFont());
+    Label3 = PlaceLabel(area, "Label3", QStringLiteral("Bar Count"), BarCountFont());
+    Label2 = PlaceLabel(area, "Label2", ToQString(models_->BarCount), BarCountFont());
     Label2->setAccessibleName(QStringLiteral("Label2"));
 
+    const Options& options = models_->Options;
     SumaryCheckBox1 = SetUpCheckBox(new QCheckBox(area), "SumaryCheckBox1",
-                                    QStringLiteral("No Summary"), 216, 97, true);
+                                    QStringLiteral("No Summary"), options.NoSummary);
     ShortCheckBox1 = SetUpCheckBox(new QCheckBox(area), "ShortCheckBox1",
-                                   QStringLiteral("Short Report"), 232, 97, true);
+                                   QStringLiteral("Short Report"), options.ShortReport);
     HintDisplay::SetHint(ShortCheckBox1,
                          QStringLiteral("Reduces the report length by combining like lines "));
     ItemNumBox1 = static_cast<MouseUpCheckBox*>(
         SetUpCheckBox(new MouseUpCheckBox(area), "ItemNumBox1", QStringLiteral("Auto Item Number"),
-                      248, 121, true));
+                      options.AutoItemNumber));
     HintDisplay::SetHint(ItemNumBox1, QStringLiteral("Like Lengths become the same item number."));
     AltMethodCheckBox1 = SetUpCheckBox(new QCheckBox(area), "AltMethodCheckBox1",
-                                       QStringLiteral("Alternate Method"), 264, 121, false);
+                                       QStringLiteral("Alternate Method"), options.AlternateMethod);
     QPalette red = AltMethodCheckBox1->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     AltMethodCheckBox1->setPalette(red);
 
-    StatusLine = Place(new QLabel(area), "StatusLine", 0, kClientHeight - kStatusLineHeight,
-                       kClientWidth, kStatusLineHeight);
+    StatusLine = Place(new QLabel(area), "StatusLine");
     StatusLine->setAccessibleName(QStringLiteral("StatusLine"));
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusLine->setIndent(2);
@@ -276,8 +265,10 @@ void TMainForm::SetTabOrder() {
 }
 
 void TMainForm::LayOutClientArea(int width, int height) {
-    SpeedBar->setGeometry(0, 0, width, kSpeedBarHeight);
-    StatusLine->setGeometry(0, height - kStatusLineHeight, width, kStatusLineHeight);
+    const int speedBarHeight = PlaceOf("SpeedBar").Height;
+    const int statusLineHeight = PlaceOf("StatusLine").Height;
+    SpeedBar->setGeometry(0, 0, width, speedBarHeight);
+    StatusLine->setGeometry(0, height - statusLineHeight, width, statusLineHeight);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -320,20 +311,18 @@ void TMainForm::SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs) {
 
 void TMainForm::SetBoxes(std::unique_ptr<IWindowBoxes> boxes) {
     boxes_ = std::move(boxes);
-    sortAStringGrid1_->MessageBoxes = boxes_.get();
+    models_->Sorter.MessageBoxes = boxes_.get();
 }
 
 void TMainForm::SetRegionalSettings(const RegionalSettings& settings) {
     regional_ = settings;
-    sortAStringGrid1_->DecimalSeparator = regional_.DecimalSeparator;
-    sortAStringGrid1_->DateSettings.ShortDateFormat = regional_.ShortDateFormat;
-    sortAStringGrid1_->DateSettings.DateSeparator = regional_.DateSeparator;
+    models_->Sorter.DecimalSeparator = regional_.DecimalSeparator;
+    models_->Sorter.DateSettings.ShortDateFormat = regional_.ShortDateFormat;
+    models_->Sorter.DateSettings.DateSeparator = regional_.DateSeparator;
 }
 
 void TMainForm::SetUpSorter() {
-    TSortAStringGrid& sorter = *sortAStringGrid1_;
-    LayOutSorter(sorter, *cutList_);
-    sorter.MessageBoxes = boxes_.get();
+    models_->Sorter.MessageBoxes = boxes_.get();
     SetRegionalSettings(regional_);
 }
 

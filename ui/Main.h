@@ -6,12 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "core/JobModels.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
-#include "model/ReportLines.h"
-#include "model/TComponent.h"
-#include "model/TStringGrid.h"
-#include "sorter/SASG.h"
 #include "ui/FileDialogs.h"
 #include "ui/ReportPrinting.h"
 #include "ui/WindowBoxes.h"
@@ -32,7 +29,7 @@ class HintDisplay;
 class MouseUpCheckBox;
 
 // Velmar's one window. Its controls are the job's data: the commands read and
-// write the plain models behind them (the two grids and the report lines),
+// write the job's models behind them (JobModels, as the batch tool has them),
 // which the window shows and keeps in step with what the user types.
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -95,16 +92,17 @@ class TMainForm : public QMainWindow {
     void LoadLastini();
 
     // ---- The models behind the controls ---------------------------------
-    TStringGrid& CutList() { return *cutList_; }
-    TStringGrid& BarSettings() { return *barSettings_; }
-    ReportLines& Report() { return report_; }
+    TStringGrid& CutList() { return models_->CutList; }
+    TStringGrid& BarSettings() { return models_->BarSettings; }
+    ReportLines& Report() { return models_->Report; }
     // The grid sorter Calculate orders the cut list with.
-    TSortAStringGrid& SortAStringGrid1() { return *sortAStringGrid1_; }
+    TSortAStringGrid& SortAStringGrid1() { return models_->Sorter; }
     // The check boxes as plain values.
     Options CurrentOptions() const;
 
     // Brings the models up to date with what the user typed into the report
-    // text area, and the widgets with what a command wrote into the models.
+    // text area and the title and set in the check boxes, and the widgets with
+    // what a command wrote into the grids and the report.
     void SyncModelsFromWidgets();
     void RefreshWidgets();
 
@@ -134,15 +132,14 @@ class TMainForm : public QMainWindow {
     void LayOutClientArea(int width, int height);
     void ShowHint(const QString& hint);
     void SetUpSorter();
+    // Show a title or options that a command wrote into the models.
+    void ShowTitle();
+    void ShowOptions();
     // Runs a command; an error it does not handle ends it and is shown in the
     // error box, and the widgets show whatever the command changed.
     void RunCommand(const std::function<void()>& body);
 
-    TComponent components_;
-    std::unique_ptr<TStringGrid> cutList_;
-    std::unique_ptr<TStringGrid> barSettings_;
-    std::unique_ptr<TSortAStringGrid> sortAStringGrid1_;
-    ReportLines report_;
+    std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;
 
     GridTableModel* cutListView_ = nullptr;

@@ -1,12 +1,14 @@
 #include <QLabel>
+#include <string>
 
 #include "core/Calculate.h"
+#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
     RunCommand([this] {
         const CalculateOutcome outcome =
-            Calculate({*cutList_, *barSettings_, report_}, *sortAStringGrid1_, CurrentOptions(),
+            Calculate(models_->Calculation(), models_->Sorter, models_->Options,
                       regional_.DecimalSeparator, [this](const std::string& refusal) {
                           boxes_->Beep();
                           boxes_->ShowMessage(refusal);
@@ -17,7 +19,8 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();
-        Label2->setText(QString::number(outcome.barCount));
+        models_->BarCount = std::to_string(outcome.barCount);
+        Label2->setText(ToQString(models_->BarCount));
         Label2->adjustSize();
     });
 }

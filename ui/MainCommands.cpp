@@ -1,12 +1,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <new>
 
-#include "core/WindowLayout.h"
 #include "model/Exceptions.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
@@ -15,6 +15,7 @@
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/WindowLayout.h"
 
 namespace {
 
@@ -109,10 +110,11 @@ void TMainForm::ShowHint(const QString& hint) {
 void TMainForm::FormActivate(QObject* /*Sender*/) {
     activated_ = true;
     RunCommand([this] {
-        WriteGridHeadings(*cutList_, *barSettings_);
-        StringGrid1->SetColumnWidths(cutList_->ColWidths);
-        StringGrid2->SetHeadings(0, barSettings_->ColWidths.at(0));
-        StringGrid2->SetColumnWidths({barSettings_->ColWidths.at(1)});
+        models_->WriteHeadings();
+        WriteColumnWidths(models_->CutList, models_->BarSettings);
+        StringGrid1->SetColumnWidths(models_->CutList.ColWidths);
+        StringGrid2->SetHeadings(0, models_->BarSettings.ColWidths.at(0));
+        StringGrid2->SetColumnWidths({models_->BarSettings.ColWidths.at(1)});
         LoadLastini();
     });
 }
@@ -144,7 +146,7 @@ void TMainForm::RunCommand(const std::function<void()>& body) {
     } catch (const std::bad_alloc&) {
         // A report too large for the memory left: drop the unfinished report
         // to get the memory back, keep the job, and say what happened.
-        report_.Clear();
+        models_->Report.Clear();
         RefreshWidgets();
         boxes_->ShowError("Out of memory.");
         return;
@@ -153,21 +155,37 @@ void TMainForm::RunCommand(const std::function<void()>& body) {
 }
 
 void TMainForm::SyncModelsFromWidgets() {
-    // The grids take every keystroke at once; only the report text area is
-    // read back, and only when the user has changed it.
+    // The grids take every keystroke at once; the report text area is read
+    // back only when the user has changed it.
+    ReportLines& report = models_->Report;
     if (Memo1->document()->isModified()) {
-        report_.Assign(LinesOf(Memo1->document()->toRawText()));
-        shownReportRevision_ = report_.Revision();
+        report.Assign(LinesOf(Memo1->document()->toRawText()));
+        shownReportRevision_ = report.Revision();
         Memo1->document()->setModified(false);
     }
+    models_->Title = ToLatin1(Title1->text());
+    models_->Options = CurrentOptions();
+}
+
+void TMainForm::ShowTitle() {
+    Title1->setText(ToQString(models_->Title));
+}
+
+void TMainForm::ShowOptions() {
+    const Options& options = models_->Options;
+    SumaryCheckBox1->setChecked(options.NoSummary);
+    ShortCheckBox1->setChecked(options.ShortReport);
+    ItemNumBox1->setChecked(options.AutoItemNumber);
+    AltMethodCheckBox1->setChecked(options.AlternateMethod);
 }
 
 void TMainForm::RefreshWidgets() {
     cutListView_->Refresh();
     barSettingsView_->Refresh();
-    if (report_.Revision() != shownReportRevision_) {
-        Memo1->setPlainText(TextOf(report_.All()));
-        shownReportRevision_ = report_.Revision();
+    const ReportLines& report = models_->Report;
+    if (report.Revision() != shownReportRevision_) {
+        Memo1->setPlainText(TextOf(report.All()));
+        shownReportRevision_ = report.Revision();
         Memo1->document()->setModified(false);
     }
 }

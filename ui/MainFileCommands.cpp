@@ -1,13 +1,10 @@
-#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 
 #include "io/JobBinding.h"
 #include "io/JobFileReader.h"
 #include "io/JobFileWriter.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
-#include "ui/MouseUpCheckBox.h"
 
 namespace {
 
@@ -19,9 +16,10 @@ std::string LocalPath(const QString& fileName) {
 
 void TMainForm::FileNew(QObject* /*Sender*/) {
     RunCommand([this] {
-        report_.Clear();
-        EmptyCutList(*cutList_);
-        Title1->setText(QStringLiteral("Untitled"));
+        models_->Report.Clear();
+        EmptyCutList(models_->CutList);
+        models_->Title = "Untitled";
+        ShowTitle();
     });
 }
 
@@ -31,10 +29,7 @@ void TMainForm::FileSaveAs(QObject* /*Sender*/) {
         if (!fileName) {
             return;
         }
-        std::string title = ToLatin1(Title1->text());
-        bool autoItemNumber = ItemNumBox1->isChecked();
-        WriteJobFile(LocalPath(*fileName),
-                     TakeJob({title, *barSettings_, autoItemNumber, *cutList_}));
+        WriteJobFile(LocalPath(*fileName), TakeJob(models_->View()));
     });
 }
 
@@ -47,20 +42,17 @@ void TMainForm::FileOpen(QObject* /*Sender*/) {
         // The file is read whole before the window is touched, so a file that
         // cannot be opened leaves the job in the window as it was.
         const Job job = ReadJobFile(LocalPath(*fileName));
-        report_.Clear();
-        EmptyCutList(*cutList_);
-        std::string title;
-        bool autoItemNumber = false;
-        ApplyJob(job, {title, *barSettings_, autoItemNumber, *cutList_});
-        Title1->setText(ToQString(title));
-        ItemNumBox1->setChecked(autoItemNumber);
+        models_->Report.Clear();
+        EmptyCutList(models_->CutList);
+        ApplyJob(job, models_->View());
+        ShowTitle();
+        ShowOptions();
     });
 }
 
 void TMainForm::FilePrint(QObject* /*Sender*/) {
-    RunCommand([this] {
-        printing_.Print(report_, ToLatin1(Title1->text()), SumaryCheckBox1->isChecked());
-    });
+    RunCommand(
+        [this] { printing_.Print(models_->Report, models_->Title, models_->Options.NoSummary); });
 }
 
 void TMainForm::FilePrintSetup(QObject* /*Sender*/) {

@@ -1,19 +1,16 @@
-#include <QCheckBox>
-
 #include "io/LastSettings.h"
 #include "ui/Main.h"
-#include "ui/MouseUpCheckBox.h"
 
 void TMainForm::Savelastini() {
-    ::Savelastini(settingsPath_, TakeLastSettings(*barSettings_, CurrentOptions()));
+    // Called on its own too, so the check boxes are read here and now.
+    models_->Options = CurrentOptions();
+    ::Savelastini(settingsPath_, TakeLastSettings(models_->BarSettings, models_->Options));
 }
 
 void TMainForm::LoadLastini() {
-    Options options = CurrentOptions();
-    ApplyLastSettings(::LoadLastini(settingsPath_), *barSettings_, options);
-    ShortCheckBox1->setChecked(options.ShortReport);
-    SumaryCheckBox1->setChecked(options.NoSummary);
-    ItemNumBox1->setChecked(options.AutoItemNumber);
+    models_->Options = CurrentOptions();
+    ApplyLastSettings(::LoadLastini(settingsPath_), models_->BarSettings, models_->Options);
+    ShowOptions();
 }
 
 void TMainForm::StringGrid2KeyUp(QObject* /*Sender*/, int& /*Key*/,

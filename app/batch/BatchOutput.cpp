@@ -1,6 +1,7 @@
 #include "app/batch/BatchOutput.h"
 
 #include "app/batch/JsonText.h"
+#include "model/GridLayout.h"
 
 void WriteReportText(std::ostream& out, const JobModels& models) {
     for (const std::string& line : models.Report.All()) {
@@ -17,7 +18,7 @@ void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutc
     }
     out << "\n],\n\"cutList\": [";
     separator = "\n  ";
-    for (int row = 1; row < models.CutList.RowCount(); ++row) {
+    for (int row = kFirstDataRow; row < models.CutList.RowCount(); ++row) {
         out << separator << '[';
         for (int column = 0; column < models.CutList.ColCount(); ++column) {
             out << (column == 0 ? "" : ", ") << JsonString(models.CutList.Cells(column, row));
@@ -25,8 +26,9 @@ void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutc
         out << ']';
         separator = ",\n  ";
     }
-    out << "\n],\n\"usedRows\": " << JsonString(models.BarSettings.Cells(1, 3))
-        << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(1, 4))
+    out << "\n],\n\"usedRows\": "
+        << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
+        << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
         << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
     const std::optional<std::string> message = outcome.message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";

@@ -8,16 +8,12 @@
 
 namespace {
 
-JobView ViewOf(JobModels& models) {
-    return JobView{models.Title, models.BarSettings, models.Options.AutoItemNumber, models.CutList};
-}
-
 // Open: the window is changed only once the file could be read.
 void OpenJob(const std::string& path, JobModels& models) {
     const Job job = ReadJobFile(path);
     models.Report.Clear();
     EmptyCutList(models.CutList);
-    ApplyJob(job, ViewOf(models));
+    ApplyJob(job, models.View());
 }
 
 void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
@@ -69,7 +65,7 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
 
     if (arguments.saveTo) {
         try {
-            WriteJobFile(*arguments.saveTo, TakeJob(ViewOf(models)));
+            WriteJobFile(*arguments.saveTo, TakeJob(models.View()));
         } catch (const std::exception& e) {
             outcome.errors.emplace_back(e.what());
         }

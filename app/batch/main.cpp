@@ -18,6 +18,7 @@ int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
     // Large: the grids hold 2500 cells and the sorter.
     const auto models = std::make_unique<JobModels>();
+    models->WriteHeadings();  // as the window has them once it is shown
     const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
 
     if (arguments.json) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/CutListPreparation.h"
-#include "core/WindowLayout.h"
+#include "core/SorterDesign.h"
 #include "model/Exceptions.h"
 
 namespace {

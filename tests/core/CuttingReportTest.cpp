@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/CuttingReport.h"
-#include "tests/core/HandBuiltJob.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/core/HandBuiltJob.h"
 
 namespace {
 

@@ -23,8 +23,8 @@ Job FullJob() {
     job.Title = std::string(" Title \xe9") + std::string(247, 't');
     job.BarSettings = {"20'", " 0.125", "1 1/2 "};
     job.AutoItemNumber = true;
-    for (int row = 1; row <= Job::DataRows; ++row) {
-        for (int column = 0; column < Job::Columns; ++column) {
+    for (int row = kFirstDataRow; row < kCutListRows; ++row) {
+        for (int column = 0; column < kCutListColumns; ++column) {
             job.Cell(row, column) =
                 (row + column) % 7 == 0 ? "" : std::to_string(row) + " c" + std::to_string(column);
         }

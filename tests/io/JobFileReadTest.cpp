@@ -181,8 +181,8 @@ TEST_P(JobFileRead, LoadsTheLinesInOrder) {
     EXPECT_EQ(job.Title, expected.Title);
     EXPECT_EQ(job.BarSettings, expected.BarSettings);
     EXPECT_EQ(job.AutoItemNumber, expected.AutoItemNumber);
-    for (int row = 1; row <= Job::DataRows; ++row) {
-        for (int column = 0; column < Job::Columns; ++column) {
+    for (int row = kFirstDataRow; row < kCutListRows; ++row) {
+        for (int column = 0; column < kCutListColumns; ++column) {
             EXPECT_EQ(job.Cell(row, column), expected.Cell(row, column))
                 << "row " << row << " column " << column;
         }

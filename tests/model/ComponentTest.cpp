@@ -9,11 +9,11 @@ namespace {
 
 // Records the removal notices it receives.
 class Listener : public TComponent {
-public:
+  public:
     using TComponent::TComponent;
     std::vector<TComponent*> removed;
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
         if (operation == TOperation::opRemove) {

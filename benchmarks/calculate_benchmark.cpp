@@ -111,8 +111,8 @@ void RunCalculate(benchmark::State& state, std::vector<TypedRow> rows) {
         state.ResumeTiming();
         const CalculateOutcome outcome = workshop.Run();
         benchmark::DoNotOptimize(outcome.barCount);
-        if (outcome.status != CalculateOutcome::Status::Complete) {
-            state.SkipWithError(outcome.message.c_str());
+        if (outcome.refusal) {
+            state.SkipWithError(outcome.refusal->c_str());
             return;
         }
     }
@@ -156,7 +156,7 @@ std::vector<LineRecipe> RecipesOf(const ReportLines& report) {
 void RunFloor(benchmark::State& state, std::vector<TypedRow> rows) {
     Workshop workshop(std::move(rows));
     workshop.Reset();
-    if (workshop.Run().status != CalculateOutcome::Status::Complete) {
+    if (workshop.Run().refusal) {
         state.SkipWithError("job refused");
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/CutListPreparation.h"
 #include "core/CuttingReport.h"
 #include "core/Nesting.h"
+#include "core/RowLabels.h"
 
 namespace {
 
@@ -13,8 +14,7 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
     }
     report.Clear();
     CalculateOutcome outcome;
-    outcome.status = CalculateOutcome::Status::Refused;
-    outcome.message = text;
+    outcome.refusal = text;
     return outcome;
 }
 
@@ -23,25 +23,40 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
 CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const Options& options, char decimalSeparator,
                            const RefusalHandler& onRefusal) {
+    ReportLinesSink sink(models.Report);
+    return Calculate(models, sorter, options, decimalSeparator, onRefusal, sink);
+}
+
+CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
+                           const Options& options, char decimalSeparator,
+                           const RefusalHandler& onRefusal, LineSink& report) {
     PreparationResult preparation =
         PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator);
-    if (preparation.refused) {
-        return Refuse(preparation.refusal, models.Report, onRefusal);
+    if (preparation.refusal) {
+        return Refuse(*preparation.refusal, models.Report, onRefusal);
     }
 
     NestingOptions nestingOptions;
-    nestingOptions.ShortReport = options.ShortReport;
     nestingOptions.AlternateMethod = options.AlternateMethod;
-    nestingOptions.DecimalSeparator = decimalSeparator;
+    NestingResult nesting = Nest(preparation.cutList, nestingOptions);
+    if (nesting.refusal) {
+        return Refuse(*nesting.refusal, models.Report, onRefusal);
+    }
+    nesting.plan.RowLabels = LabelRows(models.CutList, preparation.cutList.UsedRows);
 
-    PreparedCutList& cutList = preparation.cutList;
-    const NestingResult nesting = Nest(cutList, models.CutList, nestingOptions, models.Report);
-    if (nesting.refused) {
-        return Refuse(nesting.refusal, models.Report, onRefusal);
+    ReportOptions reportOptions;
+    reportOptions.ShortReport = options.ShortReport;
+    reportOptions.DecimalSeparator = decimalSeparator;
+    if (const Refusal refusal = MissingItemNumber(nesting.plan, reportOptions)) {
+        return Refuse(*refusal, models.Report, onRefusal);
     }
 
-    Summarise(nesting, cutList, models.CutList, decimalSeparator, models.Report);
     CalculateOutcome outcome;
-    outcome.barCount = nesting.BarNumber;
+    outcome.barCount = static_cast<std::int32_t>(nesting.plan.Bars.size());
+    outcome.plan = std::make_shared<const CuttingPlan>(std::move(nesting.plan));
+    // The report starts afresh with the first bar's heading, which the
+    // preparation showed while the plan was made.
+    models.Report.Clear();
+    WriteCuttingReport(*outcome.plan, models.CutList, reportOptions, report);
     return outcome;
 }

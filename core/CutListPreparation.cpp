@@ -14,10 +14,6 @@
 
 namespace {
 
-float Convert(const std::string& cellText) {
-    return ConvertFeet(CutTo255(cellText));
-}
-
 // The last data row taking part: the prepared arrays hold Capacity rows, so
 // rows of a larger grid beyond them are never read, written or sorted.
 int LastDataRow(const TStringGrid& grid) {
@@ -59,7 +55,7 @@ void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
     for (int row = 1; row <= lastRow; ++row) {
         cutList.SetCells(kDecLenColumn, row, std::string());
         cutList.SetCells(kSubTotalColumn, row, std::string());
-        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
         if (length > 0.0f) {
             const float thousandths = StoreAsFloat(static_cast<long double>(length) * 1000.0L);
             cutList.SetCells(kDecLenColumn, row, FormatWhole(thousandths));
@@ -89,9 +85,10 @@ int DefaultQuantities(TStringGrid& cutList, int lastRow) {
 void NumberItems(TStringGrid& cutList, int usedRows) {
     int item = 1;
     for (int row = 1; row <= usedRows; ++row) {
-        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
         // What follows the last used row never changes a number that is written.
-        const float next = row < usedRows ? Convert(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
+        const float next =
+            row < usedRows ? ConvertFeet(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
         cutList.SetCells(kItemColumn, row, std::to_string(item));
         if (length != next) {
             ++item;
@@ -128,27 +125,25 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
         NumberItems(cutList, prepared.UsedRows);
     }
 
-    prepared.BarLength = Convert(barSettings.Cells(kValueColumn, kBarLengthRow));
-    prepared.CutWidth = Convert(barSettings.Cells(kValueColumn, kCutWidthRow));
-    prepared.ScrapBelow = Convert(barSettings.Cells(kValueColumn, kScrapBelowRow));
+    prepared.BarLength = ConvertFeet(barSettings.Cells(kValueColumn, kBarLengthRow));
+    prepared.CutWidth = ConvertFeet(barSettings.Cells(kValueColumn, kCutWidthRow));
+    prepared.ScrapBelow = ConvertFeet(barSettings.Cells(kValueColumn, kScrapBelowRow));
 
     models.Report.Clear();
     models.Report.Add(BarHeading(1, decimalSeparator));
 
     for (int row = 1; row <= prepared.UsedRows; ++row) {
-        prepared.PieceQty[row] = Convert(cutList.Cells(kQtyColumn, row));
-        const float length = Convert(cutList.Cells(kLengthColumn, row));
+        prepared.PieceQty[row] = ConvertFeet(cutList.Cells(kQtyColumn, row));
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
         prepared.PieceLen[row] = StoreAsFloat(static_cast<long double>(length) + prepared.CutWidth);
     }
 
     // Only the first row is tested: after the sort it holds the longest piece.
     if (!(prepared.BarLength >= prepared.PieceLen[1])) {
-        result.refused = true;
         result.refusal = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==
                0.0L) {
-        result.refused = true;
         result.refusal = kNothingToCut;
     }
     return result;

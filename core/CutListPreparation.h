@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string>
-
 #include "core/CalculationModels.h"
 #include "core/PreparedCutList.h"
+#include "core/Refusals.h"
 #include "sorter/SASG.h"
 
 struct PreparationResult {
-    bool refused = false;
-    std::string refusal;  // the refusal text when refused
+    Refusal refusal;
     PreparedCutList cutList;
 };
 

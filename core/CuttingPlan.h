@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 // A run of like pieces cut one after another from a bar: Count pieces of the
@@ -21,6 +22,13 @@ struct PlannedBar {
     float Left = 0.0f;
 };
 
+// The texts of one cut list row as Calculate left them, which label its
+// pieces in the report and the diagrams even after the grid has changed.
+struct RowLabel {
+    std::string Length;  // the " Length" cell, cleaned
+    std::string Item;    // the " Item #" cell
+};
+
 // The one result every planner returns: the bars in report order, each with
 // its pieces and its leftover. The report, the summary and the cutting
 // diagrams are all written from it. The runs of all bars share one array so
@@ -35,9 +43,17 @@ struct CuttingPlan {
     float TotalScrap = 0.0f;      // sum of the scrap leftovers, in bar order
     float TotalRemaining = 0.0f;  // sum of the remaining leftovers, in bar order
 
+    // One label per cut list row 1..UsedRows: RowLabels[Row - 1]. A planner
+    // leaves them empty; Calculate fills them from the grid before the
+    // report is written.
+    std::vector<RowLabel> RowLabels;
+
     std::span<const PieceRun> RunsOf(const PlannedBar& bar) const {
         return std::span<const PieceRun>(Runs).subspan(bar.FirstRun, bar.RunCount);
     }
     // A leftover shorter than the scrap threshold is scrap, any other remains.
     bool IsScrap(const PlannedBar& bar) const { return bar.Left < ScrapBelow; }
+    const RowLabel& LabelOf(const PieceRun& run) const {
+        return RowLabels[static_cast<std::size_t>(run.Row) - 1];
+    }
 };

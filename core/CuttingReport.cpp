@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/LeftoverTexts.h"
 #include "core/LengthNotation.h"
 #include "core/NumberFormat.h"
 #include "model/Exceptions.h"
@@ -16,28 +17,15 @@ namespace {
 const std::string kRule = "______________________ ";
 const std::string kConsistingOf = "Consisting of : ";
 
-// Whether the text holds the marker, which starts with blanks. The search
-// anchors on the marker's first visible character, which is rare in report
-// lines, instead of on a blank, which every line is full of.
-bool Holds(const std::string& text, const std::string& marker) {
-    const std::size_t anchor = marker.find_first_not_of(' ');
-    for (std::size_t at = text.find(marker[anchor], anchor); at != std::string::npos;
-         at = text.find(marker[anchor], at + 1)) {
-        if (text.compare(at - anchor, marker.size(), marker) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Lists every line present so far that holds the marker, each as one piece.
-// Lines appended here are not searched again.
-void ListLinesHolding(const std::string& marker, ReportLines& report) {
-    const int searched = report.Count();
-    for (int line = 0; line < searched; ++line) {
-        const std::string& text = report.Line(line);
-        if (Holds(text, marker)) {
-            report.Add("1 " + text);
+// One line per leftover of the given kind, each listed as one piece.
+void ListLeftovers(const CuttingPlan& plan, bool scrap, const std::string& prefix,
+                   LeftoverTexts& leftovers, LineSink& out) {
+    std::string line;
+    for (const PlannedBar& bar : plan.Bars) {
+        if (plan.IsScrap(bar) == scrap) {
+            line = "1 " + prefix;
+            line += leftovers.Of(bar.Left);
+            out.Add(line);
         }
     }
 }
@@ -62,7 +50,7 @@ std::int64_t CheckedSum(std::int64_t augend, std::int64_t addend) {
 }
 
 std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSeparator,
-                              ReportLines& report) {
+                              LineSink& out) {
     static const std::string kNoKey;
     std::int64_t itemSubtotal = 0;
     std::int64_t itemsTotal = 0;
@@ -75,8 +63,8 @@ std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSepar
         }
         grid.SetCells(kSubTotalColumn, row,
                       FormatCount(static_cast<double>(itemSubtotal), decimalSeparator));
-        report.Add("Total of Item  {" + grid.Cells(kItemColumn, row) + "}  = " +
-                   grid.Cells(kSubTotalColumn, row) + " of Len " + grid.Cells(kLengthColumn, row));
+        out.Add("Total of Item  {" + grid.Cells(kItemColumn, row) + "}  = " +
+                grid.Cells(kSubTotalColumn, row) + " of Len " + grid.Cells(kLengthColumn, row));
         itemsTotal = CheckedSum(itemsTotal, itemSubtotal);
         itemSubtotal = 0;
     }
@@ -85,29 +73,37 @@ std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSepar
 
 }  // namespace
 
-void Summarise(const NestingResult& nesting, const PreparedCutList& cutList,
-               TStringGrid& cutListGrid, char separator, ReportLines& report) {
-    report.Add("Summary");
-    report.Add(kBlankLine);
-    report.Add("Scrap Below " + FormatLength(cutList.ScrapBelow, separator));
-    report.Add(kConsistingOf);
-    ListLinesHolding(kScrapPrefix, report);
-    report.Add(kBlankLine);
-    report.Add("Total Scrap " + FormatLength(nesting.TotalScrap, separator));
-    report.Add(kRule);
-    report.Add("Remaining");
-    report.Add(kConsistingOf);
-    ListLinesHolding(kRemainingPrefix, report);
-    report.Add(kBlankLine);
-    report.Add("Total Remaining " + FormatLength(nesting.TotalRemaining, separator));
-    report.Add(kRule);
-    report.Add(kBlankLine);
-    report.Add("Total Bars for job = " + FormatCount(nesting.BarNumber, separator));
-    report.Add("Bar Length " + FormatLength(cutList.BarLength, separator));
-    report.Add("Cut Width  " + FormatLength(cutList.CutWidth, separator));
-    report.Add(kBlankLine);
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
-    const std::int64_t itemsTotal = AppendItemTotals(usedRows, cutListGrid, separator, report);
-    report.Add(kBlankLine);
-    report.Add("Total Items " + FormatCount(static_cast<double>(itemsTotal), separator));
+void WriteSummary(const CuttingPlan& plan, TStringGrid& cutListGrid, char separator,
+                  LineSink& out) {
+    LeftoverTexts leftovers(separator);
+    out.Add("Summary");
+    out.Add(kBlankLine);
+    out.Add("Scrap Below " + FormatLength(plan.ScrapBelow, separator));
+    out.Add(kConsistingOf);
+    ListLeftovers(plan, true, kScrapPrefix, leftovers, out);
+    out.Add(kBlankLine);
+    out.Add("Total Scrap " + FormatLength(plan.TotalScrap, separator));
+    out.Add(kRule);
+    out.Add("Remaining");
+    out.Add(kConsistingOf);
+    ListLeftovers(plan, false, kRemainingPrefix, leftovers, out);
+    out.Add(kBlankLine);
+    out.Add("Total Remaining " + FormatLength(plan.TotalRemaining, separator));
+    out.Add(kRule);
+    out.Add(kBlankLine);
+    out.Add("Total Bars for job = " +
+            FormatCount(static_cast<double>(plan.Bars.size()), separator));
+    out.Add("Bar Length " + FormatLength(plan.BarLength, separator));
+    out.Add("Cut Width  " + FormatLength(plan.CutWidth, separator));
+    out.Add(kBlankLine);
+    const int usedRows = static_cast<int>(plan.RowLabels.size());
+    const std::int64_t itemsTotal = AppendItemTotals(usedRows, cutListGrid, separator, out);
+    out.Add(kBlankLine);
+    out.Add("Total Items " + FormatCount(static_cast<double>(itemsTotal), separator));
+}
+
+void WriteCuttingReport(const CuttingPlan& plan, TStringGrid& cutListGrid,
+                        const ReportOptions& options, LineSink& out) {
+    WriteBars(plan, options, out);
+    WriteSummary(plan, cutListGrid, options.DecimalSeparator, out);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "core/FloatStore.h"
+#include "core/TextToNumber.h"
 #include "model/Exceptions.h"
 #include "model/Trim.h"
 
@@ -93,7 +94,7 @@ std::string_view CutTo255(std::string_view text) {
 }
 
 void ConvertFeet(std::string_view text, float& result) {
-    std::string w = Trim(Strip('A', '"', text));
+    std::string w = Trim(Strip('A', '"', CutTo255(text)));
 
     float fraction = 0.0f;
     const std::size_t slash = Position(w, '/');

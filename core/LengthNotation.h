@@ -4,22 +4,19 @@
 #include <string_view>
 
 // Length notation: decimal numbers ("25.125") or feet, inches and a fraction
-// ("2'   1 1/8"). Texts are single-byte and at most 255 characters; callers cut
-// longer cell texts before handing them over.
+// ("2'   1 1/8"). Texts are single-byte; a length is read from the first 255
+// characters of its text.
 
 // Removes or blanks out one character in a text. Mode (either case):
 // 'A' removes every occurrence, 'M' replaces each by a blank, 'L' removes
 // leading ones, 'R' trailing ones, 'B' both; any other mode changes nothing.
 std::string Strip(char mode, char character, std::string_view text);
 
-// The lenient reading of one number; never fails (see the notation's rules).
-long double TextToNumber(std::string_view text);
-
-// Converts a text in length notation into a decimal length. Malformed text is
-// never refused; a zero denominator throws EZeroDivide (EInvalidOp for 0/0) and
-// a number beyond the 32-bit range throws EOverflow.
+// Converts the first 255 characters of a text in length notation into a
+// decimal length. Malformed text is never refused; a zero denominator throws EZeroDivide
+// (EInvalidOp for 0/0) and a number beyond the 32-bit range throws EOverflow.
 void ConvertFeet(std::string_view text, float& result);
 float ConvertFeet(std::string_view text);
 
-// A cell text as the length routines take it: its first 255 characters.
+// A cell text as the length routines read it: its first 255 characters.
 std::string_view CutTo255(std::string_view text);

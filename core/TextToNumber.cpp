@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "core/LengthNotation.h"
+#include "core/TextToNumber.h"
 
 namespace {
 

@@ -41,3 +41,16 @@ std::size_t FileByteSource::Read(char* buffer, std::size_t size) {
         }
     }
 }
+
+std::size_t LimitedByteSource::Read(char* buffer, std::size_t size) {
+    if (rest_ == 0) {
+        char probe = 0;
+        if (source_.Read(&probe, 1) != 0) {
+            throw EInOutError(pastLimitText_);
+        }
+        return 0;
+    }
+    const std::size_t count = source_.Read(buffer, std::min(size, rest_));
+    rest_ -= count;
+    return count;
+}

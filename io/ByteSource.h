@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Where the job reader takes its bytes from: a file or a buffer in memory.
 class ByteSource {
@@ -34,4 +35,20 @@ class FileByteSource : public ByteSource {
 
   private:
     int descriptor_ = -1;
+};
+
+// Passes on at most limit bytes of another source. Asked for more while the
+// other source still has some, it throws EInOutError with the given text, so
+// that endless input (a device, a file without line ends) is refused instead
+// of read for ever.
+class LimitedByteSource : public ByteSource {
+  public:
+    LimitedByteSource(ByteSource& source, std::size_t limit, std::string pastLimitText)
+        : source_(source), rest_(limit), pastLimitText_(std::move(pastLimitText)) {}
+    std::size_t Read(char* buffer, std::size_t size) override;
+
+  private:
+    ByteSource& source_;
+    std::size_t rest_;
+    std::string pastLimitText_;
 };

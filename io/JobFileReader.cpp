@@ -4,7 +4,8 @@
 #include "io/JobLineReader.h"
 
 Job ReadJob(ByteSource& source) {
-    JobLineReader reader(source);
+    LimitedByteSource limited(source, MaxJobFileBytes, JobTooLargeText);
+    JobLineReader reader(limited);
     Job job;
     job.Title = reader.ReadLine();
     for (std::string& setting : job.BarSettings) {

@@ -1,44 +1,63 @@
 #include "io/ProfileFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <optional>
 
 #include "io/ProfileText.h"
 
 namespace {
 
-// The whole file; an empty text when it does not exist, nothing when it
-// exists but cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        if (errno == ENOENT) {
-            return std::string();
-        }
-        return std::nullopt;
-    }
+enum class FileState { Text, Missing, Unusable };
+
+struct ProfileFileText {
+    FileState state;
     std::string text;
+};
+
+// Reads the file whole, but only a regular file within MaxProfileFileBytes:
+// a pipe would block the program in open, and a device such as /dev/zero
+// would fill its memory. Anything else is unusable, as an unreadable file is.
+ProfileFileText ReadProfileFile(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {errno == ENOENT ? FileState::Missing : FileState::Unusable, {}};
+    }
+    // Without blocking, should a pipe have taken the file's place since.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return {errno == ENOENT ? FileState::Missing : FileState::Unusable, {}};
+    }
+    ProfileFileText file{FileState::Unusable, {}};
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+        file.state = FileState::Text;
+    }
     char buffer[4096];
-    for (;;) {
+    while (file.state == FileState::Text) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
         if (count > 0) {
-            text.append(buffer, static_cast<std::size_t>(count));
+            file.text.append(buffer, static_cast<std::size_t>(count));
+            if (file.text.size() > MaxProfileFileBytes) {
+                file.state = FileState::Unusable;
+            }
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
-            ::close(descriptor);
-            return std::nullopt;
+            file.state = FileState::Unusable;
         }
     }
     ::close(descriptor);
-    return text;
+    if (file.state != FileState::Text) {
+        file.text.clear();
+    }
+    return file;
 }
 
 bool WriteWholeFile(const std::string& path, std::string_view text) {
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         return false;
     }
@@ -61,15 +80,14 @@ bool WriteWholeFile(const std::string& path, std::string_view text) {
 
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path) {
-    const std::optional<std::string> text = ReadWholeFile(path);
-    return ProfileValue(text.value_or(std::string()), section, key, defaultValue);
+    return ProfileValue(ReadProfileFile(path).text, section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path) {
-    const std::optional<std::string> text = ReadWholeFile(path);
-    if (!text) {
+    const ProfileFileText file = ReadProfileFile(path);
+    if (file.state == FileState::Unusable) {
         return false;
     }
-    return WriteWholeFile(path, WithProfileValue(*text, section, key, value));
+    return WriteWholeFile(path, WithProfileValue(file.text, section, key, value));
 }

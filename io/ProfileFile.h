@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,11 +8,16 @@
 // or cached between calls: every write reads the file, changes the key and
 // writes the file back at once.
 
-// The key's value (see ProfileValue); the default when the file cannot be read.
+// Far more than any settings file holds: six keys of at most 2047 characters.
+inline constexpr std::size_t MaxProfileFileBytes = 1024 * 1024;
+
+// The key's value (see ProfileValue); the default when the file cannot be
+// read, is no regular file or is larger than MaxProfileFileBytes.
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path);
 
 // Sets the key, creating the file when it is missing. False when the file
-// cannot be read or written.
+// cannot be read or written, is no regular file or is larger than
+// MaxProfileFileBytes.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path);

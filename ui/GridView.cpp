@@ -39,7 +39,16 @@ class LiveEditDelegate : public QStyledItemDelegate {
 
   protected:
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+            // The window lost the focus to a box or another program: the
+            // editor stays, as it always is in the current cell, and the
+            // focus comes back to it with its text and cursor as they were.
+            return false;
+        }
+        if (event->type() == QEvent::FocusIn) {
+            view_->NoteFocusIn(static_cast<QFocusEvent*>(event)->reason());
+        } else if (event->type() == QEvent::KeyPress) {
             if (view_->EditorKeyPressed(static_cast<QKeyEvent*>(event))) {
                 return true;
             }
@@ -99,6 +108,7 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {
+    NoteFocusIn(event->reason());
     QTableView::focusInEvent(event);
     if (!currentIndex().isValid() && model() != nullptr && model()->rowCount() > 0 &&
         model()->columnCount() > 0) {
@@ -114,6 +124,17 @@ void GridView::OpenEditor() {
     }
 }
 
+void GridView::NoteFocusIn(Qt::FocusReason reason) {
+    if (reason == Qt::ActiveWindowFocusReason) {
+        pressedElsewhere_ = true;
+    }
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    pressedElsewhere_ = false;
+    QTableView::keyPressEvent(event);
+}
+
 void GridView::keyReleaseEvent(QKeyEvent* event) {
     QTableView::keyReleaseEvent(event);
     AnnounceRelease(event);
@@ -126,12 +147,13 @@ void GridView::EditorKeyReleased(QKeyEvent* event) {
 void GridView::AnnounceRelease(QKeyEvent* event) {
     // A key held down sends a release before every repeated press; only the
     // one when the user lets go is a release.
-    if (!event->isAutoRepeat()) {
+    if (!event->isAutoRepeat() && !pressedElsewhere_) {
         emit KeyReleased(event);
     }
 }
 
 bool GridView::EditorKeyPressed(QKeyEvent* event) {
+    pressedElsewhere_ = false;
     const QModelIndex current = currentIndex();
     switch (event->key()) {
         case Qt::Key_Tab:

@@ -8,7 +8,8 @@ class QKeyEvent;
 // spreadsheet-like entry grid does: typing goes straight into the cell and
 // every keystroke reaches the grid's cells at once. Tab leaves the grid for
 // the next control; the arrow keys up and down move between rows; Enter and
-// Escape leave the editor open.
+// Escape leave the editor open. The editor stays open while the window is
+// inactive, so the focus comes back to it as it was.
 class GridView : public QTableView {
     Q_OBJECT
   public:
@@ -24,6 +25,8 @@ class GridView : public QTableView {
     // Called by the cell editor for the keys it sees.
     void EditorKeyReleased(QKeyEvent* event);
     bool EditorKeyPressed(QKeyEvent* event);
+    // Called by the grid and its cell editor when they take the focus.
+    void NoteFocusIn(Qt::FocusReason reason);
 
   signals:
     // Every key released in the grid, also while a cell is being edited; the
@@ -33,9 +36,15 @@ class GridView : public QTableView {
   protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     void OpenEditor();
     void AnnounceRelease(QKeyEvent* event);
+
+    // Set when the window takes the focus back, until a key is pressed in
+    // the grid: the release of a key pressed in another window, such as
+    // the key that closed a message box, is no key released in the grid.
+    bool pressedElsewhere_ = false;
 };

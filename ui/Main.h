@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/JobModels.h"
@@ -138,6 +139,14 @@ class TMainForm : public QMainWindow {
     // Runs a command; an error it does not handle ends it and is shown in the
     // error box, and the widgets show whatever the command changed.
     void RunCommand(const std::function<void()>& body);
+    // The same for a command run from inside a key or mouse event of a
+    // control: its error box opens once that event has been delivered. A box
+    // runs an event loop of its own, and the focus it takes closes and
+    // destroys the grid's cell editor, whose key event Qt would go on
+    // delivering to the freed editor when the box returns.
+    void RunInputCommand(const std::function<void()>& body);
+    // The text of the error that ended the command, if one did.
+    std::optional<std::string> Attempt(const std::function<void()>& body);
 
     std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;

@@ -13,7 +13,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
                           boxes_->Beep();
                           boxes_->ShowMessage(refusal);
                       });
-        if (outcome.status != CalculateOutcome::Status::Complete) {
+        if (outcome.refusal) {
             return;
         }
         // The bar count shows only what was stored: a refused settings write

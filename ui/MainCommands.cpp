@@ -136,22 +136,35 @@ void TMainForm::HelpHowToUse(QObject* /*Sender*/) {
 }
 
 void TMainForm::RunCommand(const std::function<void()>& body) {
+    if (const std::optional<std::string> error = Attempt(body)) {
+        boxes_->ShowError(*error);
+    }
+}
+
+void TMainForm::RunInputCommand(const std::function<void()>& body) {
+    if (std::optional<std::string> error = Attempt(body)) {
+        QMetaObject::invokeMethod(
+            this, [this, text = std::move(*error)] { boxes_->ShowError(text); },
+            Qt::QueuedConnection);
+    }
+}
+
+std::optional<std::string> TMainForm::Attempt(const std::function<void()>& body) {
     SyncModelsFromWidgets();
     try {
         body();
     } catch (const Exception& error) {
         RefreshWidgets();
-        boxes_->ShowError(WithFullStop(error.what()));
-        return;
+        return WithFullStop(error.what());
     } catch (const std::bad_alloc&) {
         // A report too large for the memory left: drop the unfinished report
         // to get the memory back, keep the job, and say what happened.
         models_->Report.Clear();
         RefreshWidgets();
-        boxes_->ShowError("Out of memory.");
-        return;
+        return std::string("Out of memory.");
     }
     RefreshWidgets();
+    return std::nullopt;
 }
 
 void TMainForm::SyncModelsFromWidgets() {

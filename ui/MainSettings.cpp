@@ -15,10 +15,10 @@ void TMainForm::LoadLastini() {
 
 void TMainForm::StringGrid2KeyUp(QObject* /*Sender*/, int& /*Key*/,
                                  Qt::KeyboardModifiers /*Shift*/) {
-    RunCommand([this] { Savelastini(); });
+    RunInputCommand([this] { Savelastini(); });
 }
 
 void TMainForm::ItemNumBox1MouseUp(QObject* /*Sender*/, Qt::MouseButton /*Button*/,
                                    Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {
-    RunCommand([this] { Savelastini(); });
+    RunInputCommand([this] { Savelastini(); });
 }

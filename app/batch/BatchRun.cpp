@@ -19,8 +19,8 @@ void OpenJob(const std::string& path, JobModels& models) {
 void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
     const CalculateOutcome result =
         Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator);
-    if (result.status == CalculateOutcome::Status::Refused) {
-        outcome.refusal = result.message;
+    if (result.refusal) {
+        outcome.refusal = result.refusal;
         return;
     }
     models.BarCount = std::to_string(result.barCount);
@@ -32,11 +32,11 @@ BatchOutcome::Status BatchOutcome::status() const {
     if (!errors.empty()) {
         return Status::Failed;
     }
-    return refusal.empty() ? Status::Calculated : Status::Refused;
+    return refusal ? Status::Refused : Status::Calculated;
 }
 
 std::optional<std::string> BatchOutcome::message() const {
-    if (!refusal.empty()) {
+    if (refusal) {
         return refusal;
     }
     if (!errors.empty()) {

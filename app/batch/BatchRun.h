@@ -6,12 +6,13 @@
 
 #include "app/batch/BatchArguments.h"
 #include "core/JobModels.h"
+#include "core/Refusals.h"
 
 // How one run ended, with the exit status the tool reports.
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    std::string refusal;              // Calculate's refusal text, if it refused
+    Refusal refusal;                  // Calculate's refusal, if it refused
     std::vector<std::string> errors;  // error texts in order, without the full stop
 
     // An error outweighs a refusal: a refused job whose save failed has failed.

@@ -27,8 +27,8 @@ int Run(const BatchArguments& arguments) {
         WriteReportText(std::cout, *models);
     }
     std::cout.flush();
-    if (!outcome.refusal.empty()) {
-        std::cerr << outcome.refusal << '\n';
+    if (outcome.refusal) {
+        std::cerr << *outcome.refusal << '\n';
     }
     for (const std::string& error : outcome.errors) {
         std::cerr << WithFullStop(error) << '\n';

@@ -119,6 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExitCase{"SaveWithoutName", {Shelf, "--save"}, 64, "velmar-batch: --save needs", false},
         ExitCase{"MissingJobFile", {"/nonexistent/job.txt"}, 2, "File not found.\n", false},
         ExitCase{"DirectoryAsJobFile", {VELMAR_EXAMPLES_DIR}, 2, "Is a directory.\n", false},
+        ExitCase{"EndlessJobFile", {"/dev/zero"}, 2, "File too large for a job file.\n", false},
         ExitCase{"EmptyJobIsRefused",
                  {"/dev/null"},
                  1,

@@ -79,8 +79,7 @@ TEST_P(PreparationScenarioTest, LeavesGridResultCellsAndVerdict) {
 
     const PreparationResult result = Prepare(s.autoItemNumber);
 
-    EXPECT_EQ(result.refused, !s.refusal.empty());
-    EXPECT_EQ(result.refusal, s.refusal);
+    EXPECT_EQ(result.refusal.value_or(""), s.refusal);
     EXPECT_EQ(UsedRowsCell(), s.usedRows);
     EXPECT_EQ(LastErrCell(), s.lastErr);
     EXPECT_EQ(std::to_string(result.cutList.UsedRows), s.usedRows);
@@ -278,7 +277,7 @@ TEST_F(PreparationTest, BuildsThePreparedCutList) {
     report.Add("an earlier report");
     const PreparationResult result = Prepare();
 
-    ASSERT_FALSE(result.refused);
+    ASSERT_FALSE(result.refusal);
     const PreparedCutList& p = result.cutList;
     EXPECT_EQ(p.UsedRows, 3);
     EXPECT_EQ(p.BarLength, 96.0f);
@@ -301,7 +300,7 @@ TEST_F(PreparationTest, RefusalLeavesTheReportToTheCaller) {
     SetBar("96", "", "");
     report.Add("an earlier report");
     const PreparationResult result = Prepare();
-    EXPECT_TRUE(result.refused);
+    EXPECT_TRUE(result.refusal);
     EXPECT_EQ(report.All(), (std::vector<std::string>{"Bar 1 ________________"}));
 }
 
@@ -473,7 +472,7 @@ TEST_F(PreparationTest, FullGridOfLengthsIsSortedLongestFirst) {
     }
     SetBar("200", "0.125", "");
     const PreparationResult result = Prepare(true);
-    ASSERT_FALSE(result.refused);
+    ASSERT_FALSE(result.refusal);
     EXPECT_EQ(result.cutList.UsedRows, 499);
     EXPECT_EQ(LastErrCell(), "0 Ok");
     EXPECT_EQ(cutList.Cells(1, 1), "96 1/2");

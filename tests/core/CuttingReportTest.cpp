@@ -24,8 +24,8 @@ TEST(CuttingReport, WorkedExampleLineForLine) {
         SCOPED_TRACE(shortReport ? "short report" : "plain report");
         HandBuiltJob job(kExampleBar, kExampleRows);
         const NestingResult nesting = job.Nest(shortReport, false);
-        ASSERT_FALSE(nesting.refused);
-        Summarise(nesting, job.cutList, job.grid, '.', job.report);
+        ASSERT_FALSE(nesting.refusal);
+        job.Summarise(nesting);
         EXPECT_EQ(job.report.All(), ExampleReport(shortReport));
         EXPECT_EQ(job.report.Count(), shortReport ? 43 : 46);
         EXPECT_EQ(SubTotals(job.grid, 3), (std::vector<std::string>{"3", "2", "4"}));
@@ -46,9 +46,9 @@ TEST_P(SummaryCases, ListsLeftoversAndTotalsItems) {
     const SummaryCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
     const NestingResult nesting = job.Nest(false, false);
-    ASSERT_FALSE(nesting.refused);
+    ASSERT_FALSE(nesting.refusal);
     const int summaryStart = job.report.Count();
-    Summarise(nesting, job.cutList, job.grid, '.', job.report);
+    job.Summarise(nesting);
     const Lines& all = job.report.All();
     EXPECT_EQ(Lines(all.begin() + summaryStart, all.end()), c.summary);
     EXPECT_EQ(SubTotals(job.grid, static_cast<int>(c.rows.size())), c.subTotals);
@@ -125,13 +125,15 @@ INSTANTIATE_TEST_SUITE_P(
                     SummaryOf({}, "0.000", "0.000", {"1        Remaining 40.000"}, "40.000",
                               "Total Bars for job = 1", {"Total of Item  {1}  = 1 of Len 60"}, "1"),
                     {"1", "", ""}},
-        SummaryCase{"CutLineHoldingTheMarkerIsListedToo",
-                    {100.0f, 0.0f, 0.0f},
-                    {{"1", "60", "        Scrap "}},
-                    SummaryOf({"1 Item # {        Scrap }   60"}, "0.000", "0.000",
-                              {"1        Remaining 40.000"}, "40.000", "Total Bars for job = 1",
-                              {"Total of Item  {        Scrap }  = 1 of Len 60"}, "1"),
-                    {"1"}}),
+        // Only leftovers are listed, whatever the texts of the cut lines hold.
+        SummaryCase{
+            "CutLineHoldingAMarkerIsNoLeftover",
+            {100.0f, 0.0f, 0.0f},
+            {{"1", "12        Scrap 1", "       Remaining ", 12.0f}},
+            SummaryOf({}, "0.000", "0.000", {"1        Remaining 88.000"}, "88.000",
+                      "Total Bars for job = 1",
+                      {"Total of Item  {       Remaining }  = 1 of Len 12        Scrap 1"}, "1"),
+            {"1"}}),
     [](const testing::TestParamInfo<SummaryCase>& info) { return info.param.name; });
 
 }  // namespace

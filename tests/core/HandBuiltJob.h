@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/BarLines.h"
+#include "core/CuttingReport.h"
 #include "core/Nesting.h"
 #include "core/PreparedCutList.h"
-#include "core/ReportText.h"
+#include "core/RowLabels.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
 
@@ -49,15 +51,29 @@ class HandBuiltJob {
         }
     }
 
-    // The report as the nesting finds it: the heading of bar 1 and nothing else.
+    // Plans the bars and writes their part of the report, as Calculate does.
     NestingResult Nest(bool shortReport, bool alternateMethod, char separator = '.') {
         report.Clear();
-        report.Add(BarHeading(1, separator));
         NestingOptions options;
-        options.ShortReport = shortReport;
         options.AlternateMethod = alternateMethod;
-        options.DecimalSeparator = separator;
-        return ::Nest(cutList, grid, options, report);
+        NestingResult result = ::Nest(cutList, options);
+        if (result.refusal) {
+            return result;
+        }
+        result.plan.RowLabels = LabelRows(grid, cutList.UsedRows);
+        const ReportOptions reportOptions{shortReport, separator};
+        result.refusal = MissingItemNumber(result.plan, reportOptions);
+        if (!result.refusal) {
+            ReportLinesSink sink(report);
+            WriteBars(result.plan, reportOptions, sink);
+        }
+        return result;
+    }
+
+    // Appends the summary of a plan made by Nest.
+    void Summarise(const NestingResult& nesting, char separator = '.') {
+        ReportLinesSink sink(report);
+        WriteSummary(nesting.plan, grid, separator, sink);
     }
 
     TStringGrid grid;

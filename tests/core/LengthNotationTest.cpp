@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/LengthNotation.h"
+#include "core/TextToNumber.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -150,7 +151,7 @@ TEST(TextToNumberTest, HugeAndTinyExponentsStayFinite) {
     EXPECT_EQ(TextToNumber("1e4000"), 1e4000L);
     // A mantissa of many digits with a matching negative exponent.
     // (the mantissa is rounded while it is read, so only the 32-bit value is exact)
-    EXPECT_EQ(ConvertFeet("1" + std::string(300, '0') + "e-300"), 1.0f);
+    EXPECT_EQ(static_cast<float>(TextToNumber("1" + std::string(300, '0') + "e-300")), 1.0f);
     EXPECT_EQ(TextToNumber("0." + std::string(250, '0') + "1e251"), 1.0L);
 }
 
@@ -188,6 +189,11 @@ INSTANTIATE_TEST_SUITE_P(
                     StripCase{'A', '-', "", ""}, StripCase{'M', '-', "", ""},
                     StripCase{'L', '-', "", ""}, StripCase{'R', '-', "", ""},
                     StripCase{'B', '-', "", ""}, StripCase{'Q', '-', "", ""}));
+
+TEST(ConvertFeetTest, ReadsOnlyTheFirst255Characters) {
+    EXPECT_EQ(ConvertFeet(std::string(254, '0') + "12"), 1.0f);
+    EXPECT_EQ(ConvertFeet("1" + std::string(254, ' ') + "/0"), 1.0f);  // the fraction lies beyond
+}
 
 TEST(CutTo255Test, KeepsTheFirst255Characters) {
     const std::string longText = std::string(255, '1') + "999";

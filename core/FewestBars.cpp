@@ -15,7 +15,7 @@ namespace {
 
 // The nesting's limits: a piece that fits no empty bar, and more pieces than
 // a 32-bit count can take down one by one.
-const char* Unplannable(const PreparedCutList& cutList) {
+Refusal Unplannable(const PreparedCutList& cutList) {
     constexpr std::int64_t kMostPiecesPerJob = 16777216;
     const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
     std::int64_t pieces = 0;
@@ -32,7 +32,7 @@ const char* Unplannable(const PreparedCutList& cutList) {
             return kQuantityTooLarge;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Dead ends the dive may back out of before it settles for the best plan
@@ -250,7 +250,7 @@ class BarSearch {
 
 FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget) {
     FewestBarsResult result;
-    if ((result.Refusal = Unplannable(cutList)) != nullptr) {
+    if ((result.Refused = Unplannable(cutList))) {
         return result;
     }
     const PieceTypes types = GroupPieceTypes(cutList);

@@ -5,9 +5,10 @@
 #include "core/CuttingPlan.h"
 #include "core/PlanningBudget.h"
 #include "core/PreparedCutList.h"
+#include "core/Refusals.h"
 
 struct FewestBarsResult {
-    const char* Refusal = nullptr;  // the nesting's refusal of the job, if any
+    Refusal Refused;  // the nesting's refusal of the job, if any
     CuttingPlan Plan;
     std::int64_t LowerBound = 0;  // no plan can use fewer bars
     bool ProvenMinimal = false;   // the plan uses exactly LowerBound bars

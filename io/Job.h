@@ -11,7 +11,7 @@
 // list's data rows. Texts are single-byte and kept exactly as typed.
 struct Job {
     // Title, bar settings, flag, then one line per cell.
-    static constexpr int LineCount =
+    static constexpr int kLineCount =
         1 + kBarSettingsInputRows + 1 + kCutListDataRows * kCutListColumns;
 
     std::string Title;

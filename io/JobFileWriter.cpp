@@ -14,7 +14,7 @@ void AppendLine(std::string& text, const std::string& line) {
 
 std::string FormatJobFile(const Job& job) {
     std::string text;
-    text.reserve(Job::LineCount * 4);
+    text.reserve(Job::kLineCount * 4);
     AppendLine(text, job.Title);
     for (const std::string& setting : job.BarSettings) {
         AppendLine(text, setting);

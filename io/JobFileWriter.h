@@ -4,7 +4,7 @@
 
 #include "io/Job.h"
 
-// The job file's text: Job::LineCount lines, each ended by CR LF.
+// The job file's text: Job::kLineCount lines, each ended by CR LF.
 std::string FormatJobFile(const Job& job);
 
 // Replaces the file at path with the job. The previous file stays intact

@@ -13,7 +13,7 @@ bool JobLineReader::Peek(char& byte) {
         }
     }
     byte = buffer_[position_];
-    if (byte == CtrlZ) {
+    if (byte == kCtrlZ) {
         ended_ = true;
         return false;
     }
@@ -39,7 +39,7 @@ std::string JobLineReader::ReadLine() {
         if (byte == '\n') {
             break;
         }
-        if (line.size() < MaxLineLength) {
+        if (line.size() < kMaxLineLength) {
             line.push_back(byte);
         }
     }

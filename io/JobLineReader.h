@@ -9,11 +9,11 @@
 // Splits job file text into lines. A line ends at CR (an LF right after it
 // belongs to the same line end) or at a lone LF, so files saved by editors
 // that write bare LF ends load like their CR LF twins. A line yields at most
-// its first MaxLineLength characters. The data ends at the end of the source
+// its first kMaxLineLength characters. The data ends at the end of the source
 // or at the first Ctrl-Z; every line read after that is empty.
 class JobLineReader {
   public:
-    static constexpr std::size_t MaxLineLength = 255;
+    static constexpr std::size_t kMaxLineLength = 255;
 
     explicit JobLineReader(ByteSource& source) : source_(source) {}
 
@@ -22,7 +22,7 @@ class JobLineReader {
     bool AtEnd();
 
   private:
-    static constexpr char CtrlZ = 26;
+    static constexpr char kCtrlZ = 26;
 
     // The next byte without taking it; false at the end of the data.
     bool Peek(char& byte);

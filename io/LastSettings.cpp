@@ -9,13 +9,13 @@ namespace {
 
 void WriteKey(const ProfileWriter& write, const std::string& path, std::string_view key,
               std::string_view value) {
-    if (!write(SettingsSection, key, value, path)) {
+    if (!write(kSettingsSection, key, value, path)) {
         throw EInOutError("Unable to write to " + path);
     }
 }
 
 std::string ReadKey(const std::string& path, std::string_view key) {
-    return GetPrivateProfileString(SettingsSection, key, "", path);
+    return GetPrivateProfileString(kSettingsSection, key, "", path);
 }
 
 }  // namespace
@@ -26,41 +26,41 @@ void Savelastini(const std::string& path, const LastSettings& settings) {
 
 void Savelastini(const std::string& path, const LastSettings& settings,
                  const ProfileWriter& write) {
-    WriteKey(write, path, "Length", settings.length);
-    WriteKey(write, path, "Cut", settings.cut);
-    WriteKey(write, path, "ScrapBelow", settings.scrapBelow);
-    WriteKey(write, path, "Summary", FlagText(settings.noSummary));
-    WriteKey(write, path, "Short", FlagText(settings.shortReport));
-    WriteKey(write, path, "AutoItem", FlagText(settings.autoItem));
+    WriteKey(write, path, "Length", settings.Length);
+    WriteKey(write, path, "Cut", settings.Cut);
+    WriteKey(write, path, "ScrapBelow", settings.ScrapBelow);
+    WriteKey(write, path, "Summary", FlagText(settings.NoSummary));
+    WriteKey(write, path, "Short", FlagText(settings.ShortReport));
+    WriteKey(write, path, "AutoItem", FlagText(settings.AutoItem));
 }
 
 LastSettings LoadLastini(const std::string& path) {
     LastSettings settings;
-    settings.length = ReadKey(path, "Length");
-    settings.cut = ReadKey(path, "Cut");
-    settings.scrapBelow = ReadKey(path, "ScrapBelow");
-    settings.shortReport = IsSetFlag(ReadKey(path, "Short"));
-    settings.noSummary = IsSetFlag(ReadKey(path, "Summary"));
-    settings.autoItem = IsSetFlag(ReadKey(path, "AutoItem"));
+    settings.Length = ReadKey(path, "Length");
+    settings.Cut = ReadKey(path, "Cut");
+    settings.ScrapBelow = ReadKey(path, "ScrapBelow");
+    settings.ShortReport = IsSetFlag(ReadKey(path, "Short"));
+    settings.NoSummary = IsSetFlag(ReadKey(path, "Summary"));
+    settings.AutoItem = IsSetFlag(ReadKey(path, "AutoItem"));
     return settings;
 }
 
 LastSettings TakeLastSettings(const TStringGrid& barSettings, const Options& options) {
     LastSettings settings;
-    settings.length = barSettings.Cells(kValueColumn, kBarLengthRow);
-    settings.cut = barSettings.Cells(kValueColumn, kCutWidthRow);
-    settings.scrapBelow = barSettings.Cells(kValueColumn, kScrapBelowRow);
-    settings.noSummary = options.NoSummary;
-    settings.shortReport = options.ShortReport;
-    settings.autoItem = options.AutoItemNumber;
+    settings.Length = barSettings.Cells(kValueColumn, kBarLengthRow);
+    settings.Cut = barSettings.Cells(kValueColumn, kCutWidthRow);
+    settings.ScrapBelow = barSettings.Cells(kValueColumn, kScrapBelowRow);
+    settings.NoSummary = options.NoSummary;
+    settings.ShortReport = options.ShortReport;
+    settings.AutoItem = options.AutoItemNumber;
     return settings;
 }
 
 void ApplyLastSettings(const LastSettings& settings, TStringGrid& barSettings, Options& options) {
-    barSettings.SetCells(kValueColumn, kBarLengthRow, settings.length);
-    barSettings.SetCells(kValueColumn, kCutWidthRow, settings.cut);
-    barSettings.SetCells(kValueColumn, kScrapBelowRow, settings.scrapBelow);
-    options.NoSummary = settings.noSummary;
-    options.ShortReport = settings.shortReport;
-    options.AutoItemNumber = settings.autoItem;
+    barSettings.SetCells(kValueColumn, kBarLengthRow, settings.Length);
+    barSettings.SetCells(kValueColumn, kCutWidthRow, settings.Cut);
+    barSettings.SetCells(kValueColumn, kScrapBelowRow, settings.ScrapBelow);
+    options.NoSummary = settings.NoSummary;
+    options.ShortReport = settings.ShortReport;
+    options.AutoItemNumber = settings.AutoItem;
 }

@@ -10,17 +10,17 @@
 // What the settings file keeps from one run to the next: the three input rows
 // of the bar settings as typed, and three of the four options.
 struct LastSettings {
-    std::string length;      // bar settings row 0, " Bar Length"
-    std::string cut;         // row 1, " Cut Width"
-    std::string scrapBelow;  // row 2, " Scrap Below"
-    bool noSummary = false;
-    bool shortReport = false;
-    bool autoItem = false;
+    std::string Length;      // bar settings row 0, " Bar Length"
+    std::string Cut;         // row 1, " Cut Width"
+    std::string ScrapBelow;  // row 2, " Scrap Below"
+    bool NoSummary = false;
+    bool ShortReport = false;
+    bool AutoItem = false;
 
     bool operator==(const LastSettings&) const = default;
 };
 
-inline constexpr std::string_view SettingsSection = "Bar";
+inline constexpr std::string_view kSettingsSection = "Bar";
 
 // Writes one key; false when the write is refused.
 using ProfileWriter = std::function<bool(std::string_view section, std::string_view key,

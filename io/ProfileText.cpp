@@ -124,7 +124,7 @@ std::string ProfileValue(std::string_view text, std::string_view section, std::s
             value = EntryOf(lines[*line])->value;
         }
     }
-    return std::string(value.substr(0, MaxProfileValueLength));
+    return std::string(value.substr(0, kMaxProfileValueLength));
 }
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,

@@ -9,8 +9,8 @@
 // that are neither (comments, stray text) are kept as they stand.
 
 // The value of the first matching key of the first matching section, at most
-// MaxProfileValueLength characters; the default when either is missing.
-inline constexpr std::size_t MaxProfileValueLength = 2047;
+// kMaxProfileValueLength characters; the default when either is missing.
+inline constexpr std::size_t kMaxProfileValueLength = 2047;
 std::string ProfileValue(std::string_view text, std::string_view section, std::string_view key,
                          std::string_view defaultValue);
 

@@ -122,13 +122,14 @@ DateOrder DateOrderOf(std::string_view shortDateFormat) {
     return DateOrder::MonthDayYear;
 }
 
-std::optional<std::int32_t> ReadDateText(std::string_view text, const DateReading& reading) {
+std::optional<std::int32_t> ReadDateText(std::string_view text, const ShortDateSettings& dates,
+                                         std::int32_t currentYear) {
     DateScanner scanner(text);
     // Era formats: this system knows only the Gregorian calendar, whose single
     // era begins with year 1, so an era year is the year itself and an era name
     // written before the date (formats beginning with g) is passed over, whatever
     // it says. Formats that merely contain e read their years as plain years.
-    if (!reading.shortDateFormat.empty() && reading.shortDateFormat.front() == 'g') {
+    if (!dates.ShortDateFormat.empty() && dates.ShortDateFormat.front() == 'g') {
         scanner.SkipToDigit();
     }
     std::int32_t first = 0;
@@ -137,17 +138,17 @@ std::optional<std::int32_t> ReadDateText(std::string_view text, const DateReadin
     std::size_t firstDigits = 0;
     std::size_t secondDigits = 0;
     std::size_t thirdDigits = 0;
-    if (!scanner.Number(first, firstDigits) || !scanner.Separator(reading.dateSeparator) ||
+    if (!scanner.Number(first, firstDigits) || !scanner.Separator(dates.DateSeparator) ||
         !scanner.Number(second, secondDigits)) {
         return std::nullopt;
     }
     bool hasThird = false;
-    if (scanner.Separator(reading.dateSeparator)) {
+    if (scanner.Separator(dates.DateSeparator)) {
         // A separator after the last number is allowed, so a missing third
         // number just ends the date.
         hasThird = scanner.Number(third, thirdDigits);
         if (hasThird) {
-            scanner.Separator(reading.dateSeparator);
+            scanner.Separator(dates.DateSeparator);
         }
     }
     scanner.SkipBlanks();
@@ -155,8 +156,8 @@ std::optional<std::int32_t> ReadDateText(std::string_view text, const DateReadin
         return std::nullopt;
     }
 
-    const DateOrder order = DateOrderOf(reading.shortDateFormat);
-    std::int64_t year = reading.currentYear;
+    const DateOrder order = DateOrderOf(dates.ShortDateFormat);
+    std::int64_t year = currentYear;
     std::int32_t month = 0;
     std::int32_t day = 0;
     std::int32_t writtenYear = 0;
@@ -192,7 +193,7 @@ std::optional<std::int32_t> ReadDateText(std::string_view text, const DateReadin
         }
         year = writtenYear;
         if (yearDigits <= 2) {
-            year = WindowedYear(writtenYear, reading.currentYear);
+            year = WindowedYear(writtenYear, currentYear);
         }
     }
     if (year < 1 || year > 9999 || month < 1 || month > 12) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/RegionalSettings.h"
+
 // Which of day, month and year a date text gives first.
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
@@ -12,18 +14,13 @@ enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 // decides; without any of them month-day-year applies.
 DateOrder DateOrderOf(std::string_view shortDateFormat);
 
-// How a date text is read: the user's short date format and separator, and the
-// year that stands for "now" (dates given as day and month, two-digit years).
-struct DateReading {
-    std::string shortDateFormat;
-    char dateSeparator = '/';
-    std::int32_t currentYear = 2000;
-};
-
-// Reads a text as a calendar date and gives its day number (days counted from
-// 1 January of year 1, which is day 0), so that later dates give greater
-// numbers. No value when the text is not a real date of the years 1 to 9999.
-std::optional<std::int32_t> ReadDateText(std::string_view text, const DateReading& reading);
+// Reads a text as a calendar date written in the user's short date format and
+// separator, and gives its day number (days counted from 1 January of year 1,
+// which is day 0), so that later dates give greater numbers. The current year
+// stands for "now" in dates given as day and month and in two-digit years. No
+// value when the text is not a real date of the years 1 to 9999.
+std::optional<std::int32_t> ReadDateText(std::string_view text, const ShortDateSettings& dates,
+                                         std::int32_t currentYear);
 
 // The current year by the local system clock.
 std::int32_t SystemCurrentYear();

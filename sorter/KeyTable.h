@@ -8,8 +8,8 @@
 // sorting, and its key text. Sorting moves entries only; the grid is rewritten
 // from the finished table.
 struct KeyEntry {
-    std::int32_t source = 0;
-    std::string key;
+    std::int32_t Source = 0;
+    std::string Key;
 };
 
 using KeyTable = std::vector<KeyEntry>;

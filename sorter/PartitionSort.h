@@ -22,7 +22,7 @@ void ExchangeSort(KeyTable& table, std::int32_t lo, std::int32_t hi, const ReadK
     while (exchanged) {
         exchanged = false;
         for (std::int32_t k = lo; k < hi; ++k) {
-            if (readKey(table[k + 1].key) < readKey(table[k].key)) {
+            if (readKey(table[k + 1].Key) < readKey(table[k].Key)) {
                 std::swap(table[k], table[k + 1]);
                 exchanged = true;
             }
@@ -36,7 +36,7 @@ void ExchangeSort(KeyTable& table, std::int32_t lo, std::int32_t hi, const ReadK
 template <typename ReadKey>
 void PartitionSort(KeyTable& table, std::int32_t lo, std::int32_t hi, const ReadKey& readKey,
                    bool exchangeBelowSix) {
-    using Value = std::decay_t<decltype(readKey(table[lo].key))>;
+    using Value = std::decay_t<decltype(readKey(table[lo].Key))>;
     // The two sub-ranges of a partition are disjoint and each is sorted by
     // itself, so the order in which they are done does not change the result.
     // Recursing into the smaller one and looping on the larger one bounds the
@@ -49,16 +49,16 @@ void PartitionSort(KeyTable& table, std::int32_t lo, std::int32_t hi, const Read
         if (lo >= hi) {
             return;
         }
-        const Value pivot = readKey(table[lo + (hi - lo) / 2].key);
+        const Value pivot = readKey(table[lo + (hi - lo) / 2].Key);
         std::int32_t i = lo;
         std::int32_t j = hi;
         do {
             // The bounds only guard against a comparison that is not a strict
             // weak order; for the key types in use the scans stop by themselves.
-            while (i <= hi && readKey(table[i].key) < pivot) {
+            while (i <= hi && readKey(table[i].Key) < pivot) {
                 ++i;
             }
-            while (j >= lo && pivot < readKey(table[j].key)) {
+            while (j >= lo && pivot < readKey(table[j].Key)) {
                 --j;
             }
             if (i <= j) {

@@ -92,10 +92,8 @@ std::int32_t TSortAStringGrid::CheckKeys(std::int32_t currentYear) {
         if (CaseSensitiv) {
             code = -4;
         }
-        const DateReading reading{DateSettings.ShortDateFormat, DateSettings.DateSeparator,
-                                  currentYear};
         for (std::int32_t k = StartIndex; k <= EndIndex; ++k) {
-            if (!ReadDateText(KeyText(k), reading)) {
+            if (!ReadDateText(KeyText(k), DateSettings, currentYear)) {
                 // A later key that is a date changes nothing, so the rest
                 // need not be read.
                 SortType = ToSortType::Character;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/MessageBoxes.h"
+#include "model/RegionalSettings.h"
 #include "model/TComponent.h"
 #include "model/TStringGrid.h"
 #include "sorter/KeyTable.h"
@@ -18,9 +19,7 @@ enum class SortType { Column = 0, Row = 1 };
 // The date reading needs the user's short date format and date separator and
 // the current year (for years written with one or two digits, and for dates
 // given as day and month only). Zero takes the year from the system clock.
-struct SorterDateSettings {
-    std::string ShortDateFormat = "dd/MM/yyyy";
-    char DateSeparator = '/';
+struct SorterDateSettings : ShortDateSettings {
     int CurrentYear = 0;
 };
 

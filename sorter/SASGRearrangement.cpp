@@ -18,7 +18,7 @@ void TSortAStringGrid::Rearrange(std::int32_t currentYear) {
     const bool byCharacters = SortType != ToSortType::Numeric && SortType != ToSortType::Datee;
     if (byCharacters && !CaseSensitiv) {
         for (KeyEntry& entry : table) {
-            entry.key = UpperCaseAsciiLetters(std::move(entry.key));
+            entry.Key = UpperCaseAsciiLetters(std::move(entry.Key));
         }
     }
     // A key that the numeric comparison cannot read raises here, before the
@@ -29,8 +29,8 @@ void TSortAStringGrid::Rearrange(std::int32_t currentYear) {
     std::vector<TStringGrid::TStrings> copies;
     copies.reserve(table.size());
     for (const KeyEntry& entry : table) {
-        copies.push_back(byColumn ? GridToSort->Cols(entry.source)
-                                  : GridToSort->Rows(entry.source));
+        copies.push_back(byColumn ? GridToSort->Cols(entry.Source)
+                                  : GridToSort->Rows(entry.Source));
     }
     auto writeLine = [&](std::int32_t index, const TStringGrid::TStrings& texts) {
         if (byColumn) {
@@ -62,12 +62,10 @@ void TSortAStringGrid::SortKeyTable(KeyTable& table, std::int32_t currentYear) c
             break;
         }
         case ToSortType::Datee: {
-            const DateReading reading{DateSettings.ShortDateFormat, DateSettings.DateSeparator,
-                                      currentYear};
             // Every key was read successfully by the check; a failure here
             // could only come from a changed grid and sorts first.
-            const auto readDate = [&reading](const std::string& key) {
-                return ReadDateText(key, reading).value_or(-1);
+            const auto readDate = [this, currentYear](const std::string& key) {
+                return ReadDateText(key, DateSettings, currentYear).value_or(-1);
             };
             PartitionSort(table, 0, last, readDate, false);
             break;

@@ -4,8 +4,8 @@ namespace {
 
 ParsedArguments Bad(std::string problem) {
     ParsedArguments parsed;
-    parsed.kind = ParsedArguments::Kind::Bad;
-    parsed.problem = std::move(problem);
+    parsed.Outcome = ParsedArguments::Kind::Bad;
+    parsed.Problem = std::move(problem);
     return parsed;
 }
 
@@ -13,7 +13,7 @@ ParsedArguments Bad(std::string problem) {
 
 ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
     ParsedArguments parsed;
-    BatchArguments& arguments = parsed.arguments;
+    BatchArguments& arguments = parsed.Arguments;
     std::vector<std::string> files;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -23,24 +23,24 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
         } else if (word == "--") {
             optionsEnded = true;
         } else if (word == "--help" || word == "-h") {
-            parsed.kind = ParsedArguments::Kind::Help;
+            parsed.Outcome = ParsedArguments::Kind::Help;
             return parsed;
         } else if (word == "--short") {
-            arguments.shortReport = true;
+            arguments.ShortReport = true;
         } else if (word == "--alternate") {
-            arguments.alternateMethod = true;
+            arguments.AlternateMethod = true;
         } else if (word == "--json") {
-            arguments.json = true;
+            arguments.Json = true;
         } else if (word == "--save") {
             if (i + 1 == words.size() || words[i + 1].empty()) {
                 return Bad("--save needs a file name");
             }
-            arguments.saveTo = words[++i];
+            arguments.SaveTo = words[++i];
         } else if (word.rfind("--save=", 0) == 0) {
             if (word.size() == 7) {
                 return Bad("--save needs a file name");
             }
-            arguments.saveTo = word.substr(7);
+            arguments.SaveTo = word.substr(7);
         } else {
             return Bad("unknown option " + word);
         }
@@ -54,8 +54,8 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
     if (files.front().empty()) {
         return Bad("the job file name is empty");
     }
-    arguments.jobFile = files.front();
-    parsed.kind = ParsedArguments::Kind::Run;
+    arguments.JobFile = files.front();
+    parsed.Outcome = ParsedArguments::Kind::Run;
     return parsed;
 }
 

@@ -5,18 +5,18 @@
 #include <vector>
 
 struct BatchArguments {
-    bool shortReport = false;
-    bool alternateMethod = false;
-    bool json = false;
-    std::optional<std::string> saveTo;
-    std::string jobFile;
+    bool ShortReport = false;
+    bool AlternateMethod = false;
+    bool Json = false;
+    std::optional<std::string> SaveTo;
+    std::string JobFile;
 };
 
 struct ParsedArguments {
     enum class Kind { Run, Help, Bad };
-    Kind kind = Kind::Bad;
-    BatchArguments arguments;
-    std::string problem;  // what is wrong, for Bad
+    Kind Outcome = Kind::Bad;
+    BatchArguments Arguments;
+    std::string Problem;  // what is wrong, for Bad
 };
 
 // Parses the words after the program's name.

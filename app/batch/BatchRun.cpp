@@ -48,14 +48,14 @@ std::optional<std::string> BatchOutcome::message() const {
 BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator) {
     BatchOutcome outcome;
     try {
-        OpenJob(arguments.jobFile, models);
+        OpenJob(arguments.JobFile, models);
     } catch (const std::exception& e) {
         outcome.errors.emplace_back(e.what());
         return outcome;
     }
 
-    models.Options.ShortReport = arguments.shortReport;
-    models.Options.AlternateMethod = arguments.alternateMethod;
+    models.Options.ShortReport = arguments.ShortReport;
+    models.Options.AlternateMethod = arguments.AlternateMethod;
     models.Sorter.DecimalSeparator = decimalSeparator;
     try {
         CalculateJob(models, decimalSeparator, outcome);
@@ -63,9 +63,9 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
         outcome.errors.emplace_back(e.what());
     }
 
-    if (arguments.saveTo) {
+    if (arguments.SaveTo) {
         try {
-            WriteJobFile(*arguments.saveTo, TakeJob(models.View()));
+            WriteJobFile(*arguments.SaveTo, TakeJob(models.View()));
         } catch (const std::exception& e) {
             outcome.errors.emplace_back(e.what());
         }

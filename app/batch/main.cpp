@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int UsageExit = 64;
+constexpr int kUsageExit = 64;
 
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
@@ -21,7 +21,7 @@ int Run(const BatchArguments& arguments) {
     models->WriteHeadings();  // as the window has them once it is shown
     const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
 
-    if (arguments.json) {
+    if (arguments.Json) {
         WriteReportJson(std::cout, *models, outcome);
     } else {
         WriteReportText(std::cout, *models);
@@ -42,15 +42,15 @@ int main(int argc, char** argv) {
     try {
         const ParsedArguments parsed =
             ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
-        switch (parsed.kind) {
+        switch (parsed.Outcome) {
             case ParsedArguments::Kind::Help:
                 std::cout << BatchUsage();
                 return 0;
             case ParsedArguments::Kind::Bad:
-                std::cerr << "velmar-batch: " << parsed.problem << "\n\n" << BatchUsage();
-                return UsageExit;
+                std::cerr << "velmar-batch: " << parsed.Problem << "\n\n" << BatchUsage();
+                return kUsageExit;
             case ParsedArguments::Kind::Run:
-                return Run(parsed.arguments);
+                return Run(parsed.Arguments);
         }
     } catch (const std::exception& e) {
         std::cerr << WithFullStop(e.what()) << '\n';

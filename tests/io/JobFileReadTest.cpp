@@ -38,7 +38,7 @@ std::string Joined(const std::vector<std::string>& lines, const std::string& end
 
 // The shelf brackets job as typed before any Calculate, padded to a full file.
 std::vector<std::string> ShelfLines() {
-    std::vector<std::string> lines(Job::LineCount);
+    std::vector<std::string> lines(Job::kLineCount);
     lines[0] = "Shelf brackets";
     lines[1] = "240";
     lines[2] = "0.125";

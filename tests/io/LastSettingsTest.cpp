@@ -40,7 +40,7 @@ TEST(Savelastini, EveryWriteReachesTheFile) {
     const std::string path = dir.File("BarIni.ini");
     LastSettings settings;
     for (const char* typed : {"2", "24", "240"}) {
-        settings.length = typed;
+        settings.Length = typed;
         Savelastini(path, settings);
         EXPECT_EQ(GetPrivateProfileString("Bar", "Length", "", path), typed);
     }

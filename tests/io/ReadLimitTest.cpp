@@ -81,7 +81,7 @@ TEST(SettingsFile, OnlyARegularFileWithinTheLimitIsRead) {
             [&] {
                 const LastSettings settings = LoadLastini(dir.File(c.file));
                 if (settings != LastSettings{c.length, "", ""}) {
-                    throw EInOutError("Length=" + settings.length);
+                    throw EInOutError("Length=" + settings.Length);
                 }
             },
             false, 3);

@@ -98,8 +98,11 @@ class DateText : public testing::TestWithParam<DateCase> {};
 
 TEST_P(DateText, ReadsRealCalendarDatesOnly) {
     const DateCase& c = GetParam();
-    const DateReading reading{c.format, c.separator, c.currentYear};
-    EXPECT_EQ(ReadDateText(c.text, reading), c.day) << '"' << c.text << "\" as " << c.format;
+    ShortDateSettings dates;
+    dates.ShortDateFormat = c.format;
+    dates.DateSeparator = c.separator;
+    EXPECT_EQ(ReadDateText(c.text, dates, c.currentYear), c.day)
+        << '"' << c.text << "\" as " << c.format;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sorter, DateText, testing::ValuesIn(kDates));

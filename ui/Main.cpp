@@ -97,7 +97,7 @@ TMainForm::TMainForm(QWidget* parent)
       dialogs_(std::make_unique<QtFileDialogs>()),
       boxes_(std::make_unique<QtWindowBoxes>(this)),
       regional_(RegionalSettingsOf(QLocale::system())),
-      settingsPath_(SettingsFilePath()) {
+      settings_(SettingsLocationOfThisProgram()) {
     models_->Report.Add(std::string());  // the report text area starts with one empty line
     // The design states of the stored check boxes, until the activation step
     // reads the settings file.

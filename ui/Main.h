@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/JobModels.h"
+#include "io/SettingsPath.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
 #include "ui/FileDialogs.h"
@@ -112,10 +113,12 @@ class TMainForm : public QMainWindow {
     void SetBoxes(std::unique_ptr<IWindowBoxes> boxes);
     void SetRegionalSettings(const RegionalSettings& settings);
     const RegionalSettings& Regional() const { return regional_; }
-    // Where the settings file is read and written; beside the program
-    // unless a test points elsewhere.
-    void SetSettingsPath(std::string path) { settingsPath_ = std::move(path); }
-    const std::string& SettingsPath() const { return settingsPath_; }
+    // Where the settings file is read and written: beside the program, or
+    // under the user's configuration folder when the program's folder cannot
+    // take it, unless a test points elsewhere.
+    void SetSettingsPath(std::string path) { settings_ = {std::move(path), {}}; }
+    void SetSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
+    const std::string& SettingsPath() const { return settings_.path; }
     // The printer Print and Print Setup use.
     ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();
@@ -160,7 +163,7 @@ class TMainForm : public QMainWindow {
     std::unique_ptr<IFileDialogs> dialogs_;
     std::unique_ptr<IWindowBoxes> boxes_;
     RegionalSettings regional_;
-    std::string settingsPath_;
+    SettingsLocation settings_;
     ReportPrinting printing_;
     bool activated_ = false;
     bool shownOnce_ = false;

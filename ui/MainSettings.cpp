@@ -4,12 +4,16 @@
 void TMainForm::Savelastini() {
     // Called on its own too, so the check boxes are read here and now.
     models_->Options = CurrentOptions();
-    ::Savelastini(settingsPath_, TakeLastSettings(models_->BarSettings, models_->Options));
+    // A folder that cannot be made shows as the write's own refusal.
+    if (!settings_.folderToMake.empty()) {
+        MakeSettingsFolder(settings_.folderToMake);
+    }
+    ::Savelastini(settings_.path, TakeLastSettings(models_->BarSettings, models_->Options));
 }
 
 void TMainForm::LoadLastini() {
     models_->Options = CurrentOptions();
-    ApplyLastSettings(::LoadLastini(settingsPath_), models_->BarSettings, models_->Options);
+    ApplyLastSettings(::LoadLastini(settings_.path), models_->BarSettings, models_->Options);
     ShowOptions();
 }
 

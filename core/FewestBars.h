@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/CuttingPlan.h"
+#include "core/PlanningBudget.h"
+#include "core/PreparedCutList.h"
+#include "core/Refusals.h"
+
+struct FewestBarsResult {
+    Refusal Refused;  // the nesting's refusal of the job, if any
+    CuttingPlan Plan;
+    std::int64_t LowerBound = 0;  // no plan can use fewer bars
+    bool ProvenMinimal = false;   // the plan uses exactly LowerBound bars
+    bool Cancelled = false;       // the user stopped the search; Plan is empty
+};
+
+// Plans the prepared cut list on as few bars as the search finds within the
+// budget, never more than first fit, longest first, would use. Every bar's
+// pieces pass the nesting's 32-bit test in the order they stand, longest
+// first, and every leftover is the one that test leaves. The job is refused
+// where the nesting refuses it (a piece longer than the bar, more pieces than
+// a 32-bit count can take down); a sum beyond the 32-bit range throws
+// EOverflow as the nesting does.
+FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget);

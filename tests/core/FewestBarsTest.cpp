@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "core/FewestBars.h"
+#include "core/Refusals.h"
+#include "tests/core/HandBuiltJob.h"
+
+namespace {
+
+std::int64_t PiecesOfQuantity(float quantity) {
+    std::int64_t pieces = 0;
+    while (quantity > 0.0f) {
+        quantity = quantity - 1.0f;
+        ++pieces;
+    }
+    return pieces;
+}
+
+struct Job {
+    BarSettings bar;
+    std::vector<JobRow> rows;
+};
+
+// Lengths on a sixteenth grid (where exact fits abound) or to the thousandth
+// (where the 32-bit sums round), quantities with fractions, zeros and
+// negatives, and now and then rows out of order.
+Job MakeRandomJob(unsigned seed) {
+    std::mt19937 random(seed);
+    const std::vector<float> barLengths{96.0f, 240.0f, 144.5f, 20.0f};
+    const std::vector<float> cutWidths{0.0f, 0.125f, 0.5f};
+    Job job;
+    job.bar.barLength = barLengths[random() % barLengths.size()];
+    job.bar.cutWidth = cutWidths[random() % cutWidths.size()];
+    job.bar.scrapBelow = static_cast<float>(random() % 40) / 2.0f;
+    const bool thousandths = random() % 2 == 0;
+    const int steps = thousandths ? 1000 : 16;
+    const int most = static_cast<int>((job.bar.barLength - job.bar.cutWidth) * steps);
+    std::vector<float> lengths(1 + random() % 30);
+    for (float& length : lengths) {
+        length = static_cast<float>(1 + random() % most) / static_cast<float>(steps);
+    }
+    if (random() % 4 != 0) {
+        std::sort(lengths.rbegin(), lengths.rend());
+    }
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const int whole = static_cast<int>(random() % 12) - 1;
+        const std::string quantity = std::to_string(whole) + (random() % 5 == 0 ? ".5" : "");
+        job.rows.push_back(
+            {quantity, std::to_string(lengths[i]), std::to_string(i + 1), lengths[i]});
+    }
+    return job;
+}
+
+FewestBarsResult Plan(const PreparedCutList& list, double seconds = 10.0) {
+    return PlanFewestBars(list, PlanningBudget::Seconds(seconds));
+}
+
+// Every piece placed once; every bar's pieces longest first, each fitting
+// what the 32-bit test leaves; leftovers and totals as that test leaves them.
+void ExpectSoundPlan(const PreparedCutList& list, const FewestBarsResult& result) {
+    const CuttingPlan& plan = result.Plan;
+    std::vector<std::int64_t> unplaced(static_cast<std::size_t>(list.UsedRows) + 1);
+    for (int row = 1; row <= list.UsedRows; ++row) {
+        unplaced[static_cast<std::size_t>(row)] = PiecesOfQuantity(list.PieceQty[row]);
+    }
+    float scrap = 0.0f;
+    float remaining = 0.0f;
+    for (const PlannedBar& bar : plan.Bars) {
+        float left = list.BarLength;
+        float previous = list.BarLength;
+        for (const PieceRun& run : plan.RunsOf(bar)) {
+            ASSERT_GE(run.Row, 1);
+            ASSERT_LE(run.Row, list.UsedRows);
+            const float length = list.PieceLen[run.Row];
+            EXPECT_LE(length, previous) << "pieces not longest first";
+            previous = length;
+            ASSERT_LE(run.Count, unplaced[static_cast<std::size_t>(run.Row)]);
+            unplaced[static_cast<std::size_t>(run.Row)] -= run.Count;
+            for (int piece = 0; piece < run.Count; ++piece) {
+                ASSERT_GE(left, length) << "a bar overfilled";
+                left = left - length;
+            }
+        }
+        EXPECT_EQ(bar.Left, left);
+        (plan.IsScrap(bar) ? scrap : remaining) += bar.Left;
+    }
+    EXPECT_EQ(std::count(unplaced.begin() + 1, unplaced.end(), 0), list.UsedRows);
+    EXPECT_EQ(plan.TotalScrap, scrap);
+    EXPECT_EQ(plan.TotalRemaining, remaining);
+    EXPECT_EQ(plan.BarLength, list.BarLength);
+    EXPECT_EQ(plan.ScrapBelow, list.ScrapBelow);
+    const auto bars = static_cast<std::int64_t>(plan.Bars.size());
+    EXPECT_GE(bars, result.LowerBound);
+    EXPECT_EQ(result.ProvenMinimal, bars == result.LowerBound);
+}
+
+int FirstFitBars(const Job& job) {
+    HandBuiltJob nested(job.bar, job.rows);
+    const NestingResult result = nested.Nest(false, false);
+    return result.refusal ? -1 : static_cast<int>(result.plan.Bars.size());
+}
+
+class RandomFewestBarsJobs : public testing::TestWithParam<unsigned> {};
+
+TEST_P(RandomFewestBarsJobs, SoundPlanNeverWorseThanFirstFit) {
+    const Job job = MakeRandomJob(GetParam());
+    const HandBuiltJob prepared(job.bar, job.rows);
+    const FewestBarsResult result = Plan(prepared.cutList);
+    const int firstFit = FirstFitBars(job);
+    if (firstFit < 0) {
+        EXPECT_TRUE(result.Refused);
+        return;
+    }
+    ASSERT_FALSE(result.Refused) << *result.Refused;
+    ExpectSoundPlan(prepared.cutList, result);
+    EXPECT_LE(static_cast<int>(result.Plan.Bars.size()), firstFit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomFewestBarsJobs, testing::Range(1u, 161u));
+
+// The fewest bars by trying every assignment: pieces longest first, each into
+// a bar already open or a new one, so each bar's pieces arrive in the order
+// they stand.
+int BruteForceBars(const PreparedCutList& list) {
+    std::vector<float> pieces;
+    for (int row = 1; row <= list.UsedRows; ++row) {
+        for (std::int64_t p = PiecesOfQuantity(list.PieceQty[row]); p > 0; --p) {
+            pieces.push_back(list.PieceLen[row]);
+        }
+    }
+    std::sort(pieces.rbegin(), pieces.rend());
+    int best = static_cast<int>(pieces.size());
+    std::vector<float> left;
+    std::function<void(std::size_t)> place = [&](std::size_t next) {
+        if (static_cast<int>(left.size()) >= best) {
+            return;
+        }
+        if (next == pieces.size()) {
+            best = static_cast<int>(left.size());
+            return;
+        }
+        for (std::size_t bar = 0; bar < left.size(); ++bar) {
+            if (left[bar] >= pieces[next]) {
+                const float before = left[bar];
+                left[bar] = before - pieces[next];
+                place(next + 1);
+                left[bar] = before;
+            }
+        }
+        left.push_back(list.BarLength - pieces[next]);
+        place(next + 1);
+        left.pop_back();
+    };
+    place(0);
+    return std::max(best, 1);
+}
+
+class SmallFewestBarsJobs : public testing::TestWithParam<unsigned> {};
+
+TEST_P(SmallFewestBarsJobs, AsFewBarsAsAnyPlan) {
+    std::mt19937 random(GetParam());
+    Job job;
+    job.bar = {100.0f, random() % 2 == 0 ? 0.0f : 0.25f, 10.0f};
+    const int rows = 1 + static_cast<int>(random() % 5);
+    int pieces = 0;
+    for (int row = 0; row < rows && pieces < 9; ++row) {
+        const int quantity = 1 + static_cast<int>(random() % 3);
+        const float length = static_cast<float>(15 + random() % 60) + (random() % 3) * 0.333f;
+        job.rows.push_back({std::to_string(quantity), std::to_string(length), "", length});
+        pieces += quantity;
+    }
+    std::sort(job.rows.begin(), job.rows.end(),
+              [](const JobRow& a, const JobRow& b) { return *a.decimal > *b.decimal; });
+    const HandBuiltJob prepared(job.bar, job.rows);
+    const FewestBarsResult result = Plan(prepared.cutList);
+    ASSERT_FALSE(result.Refused) << *result.Refused;
+    ExpectSoundPlan(prepared.cutList, result);
+    const int optimum = BruteForceBars(prepared.cutList);
+    EXPECT_EQ(static_cast<int>(result.Plan.Bars.size()), optimum);
+    EXPECT_LE(result.LowerBound, optimum);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, SmallFewestBarsJobs, testing::Range(1u, 121u));
+
+// Triplets of pieces that fill bars of 1000 exactly, where first fit longest
+// first needs more bars than the triplets.
+PreparedCutList TripletJob(int triplets, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<int> lengths;
+    for (int t = 0; t < triplets; ++t) {
+        const int first = 380 + static_cast<int>(random() % 111);
+        const int rest = 1000 - first;
+        const int second = 250 + static_cast<int>(random() % (rest / 2 - 249));
+        lengths.insert(lengths.end(), {first, second, rest - second});
+    }
+    std::sort(lengths.rbegin(), lengths.rend());
+    PreparedCutList list;
+    list.BarLength = 1000.0f;
+    for (const int length : lengths) {
+        list.UsedRows += 1;
+        list.PieceLen[list.UsedRows] = static_cast<float>(length);
+        list.PieceQty[list.UsedRows] = 1.0f;
+    }
+    return list;
+}
+
+TEST(FewestBars, TripletsFillEveryBarWhereFirstFitCannot) {
+    const PreparedCutList list = TripletJob(40, 7);
+    Job firstFit{{1000.0f, 0.0f, 0.0f}, {}};
+    for (int row = 1; row <= list.UsedRows; ++row) {
+        const std::string length = std::to_string(static_cast<int>(list.PieceLen[row]));
+        firstFit.rows.push_back({"1", length, "", list.PieceLen[row]});
+    }
+    ASSERT_GT(FirstFitBars(firstFit), 40);
+    const FewestBarsResult result = Plan(list);
+    ExpectSoundPlan(list, result);
+    EXPECT_EQ(result.Plan.Bars.size(), 40u);
+    EXPECT_EQ(result.LowerBound, 40);
+    EXPECT_TRUE(result.ProvenMinimal);
+}
+
+TEST(FewestBars, BarsWithTheSamePiecesStandTogether) {
+    const HandBuiltJob prepared(kExampleBar,
+                                {{"6", "110", "1"}, {"6", "60", "2"}, {"3", "100", "3"}});
+    const FewestBarsResult result = Plan(prepared.cutList);
+    ExpectSoundPlan(prepared.cutList, result);
+    std::vector<std::vector<int>> seen;
+    for (const PlannedBar& bar : result.Plan.Bars) {
+        std::vector<int> rows;
+        for (const PieceRun& run : result.Plan.RunsOf(bar)) {
+            rows.insert(rows.end(), static_cast<std::size_t>(run.Count), run.Row);
+        }
+        if (seen.empty() || seen.back() != rows) {
+            EXPECT_EQ(std::find(seen.begin(), seen.end(), rows), seen.end()) << "equal bars apart";
+            seen.push_back(rows);
+        }
+    }
+}
+
+TEST(FewestBars, RefusesWhatTheNestingRefuses) {
+    const struct {
+        std::vector<JobRow> rows;
+        const char* refusal;
+    } cases[] = {
+        {{{"1", "96", "1"}, {"1", "250", "2"}}, kBarShorterThanPiece},
+        {{{"16777216", "96", "1"}, {"1", "30", "2"}}, kQuantityTooLarge},
+    };
+    for (const auto& c : cases) {
+        const HandBuiltJob prepared(kExampleBar, c.rows);
+        EXPECT_EQ(Plan(prepared.cutList).Refused, c.refusal);
+    }
+}
+
+TEST(FewestBars, PiecesWithoutLengthCloseTheFirstBar) {
+    BarSettings bar{100.0f, -0.5f, 0.0f};
+    const HandBuiltJob prepared(bar, {{"2", "60", "1"}, {"3", "0.5", "2"}});
+    const FewestBarsResult result = Plan(prepared.cutList);
+    ExpectSoundPlan(prepared.cutList, result);
+    ASSERT_EQ(result.Plan.Bars.size(), 2u);
+    EXPECT_EQ(result.Plan.RunsOf(result.Plan.Bars[0]).back().Row, 2);
+}
+
+TEST(FewestBars, AJobWithoutPiecesHasOneEmptyBar) {
+    const HandBuiltJob prepared(kExampleBar, {{"0", "96", "1"}});
+    const FewestBarsResult result = Plan(prepared.cutList);
+    ASSERT_EQ(result.Plan.Bars.size(), 1u);
+    EXPECT_EQ(result.Plan.Bars[0].Left, 240.0f);
+    EXPECT_TRUE(result.ProvenMinimal);
+}
+
+TEST(FewestBars, NoTimeLeftStillGivesFirstFitsPlanNotProvenMinimal) {
+    const PreparedCutList list = TripletJob(40, 7);
+    const FewestBarsResult result = Plan(list, 0.0);
+    ExpectSoundPlan(list, result);
+    EXPECT_GT(result.Plan.Bars.size(), 40u);
+    EXPECT_FALSE(result.ProvenMinimal);
+    EXPECT_FALSE(result.Cancelled);
+}
+
+TEST(FewestBars, CancelledSearchGivesNoPlan) {
+    const PreparedCutList list = TripletJob(40, 7);
+    const std::atomic<bool> cancelled{true};
+    const FewestBarsResult result = PlanFewestBars(list, PlanningBudget::Seconds(10.0, &cancelled));
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_TRUE(result.Plan.Bars.empty());
+}
+
+}  // namespace

@@ -4,7 +4,10 @@
 #include <QColor>
 #include <QFileInfo>
 #include <QImage>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -118,6 +121,27 @@ class DiagramWindowTest : public QObject {
             ++labelLines;
         }
         QVERIFY(labelLines > 0);
+    }
+
+    void printingTellsHowManyPages() {
+        QTemporaryDir dir;
+        const struct {
+            int bars;
+            QRegularExpression said;
+        } cases[] = {{3, QRegularExpression("^Printed 1 page$")},
+                     {200, QRegularExpression("^Printed ([2-9]|[1-9][0-9]+) pages$")}};
+        for (const auto& c : cases) {
+            DiagramWindow window(printing_, boxes_);
+            window.SetJob(ManyBars(c.bars));
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath("printed.pdf"));
+            errors_.clear();
+            window.PrintOn(printer);
+            QVERIFY(errors_.empty());
+            const QString said = window.statusBar()->currentMessage();
+            QVERIFY2(c.said.match(said).hasMatch(), qPrintable(said));
+        }
     }
 
     void exportWritesTheFileOrShowsWhyNot() {

@@ -12,13 +12,13 @@
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal refusal;                  // Calculate's refusal, if it refused
-    std::vector<std::string> errors;  // error texts in order, without the full stop
+    Refusal Refused;                  // Calculate's refusal, if it refused
+    std::vector<std::string> Errors;  // error texts in order, without the full stop
 
     // An error outweighs a refusal: a refused job whose save failed has failed.
-    Status status() const;
+    Status ExitStatus() const;
     // The first thing that went wrong, as the window would have shown it.
-    std::optional<std::string> message() const;
+    std::optional<std::string> Message() const;
 };
 
 // Opens the job file into the models, runs Calculate as the window's button

@@ -27,13 +27,13 @@ int Run(const BatchArguments& arguments) {
         WriteReportText(std::cout, *models);
     }
     std::cout.flush();
-    if (outcome.refusal) {
-        std::cerr << *outcome.refusal << '\n';
+    if (outcome.Refused) {
+        std::cerr << *outcome.Refused << '\n';
     }
-    for (const std::string& error : outcome.errors) {
+    for (const std::string& error : outcome.Errors) {
         std::cerr << WithFullStop(error) << '\n';
     }
-    return static_cast<int>(outcome.status());
+    return static_cast<int>(outcome.ExitStatus());
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
         return Refuse(*nesting.Refused, models.Report, onRefusal);
     }
     nesting.Plan.RowLabels = LabelRows(models.CutList, preparation.CutList.UsedRows);
+    const auto& lengths = preparation.CutList.PieceLen;
+    nesting.Plan.PieceLengths.assign(lengths.begin() + 1,
+                                     lengths.begin() + 1 + preparation.CutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;

@@ -24,6 +24,7 @@ void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcom
         return;
     }
     models.BarCount = std::to_string(result.BarCount);
+    outcome.Plan = result.Plan;
 }
 
 }  // namespace

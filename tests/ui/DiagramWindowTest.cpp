@@ -101,8 +101,8 @@ class DiagramWindowTest : public QObject {
         QVERIFY(left != right);
         // Every line but those of the bars themselves, which pass under the
         // numbers, looks the same.
-        const QRgb piece = QColor(DiagramColours::Piece).rgb();
-        const QRgb outline = QColor(DiagramColours::Outline).rgb();
+        const QRgb piece = QColor(DiagramColours::kPiece).rgb();
+        const QRgb outline = QColor(DiagramColours::kOutline).rgb();
         int labelLines = 0;
         for (int y = 0; y < left.height(); ++y) {
             bool barLine = false;

@@ -23,6 +23,9 @@ class DiagramPainter {
 
     int LineHeight() const { return line_; }
     int StripHeight() const { return line_ + barHeight_ + line_ / 2; }
+    // Where a strip's bar lies below the strip's top, and how tall it is.
+    int BarTop() const { return line_; }
+    int BarHeight() const { return barHeight_; }
     // The room a strip needs left and right of its bar.
     int Margin() const { return line_ / 2; }
 

@@ -111,7 +111,7 @@ const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x) {
 }
 
 std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box) {
-    switch (box.kind) {
+    switch (box.Type) {
         case DiagramBox::Kind::Piece: {
             const RowLabel& label = LabelOfRow(*job.Plan, box.Row);
             const std::string line = "Item # {" + label.Item + "}   " + label.Length;

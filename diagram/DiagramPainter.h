@@ -66,9 +66,9 @@ class DiagramPainter {
 
 // The colours of the boxes, also what the exported SVG is read back by.
 namespace DiagramColours {
-inline constexpr const char* Piece = "#f2dfb4";
-inline constexpr const char* Cut = "#b03a2e";
-inline constexpr const char* Scrap = "#bdbdbd";
-inline constexpr const char* Remaining = "#c9e6bf";
-inline constexpr const char* Outline = "#4a3f2a";
+inline constexpr const char* kPiece = "#f2dfb4";
+inline constexpr const char* kCut = "#b03a2e";
+inline constexpr const char* kScrap = "#bdbdbd";
+inline constexpr const char* kRemaining = "#c9e6bf";
+inline constexpr const char* kOutline = "#4a3f2a";
 }  // namespace DiagramColours

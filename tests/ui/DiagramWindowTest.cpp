@@ -101,8 +101,8 @@ class DiagramWindowTest : public QObject {
         QVERIFY(left != right);
         // Every line but those of the bars themselves, which pass under the
         // numbers, looks the same.
-        const QRgb piece = QColor(DiagramColours::Piece).rgb();
-        const QRgb outline = QColor(DiagramColours::Outline).rgb();
+        const QRgb piece = QColor(DiagramColours::kPiece).rgb();
+        const QRgb outline = QColor(DiagramColours::kOutline).rgb();
         int labelLines = 0;
         for (int y = 0; y < left.height(); ++y) {
             bool barLine = false;
@@ -131,8 +131,8 @@ class DiagramWindowTest : public QObject {
         window.resize(800, 600);
         const DiagramView* view = window.View();
         const QImage image = view->viewport()->grab().toImage();
-        const QRgb piece = QColor(DiagramColours::Piece).rgb();
-        const QRgb scrap = QColor(DiagramColours::Scrap).rgb();
+        const QRgb piece = QColor(DiagramColours::kPiece).rgb();
+        const QRgb scrap = QColor(DiagramColours::kScrap).rgb();
         const int x = image.width() / 10;  // within bar 1's first piece of 96
         int y = 0;
         while (y < image.height() && image.pixel(x, y) != piece) {

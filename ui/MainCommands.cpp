@@ -161,7 +161,7 @@ std::optional<std::string> TMainForm::Attempt(const std::function<void()>& body)
         // to get the memory back, keep the job, and say what happened.
         models_->Report.Clear();
         RefreshWidgets();
-        return std::string("Out of memory.");
+        return WithFullStop(kOutOfMemory);
     }
     RefreshWidgets();
     return std::nullopt;

@@ -1,6 +1,7 @@
 // velmar-batch: calculates a job file without the window.
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "app/batch/BatchOutput.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
+#include "app/batch/ReportStream.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -19,12 +21,19 @@ int Run(const BatchArguments& arguments) {
     // Large: the grids hold 2500 cells and the sorter.
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
-    const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
-
     if (arguments.Json) {
-        WriteReportJson(std::cout, *models, outcome);
-    } else {
-        WriteReportText(std::cout, *models);
+        BeginReportJson(std::cout);
+    }
+    ReportStream report(std::cout,
+                        arguments.Json ? ReportStream::Format::Json : ReportStream::Format::Text);
+    const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator, report);
+    // What a run that ended before its report was written left in the models.
+    for (const std::string& line : models->Report.All()) {
+        report.Add(line);
+    }
+    report.Flush();
+    if (arguments.Json) {
+        EndReportJson(std::cout, *models, outcome);
     }
     std::cout.flush();
     if (outcome.refusal) {
@@ -52,6 +61,8 @@ int main(int argc, char** argv) {
             case ParsedArguments::Kind::Run:
                 return Run(parsed.Arguments);
         }
+    } catch (const std::bad_alloc&) {
+        std::cerr << WithFullStop(kOutOfMemory) << '\n';
     } catch (const std::exception& e) {
         std::cerr << WithFullStop(e.what()) << '\n';
     }

@@ -27,6 +27,7 @@ void CalculateJob(JobModels& models, char decimalSeparator, LineSink& report,
         return;
     }
     models.BarCount = std::to_string(result.barCount);
+    outcome.plan = result.plan;
 }
 
 // Runs one step; an error ends it and is noted with its text.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/batch/BatchArguments.h"
+#include "app/batch/BatchDiagram.h"
 #include "app/batch/BatchOutput.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
@@ -26,12 +27,22 @@ int Run(const BatchArguments& arguments) {
     }
     ReportStream report(std::cout,
                         arguments.Json ? ReportStream::Format::Json : ReportStream::Format::Text);
-    const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator, report);
+    BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator, report);
     // What a run that ended before its report was written left in the models.
     for (const std::string& line : models->Report.All()) {
         report.Add(line);
     }
     report.Flush();
+    if (arguments.DiagramTo && outcome.plan) {
+        try {
+            WriteBatchDiagram(*arguments.DiagramTo,
+                              DiagramJob{outcome.plan, models->Title, decimalSeparator});
+        } catch (const std::bad_alloc&) {
+            outcome.errors.emplace_back(kOutOfMemory);
+        } catch (const std::exception& e) {
+            outcome.errors.emplace_back(e.what());
+        }
+    }
     if (arguments.Json) {
         EndReportJson(std::cout, *models, outcome);
     }

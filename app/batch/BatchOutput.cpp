@@ -22,6 +22,6 @@ void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcom
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
         << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
-    const std::optional<std::string> message = outcome.message();
+    const std::optional<std::string> message = outcome.Message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

@@ -22,12 +22,12 @@ void CalculateJob(JobModels& models, char decimalSeparator, LineSink& report,
                   BatchOutcome& outcome) {
     const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
                                               decimalSeparator, {}, report);
-    if (result.refusal) {
-        outcome.refusal = result.refusal;
+    if (result.Refused) {
+        outcome.Refused = result.Refused;
         return;
     }
-    models.BarCount = std::to_string(result.barCount);
-    outcome.plan = result.plan;
+    models.BarCount = std::to_string(result.BarCount);
+    outcome.Plan = result.Plan;
 }
 
 // Runs one step; an error ends it and is noted with its text.
@@ -39,28 +39,28 @@ bool Attempt(const Step& step, JobModels& models, BatchOutcome& outcome) {
     } catch (const std::bad_alloc&) {
         // Drop what the step had made to get the memory back.
         models.Report.Clear();
-        outcome.errors.emplace_back(kOutOfMemory);
+        outcome.Errors.emplace_back(kOutOfMemory);
     } catch (const std::exception& e) {
-        outcome.errors.emplace_back(e.what());
+        outcome.Errors.emplace_back(e.what());
     }
     return false;
 }
 
 }  // namespace
 
-BatchOutcome::Status BatchOutcome::status() const {
-    if (!errors.empty()) {
+BatchOutcome::Status BatchOutcome::ExitStatus() const {
+    if (!Errors.empty()) {
         return Status::Failed;
     }
-    return refusal ? Status::Refused : Status::Calculated;
+    return Refused ? Status::Refused : Status::Calculated;
 }
 
-std::optional<std::string> BatchOutcome::message() const {
-    if (refusal) {
-        return refusal;
+std::optional<std::string> BatchOutcome::Message() const {
+    if (Refused) {
+        return Refused;
     }
-    if (!errors.empty()) {
-        return errors.front();
+    if (!Errors.empty()) {
+        return Errors.front();
     }
     return std::nullopt;
 }

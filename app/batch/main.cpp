@@ -33,27 +33,27 @@ int Run(const BatchArguments& arguments) {
         report.Add(line);
     }
     report.Flush();
-    if (arguments.DiagramTo && outcome.plan) {
+    if (arguments.DiagramTo && outcome.Plan) {
         try {
             WriteBatchDiagram(*arguments.DiagramTo,
-                              DiagramJob{outcome.plan, models->Title, decimalSeparator});
+                              DiagramJob{outcome.Plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
-            outcome.errors.emplace_back(kOutOfMemory);
+            outcome.Errors.emplace_back(kOutOfMemory);
         } catch (const std::exception& e) {
-            outcome.errors.emplace_back(e.what());
+            outcome.Errors.emplace_back(e.what());
         }
     }
     if (arguments.Json) {
         EndReportJson(std::cout, *models, outcome);
     }
     std::cout.flush();
-    if (outcome.refusal) {
-        std::cerr << *outcome.refusal << '\n';
+    if (outcome.Refused) {
+        std::cerr << *outcome.Refused << '\n';
     }
-    for (const std::string& error : outcome.errors) {
+    for (const std::string& error : outcome.Errors) {
         std::cerr << WithFullStop(error) << '\n';
     }
-    return static_cast<int>(outcome.status());
+    return static_cast<int>(outcome.ExitStatus());
 }
 
 }  // namespace

@@ -298,7 +298,7 @@ std::vector<std::string> HeldReport(const std::string& jobFile,
     models->Sorter.DecimalSeparator = '.';
     const CalculateOutcome outcome =
         Calculate(models->Calculation(), models->Sorter, models->Options, '.');
-    EXPECT_FALSE(outcome.refusal);
+    EXPECT_FALSE(outcome.Refused);
     return models->Report.All();
 }
 

@@ -64,6 +64,7 @@ printf '[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\nSummary= 1 \r\nShor
     >"$config/velmar/BarIni.ini"
 chown -R nobody:nogroup "$home" "$work/runtime"
 chmod 0700 "$work/runtime"
+chmod 0711 "$work"  # mktemp's folder is root's alone
 
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!

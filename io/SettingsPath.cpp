@@ -82,7 +82,7 @@ std::string ConfigSettingsFilePath(const char* xdgConfigHome, const char* home) 
         }
         folder += "/.config";
     }
-    return folder + "/velmar/" + SettingsFileName;
+    return folder + "/velmar/" + kSettingsFileName;
 }
 
 SettingsLocation ChooseSettingsLocation(const std::string& besidePath,

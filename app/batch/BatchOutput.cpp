@@ -29,7 +29,12 @@ void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutc
     out << "\n],\n\"usedRows\": "
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
-        << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
+        << ",\n\"barCount\": " << JsonString(models.BarCount)
+        << ",\n\"method\": " << JsonString(outcome.method) << ",\n\"lowerBound\": "
+        << (outcome.lowerBound ? std::to_string(*outcome.lowerBound) : "null")
+        << ",\n\"provenMinimal\": "
+        << (outcome.lowerBound ? (outcome.provenMinimal ? "true" : "false") : "null")
+        << ",\n\"message\": ";
     const std::optional<std::string> message = outcome.message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

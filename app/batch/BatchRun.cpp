@@ -16,14 +16,18 @@ void OpenJob(const std::string& path, JobModels& models) {
     ApplyJob(job, models.View());
 }
 
-void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
-    const CalculateOutcome result =
-        Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator);
+void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits& limits,
+                  BatchOutcome& outcome) {
+    const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
+                                              decimalSeparator, {}, limits);
+    outcome.method = result.method;
     if (result.refusal) {
         outcome.refusal = result.refusal;
         return;
     }
     models.BarCount = std::to_string(result.barCount);
+    outcome.lowerBound = result.lowerBound;
+    outcome.provenMinimal = result.provenMinimal;
 }
 
 }  // namespace
@@ -56,9 +60,12 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
 
     models.Options.ShortReport = arguments.ShortReport;
     models.Options.AlternateMethod = arguments.AlternateMethod;
+    models.Options.FewestBars = arguments.FewestBars;
+    PlanningLimits limits;
+    limits.Seconds = arguments.TimeLimit.value_or(PlanningLimits::kDefaultSeconds);
     models.Sorter.DecimalSeparator = decimalSeparator;
     try {
-        CalculateJob(models, decimalSeparator, outcome);
+        CalculateJob(models, decimalSeparator, limits, outcome);
     } catch (const std::exception& e) {
         outcome.errors.emplace_back(e.what());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,7 +13,10 @@
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal refusal;                  // Calculate's refusal, if it refused
+    Refusal refusal;                         // Calculate's refusal, if it refused
+    const char* method = "first fit";        // how the bars were planned
+    std::optional<std::int64_t> lowerBound;  // when calculated: no plan can use fewer bars
+    bool provenMinimal = false;
     std::vector<std::string> errors;  // error texts in order, without the full stop
 
     // An error outweighs a refusal: a refused job whose save failed has failed.

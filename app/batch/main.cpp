@@ -8,6 +8,7 @@
 #include "app/batch/BatchOutput.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
+#include "core/BoundText.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -27,6 +28,9 @@ int Run(const BatchArguments& arguments) {
         WriteReportText(std::cout, *models);
     }
     std::cout.flush();
+    if (arguments.FewestBars && !arguments.Json && outcome.lowerBound) {
+        std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.lowerBound) << '\n';
+    }
     if (outcome.refusal) {
         std::cerr << *outcome.refusal << '\n';
     }

@@ -3,6 +3,7 @@
 #include "model/GridLayout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "core/FloatStore.h"
@@ -96,6 +97,32 @@ void NumberItems(TStringGrid& cutList, int usedRows) {
     }
 }
 
+// A quantity is counted in whole pieces twice: the nesting places a piece
+// while the quantity is above 0, and the item totals count its whole part. A
+// 32-bit float holds every whole number only up to 2^24 and keeps 24 bits of
+// a fraction, so a typed quantity may round to a value that means other
+// pieces: 16777217 to 16777216, 2.9999999999 to 3.
+bool SamePieces(long double typed, float stored) {
+    const auto placed = [](long double quantity) {
+        return quantity > 0.0L ? std::ceil(quantity) : 0.0L;
+    };
+    return std::trunc(typed) == std::trunc(static_cast<long double>(stored)) &&
+           placed(typed) == placed(stored);
+}
+
+// The first quantity whose 32-bit value does not mean the pieces typed:
+// beyond 2^24 too large to count, below it too finely divided.
+Refusal UncountedQuantity(const TStringGrid& cutList, const PreparedCutList& prepared) {
+    constexpr long double kLargestWholeCount = 16777216.0L;  // 2^24
+    for (int row = 1; row <= prepared.UsedRows; ++row) {
+        const long double typed = ConvertFeetExtended(cutList.Cells(kQtyColumn, row));
+        if (!SamePieces(typed, prepared.PieceQty[row])) {
+            return std::fabs(typed) > kLargestWholeCount ? kQuantityTooLarge : kQuantityTooPrecise;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
@@ -145,6 +172,8 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
                    prepared.PieceQty[1] ==
                0.0L) {
         result.refusal = kNothingToCut;
+    } else {
+        result.refusal = UncountedQuantity(cutList, prepared);
     }
     return result;
 }

@@ -14,7 +14,8 @@ struct PreparationResult {
 // twice through the sorter, fills "* Dec Len", defaults empty quantities,
 // writes " Used Rows" and " Last Err", numbers the items, converts the bar
 // settings, empties the report and writes the first bar heading, builds the
-// prepared cut list and validates its first row. Everything written into the
+// prepared cut list, validates its first row and refuses a quantity whose
+// 32-bit value means other pieces than typed. Everything written into the
 // grids stays, also on a refusal; the report is left as it stands (the caller
 // empties it after announcing the refusal). Floating-point errors propagate.
 // Only the first PreparedCutList::Capacity data rows of a larger grid take

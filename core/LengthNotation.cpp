@@ -31,19 +31,84 @@ std::size_t Position(const std::string& text, char c) {
     return found == std::string::npos ? 0 : found + 1;
 }
 
-float ReadNumber(const std::string& text) {
-    return StoreAsFloat(TextToNumber(text));
+// The notation's own arithmetic: every number read and every step rounded to
+// a 32-bit float and stored.
+struct Rounded32 {
+    using Number = float;
+    static float Store(long double value) { return StoreAsFloat(value); }
+};
+
+// The value a text means, every step kept in extended precision, to tell what
+// the 32-bit result loses.
+struct Extended {
+    using Number = long double;
+    static long double Store(long double value) { return value; }
+};
+
+template <class Arithmetic>
+typename Arithmetic::Number ReadNumber(const std::string& text) {
+    return Arithmetic::Store(TextToNumber(text));
 }
 
-float Divide(float numerator, float denominator) {
-    if (denominator == 0.0f) {
-        if (numerator == 0.0f) {
+template <class Arithmetic>
+typename Arithmetic::Number Divide(typename Arithmetic::Number numerator,
+                                   typename Arithmetic::Number denominator) {
+    if (denominator == 0) {
+        if (numerator == 0) {
             throw EInvalidOp();
         }
         throw EZeroDivide();
     }
     // Both operands are finite, so only the quotient's size can go wrong.
-    return StoreAsFloat(static_cast<long double>(numerator) / denominator);
+    return Arithmetic::Store(static_cast<long double>(numerator) / denominator);
+}
+
+template <class Arithmetic>
+typename Arithmetic::Number Convert(std::string_view text) {
+    using Number = typename Arithmetic::Number;
+    std::string w = Trim(Strip('A', '"', CutTo255(text)));
+
+    Number fraction = 0;
+    const std::size_t slash = Position(w, '/');
+    if (slash > 0) {
+        const Number denominator = ReadNumber<Arithmetic>(Strip('A', ' ', From(w, slash + 1)));
+        w = Head(w, slash - 1);
+        // The numerator starts after the last blank before the slash, or at
+        // the first character when there is none.
+        std::size_t start = slash - 1;
+        if (start >= 1) {
+            while (w[start - 1] != ' ' && start != 1) {
+                --start;
+            }
+        }
+        w = Trim(w);
+        const Number numerator = ReadNumber<Arithmetic>(Strip('A', ' ', From(w, start)));
+        w = Head(w, start);
+        fraction = Divide<Arithmetic>(numerator, denominator);
+        if (start == 1) {
+            w = "0";  // the numerator took the whole text: no whole part remains
+        }
+    }
+
+    Number feet = 0;
+    const std::size_t apostrophe = Position(w, '\'');
+    if (apostrophe > 0) {
+        const Number feetNumber = ReadNumber<Arithmetic>(Strip('A', ' ', Head(w, apostrophe - 1)));
+        // The product of a float and 12 is exact in extended precision, so
+        // this is the single rounding of a 32-bit multiplication.
+        feet = Arithmetic::Store(static_cast<long double>(feetNumber) * 12.0L);
+        w = From(w, apostrophe + 1);
+    }
+
+    w = Trim(w);
+    Number inches = 0;
+    if (!w.empty()) {
+        inches = ReadNumber<Arithmetic>(w);
+    }
+
+    long double sum = static_cast<long double>(feet) + inches;
+    sum = sum + fraction;
+    return Arithmetic::Store(sum);
 }
 
 }  // namespace
@@ -94,53 +159,15 @@ std::string_view CutTo255(std::string_view text) {
 }
 
 void ConvertFeet(std::string_view text, float& result) {
-    std::string w = Trim(Strip('A', '"', CutTo255(text)));
-
-    float fraction = 0.0f;
-    const std::size_t slash = Position(w, '/');
-    if (slash > 0) {
-        const float denominator = ReadNumber(Strip('A', ' ', From(w, slash + 1)));
-        w = Head(w, slash - 1);
-        // The numerator starts after the last blank before the slash, or at
-        // the first character when there is none.
-        std::size_t start = slash - 1;
-        if (start >= 1) {
-            while (w[start - 1] != ' ' && start != 1) {
-                --start;
-            }
-        }
-        w = Trim(w);
-        const float numerator = ReadNumber(Strip('A', ' ', From(w, start)));
-        w = Head(w, start);
-        fraction = Divide(numerator, denominator);
-        if (start == 1) {
-            w = "0";  // the numerator took the whole text: no whole part remains
-        }
-    }
-
-    float feet = 0.0f;
-    const std::size_t apostrophe = Position(w, '\'');
-    if (apostrophe > 0) {
-        const float feetNumber = ReadNumber(Strip('A', ' ', Head(w, apostrophe - 1)));
-        // The product of a float and 12 is exact in extended precision, so
-        // this is the single rounding of a 32-bit multiplication.
-        feet = StoreAsFloat(static_cast<long double>(feetNumber) * 12.0L);
-        w = From(w, apostrophe + 1);
-    }
-
-    w = Trim(w);
-    float inches = 0.0f;
-    if (!w.empty()) {
-        inches = ReadNumber(w);
-    }
-
-    long double sum = static_cast<long double>(feet) + inches;
-    sum = sum + fraction;
-    result = StoreAsFloat(sum);
+    result = Convert<Rounded32>(text);
 }
 
 float ConvertFeet(std::string_view text) {
     float result = 0.0f;
     ConvertFeet(text, result);
     return result;
+}
+
+long double ConvertFeetExtended(std::string_view text) {
+    return Convert<Extended>(text);
 }

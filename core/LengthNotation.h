@@ -18,5 +18,10 @@ std::string Strip(char mode, char character, std::string_view text);
 void ConvertFeet(std::string_view text, float& result);
 float ConvertFeet(std::string_view text);
 
+// What ConvertFeet would give without rounding each step to 32 bits: the
+// value the text means, to compare with ConvertFeet's. Throws as ConvertFeet
+// does for a zero denominator; call it only on a text ConvertFeet accepted.
+long double ConvertFeetExtended(std::string_view text);
+
 // A cell text as the length routines read it: its first 255 characters.
 std::string_view CutTo255(std::string_view text);

@@ -13,3 +13,4 @@ inline constexpr const char* kNothingToCut = "Qty Length and Bar Length all requ
 inline constexpr const char* kMissingItemNumber =
     "No Item Number: Check Auto Item or enter numbers";
 inline constexpr const char* kQuantityTooLarge = "Qty too large to count";
+inline constexpr const char* kQuantityTooPrecise = "Qty too precise to count";

@@ -304,6 +304,33 @@ TEST_F(PreparationTest, RefusalLeavesTheReportToTheCaller) {
     EXPECT_EQ(report.All(), (std::vector<std::string>{"Bar 1 ________________"}));
 }
 
+struct QuantityCase {
+    std::string qty;
+    std::string refusal;  // empty when the quantity means its pieces
+};
+
+class TypedQuantityTest : public PreparationFixture, public testing::TestWithParam<QuantityCase> {};
+
+// The 32-bit value must mean the pieces typed, placed and counted alike.
+TEST_P(TypedQuantityTest, RefusedWhenItsFloatMeansOtherPieces) {
+    Type({1, "1", "50", "", ""});
+    Type({2, GetParam().qty, "40", "", ""});
+    SetBar("1e9", "0", "0");
+    EXPECT_EQ(Prepare().refusal.value_or(""), GetParam().refusal) << GetParam().qty;
+}
+
+const std::string kTooLarge = "Qty too large to count";
+const std::string kTooPrecise = "Qty too precise to count";
+
+INSTANTIATE_TEST_SUITE_P(
+    Quantities, TypedQuantityTest,
+    testing::Values(QuantityCase{"16777216", ""}, QuantityCase{"16777217", kTooLarge},
+                    QuantityCase{"16777216.5", kTooLarge}, QuantityCase{"-16777217", kTooLarge},
+                    QuantityCase{"16777217/1", kTooLarge}, QuantityCase{"2.5", ""},
+                    QuantityCase{"0.1", ""}, QuantityCase{"1/3", ""}, QuantityCase{"-3", ""},
+                    QuantityCase{"2.9999999999", kTooPrecise},
+                    QuantityCase{"3.00000001", kTooPrecise}, QuantityCase{"1e-50", kTooPrecise}));
+
 TEST_F(PreparationTest, EmptiesStaleResultColumns) {
     Type({1, "1", "30", "", ""});
     cutList.SetCells(3, 1, "999");

@@ -59,7 +59,7 @@ TEST(SettingsLocation, TheFirstWriteMakesTheConfigFolder) {
                                ConfigSettingsFilePath(dir.File("config").c_str(), nullptr));
     ASSERT_TRUE(MakeSettingsFolder(location.folderToMake));
     Savelastini(location.path, LastSettings{"240", "", "", false, false, false});
-    EXPECT_EQ(LoadLastini(dir.File("config/velmar/BarIni.ini")).length, "240");
+    EXPECT_EQ(LoadLastini(dir.File("config/velmar/BarIni.ini")).Length, "240");
     const auto mode = std::filesystem::status(dir.Path() / "config/velmar").permissions();
     EXPECT_EQ(mode & std::filesystem::perms::all, std::filesystem::perms::owner_all);
     // A folder that cannot be made: its path is taken by a file.

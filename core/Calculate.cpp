@@ -94,6 +94,8 @@ CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutLi
         return Refuse(*planned.refusal, models.Report, onRefusal);
     }
     planned.plan.RowLabels = LabelRows(models.CutList, cutList.UsedRows);
+    const auto& lengths = cutList.PieceLen;
+    planned.plan.PieceLengths.assign(lengths.begin() + 1, lengths.begin() + 1 + cutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;

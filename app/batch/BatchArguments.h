@@ -11,6 +11,7 @@ struct BatchArguments {
     std::optional<double> TimeLimit;  // seconds the fewest-bars search may take
     bool Json = false;
     std::optional<std::string> SaveTo;
+    std::optional<std::string> DiagramTo;  // a .pdf or .svg file
     std::string JobFile;
 };
 

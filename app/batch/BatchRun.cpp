@@ -28,6 +28,7 @@ void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits
     models.BarCount = std::to_string(result.barCount);
     outcome.lowerBound = result.lowerBound;
     outcome.provenMinimal = result.provenMinimal;
+    outcome.plan = result.plan;
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/batch/BatchArguments.h"
+#include "core/CuttingPlan.h"
 #include "core/JobModels.h"
 #include "core/Refusals.h"
 
@@ -17,7 +19,8 @@ struct BatchOutcome {
     const char* method = "first fit";        // how the bars were planned
     std::optional<std::int64_t> lowerBound;  // when calculated: no plan can use fewer bars
     bool provenMinimal = false;
-    std::vector<std::string> errors;  // error texts in order, without the full stop
+    std::vector<std::string> errors;          // error texts in order, without the full stop
+    std::shared_ptr<const CuttingPlan> plan;  // the plan of a complete Calculate
 
     // An error outweighs a refusal: a refused job whose save failed has failed.
     Status status() const;

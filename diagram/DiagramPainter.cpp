@@ -30,7 +30,7 @@ DiagramPainter::DiagramPainter(const DiagramJob& job, const QFont& font, QPaintD
       barHeight_(2 * smallMetrics_.height() + line_ / 2) {}
 
 void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int left, int top,
-                               int width) const {
+                               int width, StripLabels labels) const {
     if (group.First >= job_.Plan->Bars.size()) {
         return;
     }
@@ -48,7 +48,7 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
 
     painter.setFont(bold_);
     painter.setPen(Qt::black);
-    const QRect labelLine(left, top, width, line_);
+    const QRect labelLine(labels.Left, top, labels.Width, line_);
     painter.drawText(labelLine, Qt::AlignLeft | Qt::AlignVCenter, Latin1(GroupLabel(group)));
     // A leftover too short to hold its text has it at the end of the label line.
     const std::string leftover = LeftoverLabel(job_, bar);

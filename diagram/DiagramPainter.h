@@ -28,7 +28,17 @@ class DiagramPainter {
 
     // Draws the strip of a group of like bars, its label line at top and its
     // bar width pixels wide from left.
-    void DrawStrip(QPainter& painter, const BarGroup& group, int left, int top, int width) const;
+    void DrawStrip(QPainter& painter, const BarGroup& group, int left, int top, int width) const {
+        DrawStrip(painter, group, left, top, width, StripLabels{left, width});
+    }
+    // The same with the label line across another span: on the screen the
+    // bar scrolls sideways when zoomed, while its number stays in view.
+    struct StripLabels {
+        int Left = 0;
+        int Width = 0;
+    };
+    void DrawStrip(QPainter& painter, const BarGroup& group, int left, int top, int width,
+                   StripLabels labels) const;
 
     // The window's heading: the title and the bar settings, two lines.
     int ScreenHeadingHeight() const { return 3 * line_; }

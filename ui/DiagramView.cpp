@@ -93,9 +93,12 @@ void DiagramView::paintEvent(QPaintEvent* /*event*/) {
     const int left = strips_->Margin() - horizontalScrollBar()->value();
     const int heading = strips_->ScreenHeadingHeight();
     const int strip = strips_->StripHeight();
+    // The heading and the bar numbers stay at the left of the view however
+    // far a zoomed diagram is scrolled sideways.
+    const int margin = strips_->Margin();
+    const DiagramPainter::StripLabels labels{margin, std::max(1, viewport()->width() - 2 * margin)};
     if (scrolledDown < heading) {
-        strips_->DrawScreenHeading(painter, left, strips_->Margin() - scrolledDown,
-                                   viewport()->width());
+        strips_->DrawScreenHeading(painter, margin, margin - scrolledDown, labels.Width);
     }
     const auto firstVisible = static_cast<std::size_t>(std::max(0, scrolledDown - heading) / strip);
     const auto pastVisible = static_cast<std::size_t>(
@@ -104,7 +107,7 @@ void DiagramView::paintEvent(QPaintEvent* /*event*/) {
     const int width = BarWidth();
     for (std::size_t i = painted_.first; i < painted_.second; ++i) {
         const qint64 top = heading + static_cast<qint64>(i) * strip - scrolledDown;
-        strips_->DrawStrip(painter, groups_[i], left, static_cast<int>(top), width);
+        strips_->DrawStrip(painter, groups_[i], left, static_cast<int>(top), width, labels);
     }
 }
 

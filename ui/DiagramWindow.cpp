@@ -106,7 +106,8 @@ void DiagramWindow::PrintOn(QPrinter& printer) {
     try {
         RequirePrinterReady(printer);
         const int pages = PaintDiagramPages(printer, *job_, clock_);
-        statusBar()->showMessage(QStringLiteral("Printed %1 pages").arg(pages));
+        statusBar()->showMessage(pages == 1 ? QStringLiteral("Printed 1 page")
+                                            : QStringLiteral("Printed %1 pages").arg(pages));
     } catch (const std::exception& error) {
         ShowError(error);
     }

@@ -1,14 +1,20 @@
 // The cutting diagram window: what it shows, how it scrolls and zooms, and
 // its export.
 #include <QAction>
+#include <QColor>
 #include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "diagram/DiagramPainter.h"
 #include "tests/common/HandMadeDiagram.h"
 #include "ui/DiagramView.h"
 #include "ui/DiagramWindow.h"
@@ -79,6 +85,63 @@ class DiagramWindowTest : public QObject {
         QCOMPARE(window.View()->Zoom(), 1.0);
         window.View()->SetZoom(1e9);
         QCOMPARE(window.View()->Zoom(), DiagramView::kMostZoom);
+    }
+
+    // Scrolled sideways, the bars move and the heading and bar numbers stay.
+    void zoomedBarsScrollUnderTheirNumbers() {
+        DiagramWindow window(printing_, boxes_);
+        window.SetJob(ManyBars(3));
+        window.resize(800, 600);
+        window.View()->SetZoom(DiagramView::kMostZoom);
+        QScrollBar* scroll = window.View()->horizontalScrollBar();
+        scroll->setValue(0);
+        const QImage left = window.View()->viewport()->grab().toImage();
+        scroll->setValue(scroll->maximum());
+        const QImage right = window.View()->viewport()->grab().toImage();
+        QVERIFY(left != right);
+        // Every line but those of the bars themselves, which pass under the
+        // numbers, looks the same.
+        const QRgb piece = QColor(DiagramColours::Piece).rgb();
+        const QRgb outline = QColor(DiagramColours::Outline).rgb();
+        int labelLines = 0;
+        for (int y = 0; y < left.height(); ++y) {
+            bool barLine = false;
+            for (int x = 0; x < left.width() && !barLine; ++x) {
+                for (const QRgb pixel : {left.pixel(x, y), right.pixel(x, y)}) {
+                    barLine = barLine || pixel == piece || pixel == outline;
+                }
+            }
+            if (barLine) {
+                continue;
+            }
+            for (int x = 0; x < left.width(); ++x) {
+                QVERIFY2(left.pixel(x, y) == right.pixel(x, y),
+                         qPrintable(QStringLiteral("differs at %1,%2").arg(x).arg(y)));
+            }
+            ++labelLines;
+        }
+        QVERIFY(labelLines > 0);
+    }
+
+    void printingTellsHowManyPages() {
+        QTemporaryDir dir;
+        const struct {
+            int bars;
+            QRegularExpression said;
+        } cases[] = {{3, QRegularExpression("^Printed 1 page$")},
+                     {200, QRegularExpression("^Printed ([2-9]|[1-9][0-9]+) pages$")}};
+        for (const auto& c : cases) {
+            DiagramWindow window(printing_, boxes_);
+            window.SetJob(ManyBars(c.bars));
+            QPrinter printer;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath("printed.pdf"));
+            errors_.clear();
+            window.PrintOn(printer);
+            QVERIFY(errors_.empty());
+            const QString said = window.statusBar()->currentMessage();
+            QVERIFY2(c.said.match(said).hasMatch(), qPrintable(said));
+        }
     }
 
     void exportWritesTheFileOrShowsWhyNot() {

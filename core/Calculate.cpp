@@ -14,7 +14,7 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
     }
     report.Clear();
     CalculateOutcome outcome;
-    outcome.refusal = text;
+    outcome.Refused = text;
     return outcome;
 }
 
@@ -33,13 +33,13 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const PlanningLimits& limits) {
     PreparationResult preparation =
         StartCalculation(models, sorter, options, decimalSeparator, onRefusal);
-    if (preparation.refusal) {
+    if (preparation.Refused) {
         CalculateOutcome outcome;
-        outcome.refusal = preparation.refusal;
+        outcome.Refused = preparation.Refused;
         return outcome;
     }
-    PlannedBars planned = PlanBars(preparation.cutList, options, limits);
-    return FinishCalculation(models, preparation.cutList, std::move(planned), options,
+    PlannedBars planned = PlanBars(preparation.CutList, options, limits);
+    return FinishCalculation(models, preparation.CutList, std::move(planned), options,
                              decimalSeparator, onRefusal, report);
 }
 
@@ -48,8 +48,8 @@ PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& s
                                    const RefusalHandler& onRefusal) {
     PreparationResult preparation =
         PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator);
-    if (preparation.refusal) {
-        Refuse(*preparation.refusal, models.Report, onRefusal);
+    if (preparation.Refused) {
+        Refuse(*preparation.Refused, models.Report, onRefusal);
     }
     return preparation;
 }
@@ -60,23 +60,23 @@ PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
     if (options.FewestBars) {
         FewestBarsResult fewest =
             PlanFewestBars(cutList, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
-        planned.method = "fewest bars";
-        planned.refusal = std::move(fewest.Refused);
-        planned.plan = std::move(fewest.Plan);
-        planned.lowerBound = fewest.LowerBound;
-        planned.provenMinimal = fewest.ProvenMinimal;
-        planned.cancelled = fewest.Cancelled;
+        planned.Method = "fewest bars";
+        planned.Refused = std::move(fewest.Refused);
+        planned.Plan = std::move(fewest.Plan);
+        planned.LowerBound = fewest.LowerBound;
+        planned.ProvenMinimal = fewest.ProvenMinimal;
+        planned.Cancelled = fewest.Cancelled;
         return planned;
     }
-    planned.lowerBound = QuickLowerBound(cutList);
+    planned.LowerBound = QuickLowerBound(cutList);
     NestingOptions nestingOptions;
     nestingOptions.AlternateMethod = options.AlternateMethod;
-    planned.method = options.AlternateMethod ? "alternate" : "first fit";
+    planned.Method = options.AlternateMethod ? "alternate" : "first fit";
     NestingResult nesting = Nest(cutList, nestingOptions);
-    planned.refusal = std::move(nesting.refusal);
-    planned.plan = std::move(nesting.plan);
-    planned.provenMinimal =
-        static_cast<std::int64_t>(planned.plan.Bars.size()) <= planned.lowerBound;
+    planned.Refused = std::move(nesting.Refused);
+    planned.Plan = std::move(nesting.Plan);
+    planned.ProvenMinimal =
+        static_cast<std::int64_t>(planned.Plan.Bars.size()) <= planned.LowerBound;
     return planned;
 }
 
@@ -84,35 +84,35 @@ CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutLi
                                    PlannedBars planned, const Options& options,
                                    char decimalSeparator, const RefusalHandler& onRefusal,
                                    LineSink& report) {
-    if (planned.cancelled) {
+    if (planned.Cancelled) {
         CalculateOutcome outcome;
-        outcome.cancelled = true;
-        outcome.method = planned.method;
+        outcome.Cancelled = true;
+        outcome.Method = planned.Method;
         return outcome;
     }
-    if (planned.refusal) {
-        return Refuse(*planned.refusal, models.Report, onRefusal);
+    if (planned.Refused) {
+        return Refuse(*planned.Refused, models.Report, onRefusal);
     }
-    planned.plan.RowLabels = LabelRows(models.CutList, cutList.UsedRows);
+    planned.Plan.RowLabels = LabelRows(models.CutList, cutList.UsedRows);
     const auto& lengths = cutList.PieceLen;
-    planned.plan.PieceLengths.assign(lengths.begin() + 1, lengths.begin() + 1 + cutList.UsedRows);
+    planned.Plan.PieceLengths.assign(lengths.begin() + 1, lengths.begin() + 1 + cutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;
     reportOptions.DecimalSeparator = decimalSeparator;
-    if (const Refusal refusal = MissingItemNumber(planned.plan, reportOptions)) {
+    if (const Refusal refusal = MissingItemNumber(planned.Plan, reportOptions)) {
         return Refuse(*refusal, models.Report, onRefusal);
     }
 
     CalculateOutcome outcome;
-    outcome.barCount = static_cast<std::int32_t>(planned.plan.Bars.size());
-    outcome.method = planned.method;
-    outcome.lowerBound = planned.lowerBound;
-    outcome.provenMinimal = planned.provenMinimal;
-    outcome.plan = std::make_shared<const CuttingPlan>(std::move(planned.plan));
+    outcome.BarCount = static_cast<std::int32_t>(planned.Plan.Bars.size());
+    outcome.Method = planned.Method;
+    outcome.LowerBound = planned.LowerBound;
+    outcome.ProvenMinimal = planned.ProvenMinimal;
+    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(planned.Plan));
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.
     models.Report.Clear();
-    WriteCuttingReport(*outcome.plan, models.CutList, reportOptions, report);
+    WriteCuttingReport(*outcome.Plan, models.CutList, reportOptions, report);
     return outcome;
 }

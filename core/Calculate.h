@@ -23,28 +23,28 @@ struct PlanningLimits {
 
 // The bars planned for a prepared job, by the method the options ask for.
 struct PlannedBars {
-    Refusal refusal;
-    CuttingPlan plan;
-    const char* method = "first fit";  // "first fit", "alternate" or "fewest bars"
-    std::int64_t lowerBound = 0;       // no plan can use fewer bars
-    bool provenMinimal = false;        // the plan uses that many bars
-    bool cancelled = false;            // the user stopped the search; no plan
+    Refusal Refused;
+    CuttingPlan Plan;
+    const char* Method = "first fit";  // "first fit", "alternate" or "fewest bars"
+    std::int64_t LowerBound = 0;       // no plan can use fewer bars
+    bool ProvenMinimal = false;        // the plan uses that many bars
+    bool Cancelled = false;            // the user stopped the search; no plan
 };
 
 struct CalculateOutcome {
-    Refusal refusal;            // the refusal text; none when the run completed
-    std::int32_t barCount = 0;  // bars used, when complete
+    Refusal Refused;            // the refusal text; none when the run completed
+    std::int32_t BarCount = 0;  // bars used, when complete
     // The plan the report was written from, when complete, with the Length
     // and Item # texts of every row as they were at this Calculate
     // (RowLabels), so that it can be drawn after the grid has changed. Shared
     // and never changed, so a window may keep it as long as it shows it.
-    std::shared_ptr<const CuttingPlan> plan;
-    const char* method = "first fit";
-    std::int64_t lowerBound = 0;
-    bool provenMinimal = false;
+    std::shared_ptr<const CuttingPlan> Plan;
+    const char* Method = "first fit";
+    std::int64_t LowerBound = 0;
+    bool ProvenMinimal = false;
     // The user stopped the search: nothing is planned or written, and what the
     // preparation wrote into the grids is the caller's to undo.
-    bool cancelled = false;
+    bool Cancelled = false;
 };
 
 // Called at a refusal with its text, before the report is emptied: the window

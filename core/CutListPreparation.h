@@ -6,8 +6,8 @@
 #include "sorter/SASG.h"
 
 struct PreparationResult {
-    Refusal refusal;
-    PreparedCutList cutList;
+    Refusal Refused;
+    PreparedCutList CutList;
 };
 
 // The first stage of Calculate: cleans the Length column, sorts the cut list

@@ -161,9 +161,9 @@ class BarPacker {
 NestingResult Nest(PreparedCutList& cutList, const NestingOptions& options) {
     const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
     NestingResult result;
-    result.refusal = UnfinishableRows(cutList, usedRows);
-    if (!result.refusal) {
-        result.plan = BarPacker(cutList, usedRows, options).Run();
+    result.Refused = UnfinishableRows(cutList, usedRows);
+    if (!result.Refused) {
+        result.Plan = BarPacker(cutList, usedRows, options).Run();
     }
     return result;
 }

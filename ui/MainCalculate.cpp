@@ -21,16 +21,16 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         const CalculationSnapshot before(models_->Calculation(), models_->Sorter);
         const PreparationResult preparation = StartCalculation(
             models_->Calculation(), models_->Sorter, options, regional_.DecimalSeparator, refuse);
-        if (preparation.refusal) {
+        if (preparation.Refused) {
             return;
         }
         std::optional<PlannedBars> planned;
         if (options.FewestBars) {
-            planned = PlanWithProgress(this, preparation.cutList, options, PlanningSeconds,
+            planned = PlanWithProgress(this, preparation.CutList, options, PlanningSeconds,
                                        PlanningMoment);
         } else {
             // First fit is quick: it stays on the event thread, as it always has.
-            planned = PlanBars(preparation.cutList, options, {});
+            planned = PlanBars(preparation.CutList, options, {});
         }
         if (!planned) {
             // Cancelled: the window goes back to what it showed before, and
@@ -41,20 +41,20 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         }
         ReportLinesSink sink(models_->Report);
         const CalculateOutcome outcome =
-            FinishCalculation(models_->Calculation(), preparation.cutList, std::move(*planned),
+            FinishCalculation(models_->Calculation(), preparation.CutList, std::move(*planned),
                               options, regional_.DecimalSeparator, refuse, sink);
-        if (outcome.refusal) {
+        if (outcome.Refused) {
             return;
         }
         KeepDiagramOf(outcome);
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();
-        models_->BarCount = std::to_string(outcome.barCount);
+        models_->BarCount = std::to_string(outcome.BarCount);
         Label2->setText(ToQString(models_->BarCount));
         Label2->adjustSize();
         Label4->setText(options.FewestBars
-                            ? ToQString(BarsAndBoundText(outcome.barCount, outcome.lowerBound))
+                            ? ToQString(BarsAndBoundText(outcome.BarCount, outcome.LowerBound))
                             : QString());
         Label4->adjustSize();
     });

@@ -30,11 +30,11 @@ void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutc
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
         << ",\n\"barCount\": " << JsonString(models.BarCount)
-        << ",\n\"method\": " << JsonString(outcome.method) << ",\n\"lowerBound\": "
-        << (outcome.lowerBound ? std::to_string(*outcome.lowerBound) : "null")
+        << ",\n\"method\": " << JsonString(outcome.Method) << ",\n\"lowerBound\": "
+        << (outcome.LowerBound ? std::to_string(*outcome.LowerBound) : "null")
         << ",\n\"provenMinimal\": "
-        << (outcome.lowerBound ? (outcome.provenMinimal ? "true" : "false") : "null")
+        << (outcome.LowerBound ? (outcome.ProvenMinimal ? "true" : "false") : "null")
         << ",\n\"message\": ";
-    const std::optional<std::string> message = outcome.message();
+    const std::optional<std::string> message = outcome.Message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

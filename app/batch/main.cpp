@@ -23,14 +23,14 @@ int Run(const BatchArguments& arguments) {
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
     BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
-    if (arguments.DiagramTo && outcome.plan) {
+    if (arguments.DiagramTo && outcome.Plan) {
         try {
             WriteBatchDiagram(*arguments.DiagramTo,
-                              DiagramJob{outcome.plan, models->Title, decimalSeparator});
+                              DiagramJob{outcome.Plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
-            outcome.errors.emplace_back("Out of memory");
+            outcome.Errors.emplace_back("Out of memory");
         } catch (const std::exception& e) {
-            outcome.errors.emplace_back(e.what());
+            outcome.Errors.emplace_back(e.what());
         }
     }
 
@@ -40,16 +40,16 @@ int Run(const BatchArguments& arguments) {
         WriteReportText(std::cout, *models);
     }
     std::cout.flush();
-    if (arguments.FewestBars && !arguments.Json && outcome.lowerBound) {
-        std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.lowerBound) << '\n';
+    if (arguments.FewestBars && !arguments.Json && outcome.LowerBound) {
+        std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.LowerBound) << '\n';
     }
-    if (outcome.refusal) {
-        std::cerr << *outcome.refusal << '\n';
+    if (outcome.Refused) {
+        std::cerr << *outcome.Refused << '\n';
     }
-    for (const std::string& error : outcome.errors) {
+    for (const std::string& error : outcome.Errors) {
         std::cerr << WithFullStop(error) << '\n';
     }
-    return static_cast<int>(outcome.status());
+    return static_cast<int>(outcome.ExitStatus());
 }
 
 }  // namespace

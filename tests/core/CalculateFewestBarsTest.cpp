@@ -68,11 +68,11 @@ TEST(CalculateFewestBars, MethodBoundAndBarsOfEachPlanner) {
         Window window;
         TypeTripletJob(window);
         const CalculateOutcome outcome = CalculateIn(window, Ticked(c.fewestBars, c.alternate));
-        ASSERT_FALSE(outcome.refusal);
-        EXPECT_STREQ(outcome.method, c.method);
-        EXPECT_EQ(outcome.barCount, c.bars);
-        EXPECT_EQ(outcome.lowerBound, 6);
-        EXPECT_EQ(outcome.provenMinimal, c.proven);
+        ASSERT_FALSE(outcome.Refused);
+        EXPECT_STREQ(outcome.Method, c.method);
+        EXPECT_EQ(outcome.BarCount, c.bars);
+        EXPECT_EQ(outcome.LowerBound, 6);
+        EXPECT_EQ(outcome.ProvenMinimal, c.proven);
         EXPECT_EQ(window.report.All()[0], "Bar 1 ________________");
     }
 }
@@ -89,17 +89,17 @@ TEST(CalculateFewestBars, FewerBarsThanFirstFitInTheSameReport) {
     Window firstFit;
     typeJob(firstFit);
     const CalculateOutcome byFirstFit = CalculateIn(firstFit, Ticked(false, false));
-    ASSERT_FALSE(byFirstFit.refusal);
+    ASSERT_FALSE(byFirstFit.Refused);
 
     Window fewest;
     typeJob(fewest);
     const CalculateOutcome byFewest = CalculateIn(fewest, Ticked(true, false));
-    ASSERT_FALSE(byFewest.refusal);
-    EXPECT_LT(byFewest.barCount, byFirstFit.barCount);
-    EXPECT_TRUE(byFewest.provenMinimal);
+    ASSERT_FALSE(byFewest.Refused);
+    EXPECT_LT(byFewest.BarCount, byFirstFit.BarCount);
+    EXPECT_TRUE(byFewest.ProvenMinimal);
     const std::vector<std::string>& lines = fewest.report.All();
     EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "Total Bars for job = " + std::to_string(byFewest.barCount)),
+                        "Total Bars for job = " + std::to_string(byFewest.BarCount)),
               lines.end());
 }
 
@@ -109,9 +109,9 @@ TEST(CalculateFewestBars, CancelledRunWritesNoReport) {
     window.report.Assign({"an earlier report"});
     const std::atomic<bool> cancelled{true};
     const CalculateOutcome outcome = CalculateIn(window, Ticked(true, false), {10.0, &cancelled});
-    EXPECT_TRUE(outcome.cancelled);
-    EXPECT_FALSE(outcome.refusal);
-    EXPECT_EQ(outcome.plan, nullptr);
+    EXPECT_TRUE(outcome.Cancelled);
+    EXPECT_FALSE(outcome.Refused);
+    EXPECT_EQ(outcome.Plan, nullptr);
 }
 
 }  // namespace

@@ -15,10 +15,10 @@
 
 namespace {
 
-// The last data row taking part: the prepared arrays hold Capacity rows, so
+// The last data row taking part: the prepared arrays hold kCapacity rows, so
 // rows of a larger grid beyond them are never read, written or sorted.
 int LastDataRow(const TStringGrid& grid) {
-    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::Capacity);
+    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::kCapacity);
 }
 
 // Blanks out the separators people type between feet and inches, and sets

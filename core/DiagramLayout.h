@@ -27,7 +27,7 @@ float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row);
 // One box of a bar's strip, in whole pixels from the strip's left edge.
 struct DiagramBox {
     enum class Kind { Piece, Cut, Leftover };
-    Kind kind = Kind::Piece;
+    Kind Type = Kind::Piece;
     int Left = 0;
     int Width = 0;
     std::int32_t Row = 0;    // the cut list row of a piece, 0 otherwise

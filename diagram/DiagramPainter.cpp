@@ -40,7 +40,7 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     // Cuts last, so that the outlines of their pieces do not hide them.
     for (const bool cuts : {false, true}) {
         for (const DiagramBox& box : boxes) {
-            if ((box.kind == DiagramBox::Kind::Cut) == cuts) {
+            if ((box.Type == DiagramBox::Kind::Cut) == cuts) {
                 DrawBox(painter, box, bar, left, barTop);
             }
         }
@@ -62,7 +62,7 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
                              int left, int top) const {
     const QRect area(left + box.Left, top, box.Width, barHeight_);
     painter.setPen(QPen(QColor(DiagramColours::Outline), 0));
-    switch (box.kind) {
+    switch (box.Type) {
         case DiagramBox::Kind::Cut:
             // A cut narrower than a pixel still shows, as a line where it falls.
             if (box.Width > 0) {

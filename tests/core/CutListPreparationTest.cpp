@@ -289,7 +289,7 @@ TEST_F(PreparationTest, BuildsThePreparedCutList) {
     EXPECT_EQ(p.PieceLen[2], 30.125f);
     EXPECT_EQ(p.PieceQty[3], 1.0f);
     EXPECT_EQ(p.PieceLen[3], 0.125f);  // a length of 0 is charged the cut width only
-    for (int row = 4; row <= PreparedCutList::Capacity; ++row) {
+    for (int row = 4; row <= PreparedCutList::kCapacity; ++row) {
         ASSERT_EQ(p.PieceQty[row], 0.0f) << row;
         ASSERT_EQ(p.PieceLen[row], 0.0f) << row;
     }
@@ -528,7 +528,7 @@ TEST_F(PreparationTest, RowsBeyondTheArraysAreLeftAlone) {
     }
     SetBar("96", "", "");
     const PreparationResult result = Prepare();
-    EXPECT_EQ(result.CutList.UsedRows, PreparedCutList::Capacity);
+    EXPECT_EQ(result.CutList.UsedRows, PreparedCutList::kCapacity);
     EXPECT_EQ(UsedRowsCell(), "1000");
     EXPECT_EQ(cutList.Cells(1, 1000), "7");
     EXPECT_EQ(cutList.Cells(1, 1001), "5-1");

@@ -28,7 +28,7 @@ TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
             const auto kind = i + 1 == boxes.size() ? DiagramBox::Kind::Leftover
                               : i % 2 == 0          ? DiagramBox::Kind::Piece
                                                     : DiagramBox::Kind::Cut;
-            EXPECT_EQ(boxes[i].kind, kind) << width << " box " << i;
+            EXPECT_EQ(boxes[i].Type, kind) << width << " box " << i;
         }
         EXPECT_EQ(left, width);
     }

@@ -42,6 +42,17 @@ struct DiagramBox {
 // each, the run is one piece box with its Count, its cuts inside it.
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width);
 
+// The box of a strip under the pixel x (from the strip's left edge), or
+// null where there is none (beyond either end, or a cut drawn as a line).
+const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x);
+
+// What a box says when pointed at, in the report's words: "Item # {3}   30"
+// for a piece ("Qty 4 Item # {3}   30" for a run drawn as one box), "Cut
+// Width 0.125" for a cut, "scrap 17.625" or "remaining 179.750" for the
+// leftover. Read from the box, not its label, so that a piece too narrow for
+// its label still tells what it is.
+std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box);
+
 // Neighbouring bars cut alike (the same runs and the same leftover), drawn
 // once: Count bars from the bar at index First (0-based) on.
 struct BarGroup {

@@ -1,5 +1,7 @@
 #include "app/batch/BatchRun.h"
 
+#include <new>
+
 #include "core/Calculate.h"
 #include "io/JobBinding.h"
 #include "io/JobFileReader.h"
@@ -17,9 +19,9 @@ void OpenJob(const std::string& path, JobModels& models) {
 }
 
 void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits& limits,
-                  BatchOutcome& outcome) {
+                  LineSink& report, BatchOutcome& outcome) {
     const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
-                                              decimalSeparator, {}, limits);
+                                              decimalSeparator, {}, report, limits);
     outcome.Method = result.Method;
     if (result.Refused) {
         outcome.Refused = result.Refused;
@@ -29,6 +31,22 @@ void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits
     outcome.LowerBound = result.LowerBound;
     outcome.ProvenMinimal = result.ProvenMinimal;
     outcome.Plan = result.Plan;
+}
+
+// Runs one step; an error ends it and is noted with its text.
+template <class Step>
+bool Attempt(const Step& step, JobModels& models, BatchOutcome& outcome) {
+    try {
+        step();
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Drop what the step had made to get the memory back.
+        models.Report.Clear();
+        outcome.Errors.emplace_back(kOutOfMemory);
+    } catch (const std::exception& e) {
+        outcome.Errors.emplace_back(e.what());
+    }
+    return false;
 }
 
 }  // namespace
@@ -50,12 +68,10 @@ std::optional<std::string> BatchOutcome::Message() const {
     return std::nullopt;
 }
 
-BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator) {
+BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator,
+                      LineSink& report) {
     BatchOutcome outcome;
-    try {
-        OpenJob(arguments.JobFile, models);
-    } catch (const std::exception& e) {
-        outcome.Errors.emplace_back(e.what());
+    if (!Attempt([&] { OpenJob(arguments.JobFile, models); }, models, outcome)) {
         return outcome;
     }
 
@@ -65,18 +81,11 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
     PlanningLimits limits;
     limits.Seconds = arguments.TimeLimit.value_or(PlanningLimits::kDefaultSeconds);
     models.Sorter.DecimalSeparator = decimalSeparator;
-    try {
-        CalculateJob(models, decimalSeparator, limits, outcome);
-    } catch (const std::exception& e) {
-        outcome.Errors.emplace_back(e.what());
-    }
+    Attempt([&] { CalculateJob(models, decimalSeparator, limits, report, outcome); }, models,
+            outcome);
 
     if (arguments.SaveTo) {
-        try {
-            WriteJobFile(*arguments.SaveTo, TakeJob(models.View()));
-        } catch (const std::exception& e) {
-            outcome.Errors.emplace_back(e.what());
-        }
+        Attempt([&] { WriteJobFile(*arguments.SaveTo, TakeJob(models.View())); }, models, outcome);
     }
     return outcome;
 }

@@ -83,16 +83,23 @@ def run(batch, text, extra):
         path = f.name
     try:
         start = time.monotonic()
+        cpu_before = resource.getrusage(resource.RUSAGE_CHILDREN)
         done = subprocess.run(
             [batch, "--json", *extra, path], capture_output=True, text=True, check=False
         )
         seconds = time.monotonic() - start
+        cpu_after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        run.cpu = (cpu_after.ru_utime + cpu_after.ru_stime) - (
+            cpu_before.ru_utime + cpu_before.ru_stime)
     finally:
         os.unlink(path)
     if done.returncode != 0:
         raise SystemExit("velmar-batch failed (%d): %s" % (done.returncode, done.stderr))
     result = json.loads(done.stdout)
     return result, seconds
+
+
+run.cpu = 0.0
 
 
 def peak_child_mib():
@@ -102,21 +109,24 @@ def peak_child_mib():
 def measure_known(batch, kind, make, sizes, seeds=20):
     for pieces in sizes:
         worst = 0.0
+        worst_cpu = 0.0
         hits = 0
         for seed in range(1, seeds + 1):
             text, target = make(pieces, seed)
             result, seconds = run(batch, text, ["--fewest-bars"])
             bars = int(result["barCount"])
             worst = max(worst, seconds)
+            worst_cpu = max(worst_cpu, run.cpu)
             hit = bars == target
             hits += hit
             print(
-                "%s pieces=%d seed=%d bars=%d target=%d lowerBound=%s proven=%s %.3fs%s"
+                "%s pieces=%d seed=%d bars=%d target=%d lowerBound=%s proven=%s %.3fs "
+                "(cpu %.3fs)%s"
                 % (kind, pieces, seed, bars, target, result["lowerBound"],
-                   result["provenMinimal"], seconds, "" if hit else "  MISS")
+                   result["provenMinimal"], seconds, run.cpu, "" if hit else "  MISS")
             )
-        print("== %s %d pieces: %d/%d at target, slowest process %.3fs" %
-              (kind, pieces, hits, seeds, worst))
+        print("== %s %d pieces: %d/%d at target, slowest process %.3fs wall, %.3fs cpu" %
+              (kind, pieces, hits, seeds, worst, worst_cpu))
 
 
 def measure_workshop(batch, seed=1):

@@ -126,7 +126,14 @@ class BarSearch {
         for (const PatternUse& use : rest) {
             lp_.Add(use.Bar);
         }
-        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, budget_);
+        // A large job's relaxation may not settle within the budget; the dive
+        // then goes on from where it got in half the time left.
+        PlanningBudget relaxationBudget = budget_;
+        if (budget_.Deadline != PlanningBudget::Clock::time_point::max()) {
+            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
+        }
+        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, relaxationBudget);
         if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
             lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths));

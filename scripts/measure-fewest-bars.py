@@ -65,11 +65,11 @@ def uniform_job(pieces, seed):
     return job_text("150", "0", grouped(lengths, rng)), math.ceil(sum(lengths) / 150)
 
 
-def workshop_rows(seed, quantity):
+def workshop_rows(seed, quantity, shortest=1000, longest=239000):
     rng = random.Random(seed)
     lengths = set()
     while len(lengths) < ROWS:
-        lengths.add(rng.randint(1000, 239000))
+        lengths.add(rng.randint(shortest, longest))
     rows = []
     for units in sorted(lengths):
         rows.append((quantity(rng), "%d.%03d" % (units // 1000, units % 1000)))
@@ -129,14 +129,14 @@ def measure_known(batch, kind, make, sizes, seeds=20):
               (kind, pieces, hits, seeds, worst, worst_cpu))
 
 
-def measure_workshop(batch, seed=1):
-    rows = workshop_rows(seed, lambda rng: rng.randint(1, 200))
+def measure_workshop(batch, seed=1, longest=239000):
+    rows = workshop_rows(seed, lambda rng: rng.randint(1, 200), 1000, longest)
     text = job_text("240", "0.125", rows)
     pieces = sum(q for q, _ in rows)
     first, first_seconds = run(batch, text, [])
     fewest, seconds = run(batch, text, ["--fewest-bars"])
-    print("workshop seed=%d rows=%d pieces=%d firstFit=%s (%.3fs) fewestBars=%s lowerBound=%s "
-          "proven=%s (%.3fs)" % (seed, len(rows), pieces, first["barCount"], first_seconds,
+    print("workshop longest=%.3f seed=%d rows=%d pieces=%d firstFit=%s (%.3fs) fewestBars=%s lowerBound=%s "
+          "proven=%s (%.3fs)" % (longest / 1000.0, seed, len(rows), pieces, first["barCount"], first_seconds,
                                  fewest["barCount"], fewest["lowerBound"],
                                  fewest["provenMinimal"], seconds))
 
@@ -165,6 +165,8 @@ def main():
         measure_known(batch, "uniform", uniform_job, [120, 250, 500, 1000])
     if "workshop" in kinds:
         measure_workshop(batch)
+        # Shorter pieces, several to a bar, leave first fit room to waste.
+        measure_workshop(batch, longest=120000)
     if "million" in kinds:
         measure_million(batch)
 

@@ -320,6 +320,32 @@ TEST(BatchToolJson, FewestBarsSaysHowCloseItsPlanIs) {
     }
 }
 
+// The diagram draws the plan the report was written from, whichever method
+// planned it: first fit needs 7 bars for the triplets, the others 6.
+TEST(BatchTool, DiagramOfEachMethodsPlan) {
+    JobDir dir;
+    const std::string job =
+        dir.Write("triplets", "1000.375", {{"6", "500"}, {"6", "300"}, {"6", "200"}}, false);
+    const std::string out = dir.File("plan.svg");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string bars;
+    } cases[] = {
+        {{"--diagram", out, job}, "7"},
+        {{"--alternate", "--diagram", out, job}, "6"},
+        {{"--fewest-bars", "--diagram", out, job}, "6"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunBatchTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.front();
+        EXPECT_NE(run.out.find("Total Bars for job = " + c.bars + "\n"), std::string::npos);
+        std::stringstream svg;
+        svg << std::ifstream(out).rdbuf();
+        EXPECT_NE(svg.str().find("Scrap Below 20.000   Bars " + c.bars + "<"), std::string::npos)
+            << c.arguments.front();
+    }
+}
+
 TEST(BatchTool, FewestBarsNamesItsBoundBesideTheReport) {
     JobDir dir;
     const std::string job =

@@ -179,6 +179,8 @@ void TMainForm::CreateControls() {
 
     Button1 = Place(new QPushButton(QStringLiteral("Calculate"), area), "Button1");
     Button1->setAccessibleName(QStringLiteral("Calculate"));
+    // Return (and Enter) on the focused button runs it, as Space does.
+    Button1->setAutoDefault(true);
     Button1->setFont(BoldFont(WindowFont()));
     QPalette green = Button1->palette();
     green.setColor(QPalette::ButtonText, QColor(0x00, 0x80, 0x00));

@@ -25,7 +25,10 @@ void TMainForm::FileNew(QObject* /*Sender*/) {
 
 void TMainForm::FileSaveAs(QObject* /*Sender*/) {
     RunCommand([this] {
-        const std::optional<QString> fileName = dialogs_->SaveFileName(this, Title1->text());
+        // The title as a file name, without the blanks around it (the
+        // window's first title starts with one).
+        const std::optional<QString> fileName =
+            dialogs_->SaveFileName(this, Title1->text().trimmed());
         if (!fileName) {
             return;
         }

@@ -104,7 +104,11 @@ void TMainForm::FormCreate(QObject* /*Sender*/) {
 }
 
 void TMainForm::ShowHint(const QString& hint) {
-    StatusLine->setText(hint);
+    ShowStatus(hint);
+}
+
+void TMainForm::ShowStatus(const QString& text) {
+    StatusLine->setText(text);
 }
 
 void TMainForm::FormActivate(QObject* /*Sender*/) {

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -54,8 +55,14 @@ void TMainForm::FileOpen(QObject* /*Sender*/) {
 }
 
 void TMainForm::FilePrint(QObject* /*Sender*/) {
-    RunCommand(
-        [this] { printing_.Print(models_->Report, models_->Title, models_->Options.NoSummary); });
+    RunCommand([this] {
+        printing_.Print(models_->Report, models_->Title, models_->Options.NoSummary);
+        // A file printed to is nowhere to be seen: say where it went.
+        const QString file = printing_.OutputFile();
+        if (!file.isEmpty()) {
+            ShowStatus(QStringLiteral("Printed to ") + QDir::toNativeSeparators(file));
+        }
+    });
 }
 
 void TMainForm::FilePrintSetup(QObject* /*Sender*/) {

@@ -484,6 +484,7 @@ void MainCommandsTest::printWritesTheReportToThePrinter() {
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF"));
+    QCOMPARE(form_->StatusLine->text(), QStringLiteral("Printed to ") + pdf);
 }
 
 void MainCommandsTest::namesWithoutExtensionGetTheDefaultOne() {

@@ -22,6 +22,8 @@
 #include "ui/HintDisplay.h"
 #include "ui/Latin1.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ReadableLabel.h"
 #include "ui/SystemRegionalSettings.h"
 #include "ui/ToolIcons.h"
 #include "ui/WindowFonts.h"
@@ -108,12 +110,16 @@ TMainForm::TMainForm(QWidget* parent)
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Velmar"));
+    setWindowIcon(ProgramIcon());
     setFont(WindowFont());
     CreateControls();
     CreateMenus();
     ConnectCommands();
     SetTabOrder();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Never smaller than designed: the controls keep their places, and the
+    // status line at the foot would cover the report and the grids.
+    clientArea_->setMinimumSize(kClientWidth, kClientHeight);
     FormCreate(this);
     RefreshWidgets();
 }
@@ -190,6 +196,7 @@ void TMainForm::CreateControls() {
     Label3 = PlaceLabel(area, "Label3", QStringLiteral("Bar Count"), BarCountFont());
     Label2 = PlaceLabel(area, "Label2", ToQString(models_->BarCount), BarCountFont());
     Label2->setAccessibleName(QStringLiteral("Label2"));
+    ShowReadableText(Label2, Label2->text());
 
     const Options& options = models_->Options;
     SumaryCheckBox1 = SetUpCheckBox(new QCheckBox(area), "SumaryCheckBox1",
@@ -213,6 +220,7 @@ void TMainForm::CreateControls() {
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusLine->setIndent(2);
     StatusLine->setTextFormat(Qt::PlainText);
+    ShowReadableText(StatusLine, QString());
 
     // The cut list opens on its first data cell.
     StringGrid1->setCurrentIndex(cutListView_->index(0, 0));

@@ -4,6 +4,7 @@
 #include "core/Calculate.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
+#include "ui/ReadableLabel.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
     RunCommand([this] {
@@ -20,7 +21,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         // ends the command before it.
         Savelastini();
         models_->BarCount = std::to_string(outcome.barCount);
-        Label2->setText(ToQString(models_->BarCount));
+        ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
     });
 }

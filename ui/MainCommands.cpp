@@ -15,6 +15,7 @@
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/ReadableLabel.h"
 #include "ui/WindowLayout.h"
 
 namespace {
@@ -108,7 +109,7 @@ void TMainForm::ShowHint(const QString& hint) {
 }
 
 void TMainForm::ShowStatus(const QString& text) {
-    StatusLine->setText(text);
+    ShowReadableText(StatusLine, text);
 }
 
 void TMainForm::FormActivate(QObject* /*Sender*/) {

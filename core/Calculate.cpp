@@ -43,6 +43,9 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
         return Refuse(*nesting.refusal, models.Report, onRefusal);
     }
     nesting.plan.RowLabels = LabelRows(models.CutList, preparation.cutList.UsedRows);
+    const auto& lengths = preparation.cutList.PieceLen;
+    nesting.plan.PieceLengths.assign(lengths.begin() + 1,
+                                     lengths.begin() + 1 + preparation.cutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;

@@ -47,6 +47,10 @@ struct CuttingPlan {
     // leaves them empty; Calculate fills them from the grid before the
     // report is written.
     std::vector<RowLabel> RowLabels;
+    // The same for the length each piece of a row takes from a bar, its
+    // decimal length plus one cut width, as the planner charged it: what the
+    // diagrams draw to scale.
+    std::vector<float> PieceLengths;
 
     std::span<const PieceRun> RunsOf(const PlannedBar& bar) const {
         return std::span<const PieceRun>(Runs).subspan(bar.FirstRun, bar.RunCount);

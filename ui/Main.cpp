@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "io/SettingsPath.h"
+#include "ui/DiagramWindow.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
@@ -131,6 +132,8 @@ TMainForm::~TMainForm() {
     hints_ = nullptr;
     delete help_;
     help_ = nullptr;
+    delete diagram_;
+    diagram_ = nullptr;
     delete clientArea_;
     clientArea_ = nullptr;
 }
@@ -248,6 +251,8 @@ void TMainForm::CreateMenus() {
                           QStringLiteral("Print current file"));
     FilePrintSetupItem = entry(FileMenu, "FilePrintSetupItem", QStringLiteral("P&rint Setup..."),
                                QStringLiteral("Change printer setup"));
+    FileDiagramItem = entry(FileMenu, "FileDiagramItem", QStringLiteral("Cutting &Diagram..."),
+                            QStringLiteral("Draw the bars of the last calculation"));
     FileMenu->addSeparator();
     FileExitItem = entry(FileMenu, "FileExitItem", QStringLiteral("E&xit"),
                          QStringLiteral("Exit this application"));

@@ -26,9 +26,12 @@ class QPushButton;
 class QToolButton;
 class GridTableModel;
 class GridView;
+class DiagramWindow;
 class HelpWindow;
 class HintDisplay;
 class MouseUpCheckBox;
+struct CalculateOutcome;
+struct DiagramJob;
 
 // Velmar's one window. Its controls are the job's data: the commands read and
 // write the job's models behind them (JobModels, as the batch tool has them),
@@ -65,6 +68,7 @@ class TMainForm : public QMainWindow {
     QAction* FileSaveAsItem = nullptr;
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
+    QAction* FileDiagramItem = nullptr;
     QAction* FileExitItem = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* HelpContentsItem = nullptr;
@@ -77,6 +81,9 @@ class TMainForm : public QMainWindow {
     void FileSaveAs(QObject* Sender);
     void FilePrint(QObject* Sender);
     void FilePrintSetup(QObject* Sender);
+    // Opens the cutting diagram window, which shows the last complete
+    // Calculate and follows every new one.
+    void FileDiagram(QObject* Sender);
     void FileExit(QObject* Sender);
     void HelpContents(QObject* Sender);
     void HelpSearch(QObject* Sender);
@@ -123,6 +130,8 @@ class TMainForm : public QMainWindow {
     ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();
     HintDisplay* Hints() const { return hints_; }
+    // The cutting diagram window, once it has been opened.
+    DiagramWindow* Diagram() const { return diagram_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -152,6 +161,8 @@ class TMainForm : public QMainWindow {
     void RunInputCommand(const std::function<void()>& body);
     // The text of the error that ended the command, if one did.
     std::optional<std::string> Attempt(const std::function<void()>& body);
+    // Keeps the plan of a complete Calculate for the diagram window.
+    void KeepDiagramOf(const CalculateOutcome& outcome);
 
     std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;
@@ -161,6 +172,8 @@ class TMainForm : public QMainWindow {
     QWidget* clientArea_ = nullptr;
     HintDisplay* hints_ = nullptr;
     HelpWindow* help_ = nullptr;
+    DiagramWindow* diagram_ = nullptr;
+    std::shared_ptr<const DiagramJob> lastDiagram_;
 
     std::unique_ptr<IFileDialogs> dialogs_;
     std::unique_ptr<IWindowBoxes> boxes_;

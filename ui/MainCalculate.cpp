@@ -17,6 +17,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         if (outcome.refusal) {
             return;
         }
+        KeepDiagramOf(outcome);
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();

@@ -78,6 +78,7 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { FilePrint(SpeedButton3); });
     connect(FilePrintSetupItem, &QAction::triggered, this,
             [this] { FilePrintSetup(FilePrintSetupItem); });
+    connect(FileDiagramItem, &QAction::triggered, this, [this] { FileDiagram(FileDiagramItem); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
     connect(StringGrid2, &GridView::KeyReleased, this, [this](QKeyEvent* event) {
         int key = event->key();

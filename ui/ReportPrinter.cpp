@@ -2,13 +2,11 @@
 
 #include <cstddef>
 
+#include "core/PageHeading.h"
+
 namespace {
 
-const std::string kTitleIndent(41, ' ');
 const std::string kLineIndent(11, ' ');
-const std::string kPageLabel = "           Page : ";
-const std::string kDateLabel = "           Date : ";
-const std::string kTimeLabel = "    Time : ";
 const std::string kEndLine = "           End Of Report ";
 const std::string kSummaryWord = "Summary";
 const std::string kBlankLine = " ";
@@ -22,12 +20,9 @@ std::size_t HeadingNumber(std::size_t index, bool inSummary) {
 
 void WriteHeading(IPrinterText& out, const std::string& title, std::size_t pageNumber,
                   const HeadingStamp& stamp) {
-    out.WriteLine(kBlankLine);
-    out.WriteLine(kTitleIndent + title);
-    out.WriteLine(kPageLabel + std::to_string(pageNumber));
-    out.WriteLine(kBlankLine);
-    out.WriteLine(kDateLabel + stamp.Date + kTimeLabel + stamp.Time);
-    out.WriteLine(kBlankLine);
+    for (const std::string& line : PageHeadingLines(title, pageNumber, stamp)) {
+        out.WriteLine(line);
+    }
 }
 
 void WriteLines(IPrinterText& out, const std::vector<std::string>& lines, const std::string& title,

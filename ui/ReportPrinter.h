@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/PrintClock.h"
+#include "diagram/PrintClock.h"
 #include "ui/PrinterText.h"
 
 // The font of the report text area, which the printed report takes over.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/PrintClock.h"
+#include "diagram/PrintClock.h"
 
 class QPrinter;
 class QWidget;

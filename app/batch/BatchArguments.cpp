@@ -1,5 +1,7 @@
 #include "app/batch/BatchArguments.h"
 
+#include "core/DiagramFileName.h"
+
 namespace {
 
 ParsedArguments Bad(std::string problem) {
@@ -7,6 +9,23 @@ ParsedArguments Bad(std::string problem) {
     parsed.Outcome = ParsedArguments::Kind::Bad;
     parsed.Problem = std::move(problem);
     return parsed;
+}
+
+// The value of an option given as "--name VALUE" or "--name=VALUE"; nothing
+// when the word is another option. Advances i past a separate value.
+std::optional<std::string> OptionValue(const std::vector<std::string>& words, std::size_t& i,
+                                       const std::string& name) {
+    const std::string& word = words[i];
+    if (word == name) {
+        if (i + 1 == words.size()) {
+            return std::string();
+        }
+        return words[++i];
+    }
+    if (word.rfind(name + "=", 0) == 0) {
+        return word.substr(name.size() + 1);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -41,6 +60,14 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
                 return Bad("--save needs a file name");
             }
             arguments.SaveTo = word.substr(7);
+        } else if (const auto diagram = OptionValue(words, i, "--diagram")) {
+            if (diagram->empty()) {
+                return Bad("--diagram needs a file name");
+            }
+            if (!DiagramFormatOf(*diagram)) {
+                return Bad("--diagram " + *diagram + ": " + kDiagramExtensionRefusal);
+            }
+            arguments.DiagramTo = *diagram;
         } else {
             return Bad("unknown option " + word);
         }
@@ -60,13 +87,15 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
 }
 
 std::string BatchUsage() {
-    return "Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] JOBFILE\n"
+    return "Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] [--diagram OUT] "
+           "JOBFILE\n"
            "Opens a Velmar job file, calculates it and prints the cutting report.\n"
            "\n"
            "  --short       Short Report: combine like cut lines\n"
            "  --alternate   Alternate Method: one longest piece per bar\n"
            "  --json        print the report, the cut list and the results as one JSON object\n"
            "  --save OUT    afterwards save the job to OUT, as Save As does\n"
+           "  --diagram OUT draw the bars of the calculated job into OUT, a .pdf or .svg file\n"
            "  --help        show this text\n"
            "\n"
            "Exit status: 0 calculated, 1 job refused, 2 error, 64 bad arguments.\n";

@@ -9,6 +9,7 @@ struct BatchArguments {
     bool AlternateMethod = false;
     bool Json = false;
     std::optional<std::string> SaveTo;
+    std::optional<std::string> DiagramTo;  // a .pdf or .svg file
     std::string JobFile;
 };
 

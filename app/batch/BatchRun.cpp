@@ -24,6 +24,7 @@ void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcom
         return;
     }
     models.BarCount = std::to_string(result.barCount);
+    outcome.plan = result.plan;
 }
 
 }  // namespace

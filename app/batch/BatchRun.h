@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/batch/BatchArguments.h"
+#include "core/CuttingPlan.h"
 #include "core/JobModels.h"
 #include "core/Refusals.h"
 
@@ -12,8 +14,9 @@
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal refusal;                  // Calculate's refusal, if it refused
-    std::vector<std::string> errors;  // error texts in order, without the full stop
+    Refusal refusal;                          // Calculate's refusal, if it refused
+    std::vector<std::string> errors;          // error texts in order, without the full stop
+    std::shared_ptr<const CuttingPlan> plan;  // the plan of a complete Calculate
 
     // An error outweighs a refusal: a refused job whose save failed has failed.
     Status status() const;

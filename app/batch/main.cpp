@@ -1,10 +1,12 @@
 // velmar-batch: calculates a job file without the window.
 #include <iostream>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "app/batch/BatchArguments.h"
+#include "app/batch/BatchDiagram.h"
 #include "app/batch/BatchOutput.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
@@ -19,7 +21,17 @@ int Run(const BatchArguments& arguments) {
     // Large: the grids hold 2500 cells and the sorter.
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
-    const BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
+    BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
+    if (arguments.DiagramTo && outcome.plan) {
+        try {
+            WriteBatchDiagram(*arguments.DiagramTo,
+                              DiagramJob{outcome.plan, models->Title, decimalSeparator});
+        } catch (const std::bad_alloc&) {
+            outcome.errors.emplace_back("Out of memory");
+        } catch (const std::exception& e) {
+            outcome.errors.emplace_back(e.what());
+        }
+    }
 
     if (arguments.Json) {
         WriteReportJson(std::cout, *models, outcome);

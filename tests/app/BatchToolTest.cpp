@@ -2,6 +2,8 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,6 +127,22 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  "Qty Length and Bar Length all required\n",
                  false},
+        ExitCase{"DiagramOfAnotherFormat",
+                 {"--diagram", "plan.png", Shelf},
+                 64,
+                 "velmar-batch: --diagram plan.png: a diagram is written to a file ending in .pdf "
+                 "or .svg\n",
+                 false},
+        ExitCase{"DiagramWithoutName",
+                 {Shelf, "--diagram="},
+                 64,
+                 "velmar-batch: --diagram needs",
+                 false},
+        ExitCase{"DiagramIntoMissingDirectory",
+                 {"--diagram=/nonexistent/plan.pdf", Shelf},
+                 2,
+                 "No such file or directory.\n",
+                 true},
         ExitCase{"SaveIntoMissingDirectory",
                  {"--save", "/nonexistent/out.txt", Shelf},
                  2,
@@ -137,9 +155,31 @@ TEST(BatchTool, HelpPrintsUsage) {
     const ToolRun run = RunBatchTool({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out.rfind("Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] "
+                            "[--diagram OUT] "
                             "JOBFILE\n",
                             0),
               0u);
+}
+
+// The diagram replaces an existing file, and only a calculated job has one.
+TEST(BatchTool, DiagramOfTheCalculatedPlan) {
+    JobDir dir;
+    const std::string out = dir.File("plan.svg");
+    std::ofstream(out) << "old";
+    const ToolRun refused = RunBatchTool({"--diagram", out, "/dev/null"});
+    EXPECT_EQ(refused.exitCode, 1);
+    std::stringstream kept;
+    kept << std::ifstream(out).rdbuf();
+    EXPECT_EQ(kept.str(), "old");
+
+    const ToolRun run = RunBatchTool({"--alternate", "--diagram", out, Shelf});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    std::stringstream svg;
+    svg << std::ifstream(out).rdbuf();
+    for (const char* text : {"<svg", ">Bar 1</text>", ">Bar 3</text>", ">remaining</text>"}) {
+        EXPECT_NE(svg.str().find(text), std::string::npos) << text;
+    }
 }
 
 TEST(BatchTool, RefusalsAndErrorsOfCalculate) {

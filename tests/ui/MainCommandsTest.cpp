@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "tests/common/WorkedExample.h"
+#include "ui/DiagramView.h"
+#include "ui/DiagramWindow.h"
 #include "ui/GridView.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
@@ -100,6 +102,7 @@ class MainCommandsTest : public QObject {
     void exitClosesTheWindowAndStoresNothing();
     void regionalSettingsComeFromTheLocale();
     void theReportUsesTheRegionalDecimalSeparator();
+    void theDiagramFollowsEveryCompleteCalculate();
 
   private:
     void TypeInto(GridView* grid, int row, int column, const QString& text);
@@ -124,6 +127,34 @@ void MainCommandsTest::init() {
 
 void MainCommandsTest::cleanup() {
     form_.reset();
+}
+
+void MainCommandsTest::theDiagramFollowsEveryCompleteCalculate() {
+    form_->FileDiagramItem->trigger();
+    DiagramWindow* diagram = form_->Diagram();
+    QVERIFY(diagram != nullptr && diagram->isVisible());
+    QVERIFY(diagram->View()->Job() == nullptr);
+
+    TypeWorkedExample();
+    form_->Title1->setText(QStringLiteral("Brackets"));
+    form_->Button1Click(form_->Button1);
+    const DiagramJob* first = diagram->View()->Job();
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->Title, std::string("Brackets"));
+    QCOMPARE(first->Plan->Bars.size(), 3u);
+    QCOMPARE(LabelOfRow(*first->Plan, 2).Length, std::string("48"));
+    QCOMPARE(PieceLengthOfRow(*first->Plan, 2), 48.125f);
+
+    // A refused Calculate leaves the last complete one on show.
+    form_->BarSettings().SetCells(1, 0, "");
+    form_->Button1Click(form_->Button1);
+    QCOMPARE(diagram->View()->Job(), first);
+
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->AltMethodCheckBox1->setChecked(true);
+    form_->Button1Click(form_->Button1);
+    QVERIFY(diagram->View()->Job() != first);
+    QCOMPARE(diagram->View()->Job()->Plan->Bars[2].Left, 143.875f);
 }
 
 void MainCommandsTest::TypeInto(GridView* grid, int row, int column, const QString& text) {

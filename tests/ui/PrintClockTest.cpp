@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include "ui/PrintClock.h"
+#include "diagram/PrintClock.h"
 
 class PrintClockTest : public QObject {
     Q_OBJECT

@@ -1,10 +1,8 @@
-#include "ui/PrintClock.h"
+#include "diagram/PrintClock.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-
-#include "ui/Latin1.h"
 
 namespace {
 
@@ -29,6 +27,11 @@ QString WithoutTimeZone(const QString& format) {
         result.append(c);
     }
     return result.trimmed();
+}
+
+// Page headings are single-byte text, like the report they head.
+std::string ToLatin1(const QString& text) {
+    return text.toLatin1().toStdString();
 }
 
 }  // namespace

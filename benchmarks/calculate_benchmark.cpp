@@ -23,9 +23,9 @@ void RunCalculate(benchmark::State& state, std::vector<TypedRow> rows) {
         workshop.Reset();
         state.ResumeTiming();
         const CalculateOutcome outcome = workshop.Run();
-        benchmark::DoNotOptimize(outcome.barCount);
-        if (outcome.refusal) {
-            state.SkipWithError(outcome.refusal->c_str());
+        benchmark::DoNotOptimize(outcome.BarCount);
+        if (outcome.Refused) {
+            state.SkipWithError(outcome.Refused->c_str());
             return;
         }
     }
@@ -69,7 +69,7 @@ std::vector<LineRecipe> RecipesOf(const ReportLines& report) {
 void RunFloor(benchmark::State& state, std::vector<TypedRow> rows) {
     Workshop workshop(std::move(rows));
     workshop.Reset();
-    if (workshop.Run().refusal) {
+    if (workshop.Run().Refused) {
         state.SkipWithError("job refused");
         return;
     }

@@ -24,7 +24,7 @@ std::shared_ptr<const DiagramJob> MixedJobDiagram() {
         workshop.Reset();
         const CalculateOutcome outcome = workshop.Run();
         return std::make_shared<const DiagramJob>(
-            DiagramJob{outcome.plan, "Benchmark 499 rows", '.'});
+            DiagramJob{outcome.Plan, "Benchmark 499 rows", '.'});
     }();
     return job;
 }

@@ -14,7 +14,7 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
     }
     report.Clear();
     CalculateOutcome outcome;
-    outcome.refusal = text;
+    outcome.Refused = text;
     return outcome;
 }
 
@@ -32,34 +32,34 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const RefusalHandler& onRefusal, LineSink& report) {
     PreparationResult preparation =
         PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator);
-    if (preparation.refusal) {
-        return Refuse(*preparation.refusal, models.Report, onRefusal);
+    if (preparation.Refused) {
+        return Refuse(*preparation.Refused, models.Report, onRefusal);
     }
 
     NestingOptions nestingOptions;
     nestingOptions.AlternateMethod = options.AlternateMethod;
-    NestingResult nesting = Nest(preparation.cutList, nestingOptions);
-    if (nesting.refusal) {
-        return Refuse(*nesting.refusal, models.Report, onRefusal);
+    NestingResult nesting = Nest(preparation.CutList, nestingOptions);
+    if (nesting.Refused) {
+        return Refuse(*nesting.Refused, models.Report, onRefusal);
     }
-    nesting.plan.RowLabels = LabelRows(models.CutList, preparation.cutList.UsedRows);
-    const auto& lengths = preparation.cutList.PieceLen;
-    nesting.plan.PieceLengths.assign(lengths.begin() + 1,
-                                     lengths.begin() + 1 + preparation.cutList.UsedRows);
+    nesting.Plan.RowLabels = LabelRows(models.CutList, preparation.CutList.UsedRows);
+    const auto& lengths = preparation.CutList.PieceLen;
+    nesting.Plan.PieceLengths.assign(lengths.begin() + 1,
+                                     lengths.begin() + 1 + preparation.CutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;
     reportOptions.DecimalSeparator = decimalSeparator;
-    if (const Refusal refusal = MissingItemNumber(nesting.plan, reportOptions)) {
+    if (const Refusal refusal = MissingItemNumber(nesting.Plan, reportOptions)) {
         return Refuse(*refusal, models.Report, onRefusal);
     }
 
     CalculateOutcome outcome;
-    outcome.barCount = static_cast<std::int32_t>(nesting.plan.Bars.size());
-    outcome.plan = std::make_shared<const CuttingPlan>(std::move(nesting.plan));
+    outcome.BarCount = static_cast<std::int32_t>(nesting.Plan.Bars.size());
+    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(nesting.Plan));
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.
     models.Report.Clear();
-    WriteCuttingReport(*outcome.plan, models.CutList, reportOptions, report);
+    WriteCuttingReport(*outcome.Plan, models.CutList, reportOptions, report);
     return outcome;
 }

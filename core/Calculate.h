@@ -13,13 +13,13 @@
 #include "sorter/SASG.h"
 
 struct CalculateOutcome {
-    Refusal refusal;            // the refusal text; none when the run completed
-    std::int32_t barCount = 0;  // bars used, when complete
+    Refusal Refused;            // the refusal text; none when the run completed
+    std::int32_t BarCount = 0;  // bars used, when complete
     // The plan the report was written from, when complete, with the Length
     // and Item # texts of every row as they were at this Calculate
     // (RowLabels), so that it can be drawn after the grid has changed. Shared
     // and never changed, so a window may keep it as long as it shows it.
-    std::shared_ptr<const CuttingPlan> plan;
+    std::shared_ptr<const CuttingPlan> Plan;
 };
 
 // Called at a refusal with its text, before the report is emptied: the window

@@ -15,10 +15,10 @@
 
 namespace {
 
-// The last data row taking part: the prepared arrays hold Capacity rows, so
+// The last data row taking part: the prepared arrays hold kCapacity rows, so
 // rows of a larger grid beyond them are never read, written or sorted.
 int LastDataRow(const TStringGrid& grid) {
-    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::Capacity);
+    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::kCapacity);
 }
 
 // Blanks out the separators people type between feet and inches, and sets
@@ -131,7 +131,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     TStringGrid& barSettings = models.BarSettings;
     const int lastRow = LastDataRow(cutList);
     PreparationResult result;
-    PreparedCutList& prepared = result.cutList;
+    PreparedCutList& prepared = result.CutList;
 
     CleanLengths(cutList, lastRow, sorter);
     GroupRowsWithLength(sorter);
@@ -167,13 +167,13 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
 
     // Only the first row is tested: after the sort it holds the longest piece.
     if (!(prepared.BarLength >= prepared.PieceLen[1])) {
-        result.refusal = kBarShorterThanPiece;
+        result.Refused = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==
                0.0L) {
-        result.refusal = kNothingToCut;
+        result.Refused = kNothingToCut;
     } else {
-        result.refusal = UncountedQuantity(cutList, prepared);
+        result.Refused = UncountedQuantity(cutList, prepared);
     }
     return result;
 }

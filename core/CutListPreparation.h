@@ -6,8 +6,8 @@
 #include "sorter/SASG.h"
 
 struct PreparationResult {
-    Refusal refusal;
-    PreparedCutList cutList;
+    Refusal Refused;
+    PreparedCutList CutList;
 };
 
 // The first stage of Calculate: cleans the Length column, sorts the cut list
@@ -18,7 +18,7 @@ struct PreparationResult {
 // 32-bit value means other pieces than typed. Everything written into the
 // grids stays, also on a refusal; the report is left as it stands (the caller
 // empties it after announcing the refusal). Floating-point errors propagate.
-// Only the first PreparedCutList::Capacity data rows of a larger grid take
+// Only the first PreparedCutList::kCapacity data rows of a larger grid take
 // part; the rows beyond are left untouched.
 PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
                                  bool autoItemNumber, char decimalSeparator);

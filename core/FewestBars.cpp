@@ -17,7 +17,7 @@ namespace {
 // a 32-bit count can take down one by one.
 Refusal Unplannable(const PreparedCutList& cutList) {
     constexpr std::int64_t kMostPiecesPerJob = 16777216;
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
+    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
     std::int64_t pieces = 0;
     for (int row = 1; row <= usedRows; ++row) {
         const std::int64_t count = PiecesOf(cutList.PieceQty[row]);

@@ -22,7 +22,7 @@ FirstFitIndex::FirstFitIndex(const std::vector<float>& lengths) : count_(lengths
 
 std::size_t FirstFitIndex::FindFirstFitting(std::size_t from, float limit) const {
     if (from >= count_) {
-        return npos;
+        return kNone;
     }
     std::size_t node = leaves_ + from;
     if (!(minimum_[node] <= limit)) {
@@ -32,7 +32,7 @@ std::size_t FirstFitIndex::FindFirstFitting(std::size_t from, float limit) const
                 node /= 2;
             }
             if (node == 0) {
-                return npos;
+                return kNone;
             }
             ++node;
             if (minimum_[node] <= limit) {
@@ -44,7 +44,7 @@ std::size_t FirstFitIndex::FindFirstFitting(std::size_t from, float limit) const
         }
     }
     const std::size_t position = node - leaves_;
-    return position < count_ ? position : npos;
+    return position < count_ ? position : kNone;
 }
 
 void FirstFitIndex::Remove(std::size_t position) {

@@ -10,12 +10,12 @@
 // Positions count from 0.
 class FirstFitIndex {
   public:
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
     // Every position starts live with its length; a NaN length never fits.
     explicit FirstFitIndex(const std::vector<float>& lengths);
 
-    // The first live position p >= from with lengths[p] <= limit, or npos.
+    // The first live position p >= from with lengths[p] <= limit, or kNone.
     std::size_t FindFirstFitting(std::size_t from, float limit) const;
 
     // The position holds no more pieces and is never found again.

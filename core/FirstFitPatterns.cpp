@@ -14,7 +14,7 @@ Pattern FillOneBar(const PieceTypes& types, const std::vector<std::int64_t>& pie
     Pattern bar;
     float left = types.BarLength;
     std::size_t position = live.FindFirstFitting(0, left);
-    while (position != FirstFitIndex::npos) {
+    while (position != FirstFitIndex::kNone) {
         const float length = types.Types[position].Length;
         TypeCount entry{static_cast<std::int32_t>(position), 0};
         while (entry.Count < pieces[position] && left >= length) {

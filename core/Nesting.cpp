@@ -103,7 +103,7 @@ class BarPacker {
     // index; visiting them would change nothing.
     void FillBar() {
         std::size_t position = liveRows_.FindFirstFitting(0, barLeft_);
-        while (position != FirstFitIndex::npos) {
+        while (position != FirstFitIndex::kNone) {
             const int row = static_cast<int>(position) + 1;
             if (Fits(row)) {
                 PlaceFromRow(row);
@@ -159,11 +159,11 @@ class BarPacker {
 }  // namespace
 
 NestingResult Nest(PreparedCutList& cutList, const NestingOptions& options) {
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
+    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
     NestingResult result;
-    result.refusal = UnfinishableRows(cutList, usedRows);
-    if (!result.refusal) {
-        result.plan = BarPacker(cutList, usedRows, options).Run();
+    result.Refused = UnfinishableRows(cutList, usedRows);
+    if (!result.Refused) {
+        result.Plan = BarPacker(cutList, usedRows, options).Run();
     }
     return result;
 }

@@ -9,8 +9,8 @@ struct NestingOptions {
 };
 
 struct NestingResult {
-    Refusal refusal;
-    CuttingPlan plan;  // the bars, when not refused; its RowLabels stay empty
+    Refusal Refused;
+    CuttingPlan Plan;  // the bars, when not refused; its RowLabels stay empty
 };
 
 // Packs the pieces of rows 1..UsedRows into bars of BarLength, first fit,

@@ -13,7 +13,7 @@ std::int64_t PiecesOf(float quantity) {
 PieceTypes GroupPieceTypes(const PreparedCutList& cutList) {
     PieceTypes types;
     types.BarLength = cutList.BarLength;
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::Capacity);
+    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
     std::vector<int> rows;
     for (int row = 1; row <= usedRows; ++row) {
         if (PiecesOf(cutList.PieceQty[row]) == 0) {

@@ -8,11 +8,11 @@
 // plus the cut width), and the converted bar settings. All lengths are 32-bit
 // floats; index 0 of the arrays is unused.
 struct PreparedCutList {
-    static constexpr int Capacity = 1000;
+    static constexpr int kCapacity = 1000;
 
     std::int32_t UsedRows = 0;
-    std::array<float, Capacity + 1> PieceQty{};
-    std::array<float, Capacity + 1> PieceLen{};
+    std::array<float, kCapacity + 1> PieceQty{};
+    std::array<float, kCapacity + 1> PieceLen{};
     float BarLength = 0.0f;
     float CutWidth = 0.0f;
     float ScrapBelow = 0.0f;

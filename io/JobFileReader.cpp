@@ -4,7 +4,7 @@
 #include "io/JobLineReader.h"
 
 Job ReadJob(ByteSource& source) {
-    LimitedByteSource limited(source, MaxJobFileBytes, JobTooLargeText);
+    LimitedByteSource limited(source, kMaxJobFileBytes, kJobTooLargeText);
     JobLineReader reader(limited);
     Job job;
     job.Title = reader.ReadLine();

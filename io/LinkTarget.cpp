@@ -40,7 +40,7 @@ std::string ReadLink(const std::string& link) {
 std::string LinkTarget(const std::string& path) {
     std::string target = path;
     for (int followed = 0; IsLink(target); ++followed) {
-        if (followed == MaxLinksFollowed) {
+        if (followed == kMaxLinksFollowed) {
             ThrowSystemError(ELOOP);
         }
         target = ReadLink(target);

@@ -3,7 +3,7 @@
 #include <string>
 
 // As many links as the system itself follows in one path before it gives up.
-inline constexpr int MaxLinksFollowed = 40;
+inline constexpr int kMaxLinksFollowed = 40;
 
 // The file a path names once the symbolic links of its last component have
 // been followed: the path itself when it names no link. The file need not

@@ -17,7 +17,7 @@ struct ProfileFileText {
     std::string text;
 };
 
-// Reads the file whole, but only a regular file within MaxProfileFileBytes:
+// Reads the file whole, but only a regular file within kMaxProfileFileBytes:
 // a pipe would block the program in open, and a device such as /dev/zero
 // would fill its memory. Anything else is unusable, as an unreadable file is.
 ProfileFileText ReadProfileFile(const std::string& path) {
@@ -39,7 +39,7 @@ ProfileFileText ReadProfileFile(const std::string& path) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
         if (count > 0) {
             file.text.append(buffer, static_cast<std::size_t>(count));
-            if (file.text.size() > MaxProfileFileBytes) {
+            if (file.text.size() > kMaxProfileFileBytes) {
                 file.state = FileState::Unusable;
             }
         } else if (count == 0) {

@@ -9,15 +9,15 @@
 // writes the file back at once.
 
 // Far more than any settings file holds: six keys of at most 2047 characters.
-inline constexpr std::size_t MaxProfileFileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxProfileFileBytes = 1024 * 1024;
 
 // The key's value (see ProfileValue); the default when the file cannot be
-// read, is no regular file or is larger than MaxProfileFileBytes.
+// read, is no regular file or is larger than kMaxProfileFileBytes.
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path);
 
 // Sets the key, creating the file when it is missing. False when the file
 // cannot be read or written, is no regular file or is larger than
-// MaxProfileFileBytes.
+// kMaxProfileFileBytes.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path);

@@ -19,8 +19,8 @@ std::string SettingsFilePath();
 // Where the settings are read and written, and the folder a first write must
 // make (empty when there is none to make).
 struct SettingsLocation {
-    std::string path;
-    std::string folderToMake;
+    std::string Path;
+    std::string FolderToMake;
 
     bool operator==(const SettingsLocation&) const = default;
 };

@@ -125,7 +125,7 @@ class TMainForm : public QMainWindow {
     // take it, unless a test points elsewhere.
     void SetSettingsPath(std::string path) { settings_ = {std::move(path), {}}; }
     void SetSettingsLocation(SettingsLocation location) { settings_ = std::move(location); }
-    const std::string& SettingsPath() const { return settings_.path; }
+    const std::string& SettingsPath() const { return settings_.Path; }
     // The printer Print and Print Setup use.
     ReportPrinting& Printing() { return printing_; }
     HelpWindow* Help();

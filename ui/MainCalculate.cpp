@@ -14,14 +14,14 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
                           boxes_->Beep();
                           boxes_->ShowMessage(refusal);
                       });
-        if (outcome.refusal) {
+        if (outcome.Refused) {
             return;
         }
         KeepDiagramOf(outcome);
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();
-        models_->BarCount = std::to_string(outcome.barCount);
+        models_->BarCount = std::to_string(outcome.BarCount);
         ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
     });

@@ -16,11 +16,11 @@ void TMainForm::FileDiagram(QObject* /*Sender*/) {
 }
 
 void TMainForm::KeepDiagramOf(const CalculateOutcome& outcome) {
-    if (!outcome.plan) {
+    if (!outcome.Plan) {
         return;
     }
     lastDiagram_ = std::make_shared<const DiagramJob>(
-        DiagramJob{outcome.plan, models_->Title, regional_.DecimalSeparator});
+        DiagramJob{outcome.Plan, models_->Title, regional_.DecimalSeparator});
     if (diagram_ != nullptr) {
         diagram_->SetJob(lastDiagram_);
     }

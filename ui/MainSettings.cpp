@@ -5,15 +5,15 @@ void TMainForm::Savelastini() {
     // Called on its own too, so the check boxes are read here and now.
     models_->Options = CurrentOptions();
     // A folder that cannot be made shows as the write's own refusal.
-    if (!settings_.folderToMake.empty()) {
-        MakeSettingsFolder(settings_.folderToMake);
+    if (!settings_.FolderToMake.empty()) {
+        MakeSettingsFolder(settings_.FolderToMake);
     }
-    ::Savelastini(settings_.path, TakeLastSettings(models_->BarSettings, models_->Options));
+    ::Savelastini(settings_.Path, TakeLastSettings(models_->BarSettings, models_->Options));
 }
 
 void TMainForm::LoadLastini() {
     models_->Options = CurrentOptions();
-    ApplyLastSettings(::LoadLastini(settings_.path), models_->BarSettings, models_->Options);
+    ApplyLastSettings(::LoadLastini(settings_.Path), models_->BarSettings, models_->Options);
     ShowOptions();
 }
 

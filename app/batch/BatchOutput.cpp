@@ -30,6 +30,6 @@ void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutc
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
         << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
-    const std::optional<std::string> message = outcome.message();
+    const std::optional<std::string> message = outcome.Message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

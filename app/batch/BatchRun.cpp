@@ -19,29 +19,29 @@ void OpenJob(const std::string& path, JobModels& models) {
 void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
     const CalculateOutcome result =
         Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator);
-    if (result.refusal) {
-        outcome.refusal = result.refusal;
+    if (result.Refused) {
+        outcome.Refused = result.Refused;
         return;
     }
-    models.BarCount = std::to_string(result.barCount);
-    outcome.plan = result.plan;
+    models.BarCount = std::to_string(result.BarCount);
+    outcome.Plan = result.Plan;
 }
 
 }  // namespace
 
-BatchOutcome::Status BatchOutcome::status() const {
-    if (!errors.empty()) {
+BatchOutcome::Status BatchOutcome::ExitStatus() const {
+    if (!Errors.empty()) {
         return Status::Failed;
     }
-    return refusal ? Status::Refused : Status::Calculated;
+    return Refused ? Status::Refused : Status::Calculated;
 }
 
-std::optional<std::string> BatchOutcome::message() const {
-    if (refusal) {
-        return refusal;
+std::optional<std::string> BatchOutcome::Message() const {
+    if (Refused) {
+        return Refused;
     }
-    if (!errors.empty()) {
-        return errors.front();
+    if (!Errors.empty()) {
+        return Errors.front();
     }
     return std::nullopt;
 }
@@ -51,7 +51,7 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
     try {
         OpenJob(arguments.JobFile, models);
     } catch (const std::exception& e) {
-        outcome.errors.emplace_back(e.what());
+        outcome.Errors.emplace_back(e.what());
         return outcome;
     }
 
@@ -61,14 +61,14 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
     try {
         CalculateJob(models, decimalSeparator, outcome);
     } catch (const std::exception& e) {
-        outcome.errors.emplace_back(e.what());
+        outcome.Errors.emplace_back(e.what());
     }
 
     if (arguments.SaveTo) {
         try {
             WriteJobFile(*arguments.SaveTo, TakeJob(models.View()));
         } catch (const std::exception& e) {
-            outcome.errors.emplace_back(e.what());
+            outcome.Errors.emplace_back(e.what());
         }
     }
     return outcome;

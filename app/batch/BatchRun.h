@@ -14,14 +14,14 @@
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal refusal;                          // Calculate's refusal, if it refused
-    std::vector<std::string> errors;          // error texts in order, without the full stop
-    std::shared_ptr<const CuttingPlan> plan;  // the plan of a complete Calculate
+    Refusal Refused;                          // Calculate's refusal, if it refused
+    std::vector<std::string> Errors;          // error texts in order, without the full stop
+    std::shared_ptr<const CuttingPlan> Plan;  // the plan of a complete Calculate
 
     // An error outweighs a refusal: a refused job whose save failed has failed.
-    Status status() const;
+    Status ExitStatus() const;
     // The first thing that went wrong, as the window would have shown it.
-    std::optional<std::string> message() const;
+    std::optional<std::string> Message() const;
 };
 
 // Opens the job file into the models, runs Calculate as the window's button

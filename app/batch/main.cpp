@@ -22,14 +22,14 @@ int Run(const BatchArguments& arguments) {
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
     BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
-    if (arguments.DiagramTo && outcome.plan) {
+    if (arguments.DiagramTo && outcome.Plan) {
         try {
             WriteBatchDiagram(*arguments.DiagramTo,
-                              DiagramJob{outcome.plan, models->Title, decimalSeparator});
+                              DiagramJob{outcome.Plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
-            outcome.errors.emplace_back("Out of memory");
+            outcome.Errors.emplace_back("Out of memory");
         } catch (const std::exception& e) {
-            outcome.errors.emplace_back(e.what());
+            outcome.Errors.emplace_back(e.what());
         }
     }
 
@@ -39,13 +39,13 @@ int Run(const BatchArguments& arguments) {
         WriteReportText(std::cout, *models);
     }
     std::cout.flush();
-    if (outcome.refusal) {
-        std::cerr << *outcome.refusal << '\n';
+    if (outcome.Refused) {
+        std::cerr << *outcome.Refused << '\n';
     }
-    for (const std::string& error : outcome.errors) {
+    for (const std::string& error : outcome.Errors) {
         std::cerr << WithFullStop(error) << '\n';
     }
-    return static_cast<int>(outcome.status());
+    return static_cast<int>(outcome.ExitStatus());
 }
 
 }  // namespace

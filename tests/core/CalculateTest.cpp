@@ -71,8 +71,8 @@ TEST(Calculate, WorkedExampleFromTypedCutList) {
         SCOPED_TRACE(shortReport ? "short report" : "plain report");
         Window window(typed, {"240", "0.125", "20"});
         const CalculateOutcome outcome = window.Calculate(AutoItems(shortReport));
-        ASSERT_FALSE(outcome.refusal) << *outcome.refusal;
-        EXPECT_EQ(outcome.barCount, 3);
+        ASSERT_FALSE(outcome.Refused) << *outcome.Refused;
+        EXPECT_EQ(outcome.BarCount, 3);
         EXPECT_TRUE(window.announced.empty());
         EXPECT_EQ(window.report.All(), ExampleReport(shortReport));
         const Lines subTotals = window.cutList.Cols(4);
@@ -83,9 +83,9 @@ TEST(Calculate, WorkedExampleFromTypedCutList) {
 TEST(Calculate, KeepsThePlanWithTheRowTextsOfItsRun) {
     Window window({{"3", "96", ""}, {"2", "48", ""}, {"4", "30", ""}}, {"240", "0.125", "20"});
     const CalculateOutcome outcome = window.Calculate(AutoItems(false));
-    ASSERT_TRUE(outcome.plan);
+    ASSERT_TRUE(outcome.Plan);
     window.cutList.SetCells(1, 1, "changed after Calculate");
-    const CuttingPlan& plan = *outcome.plan;
+    const CuttingPlan& plan = *outcome.Plan;
     ASSERT_EQ(plan.Bars.size(), 3u);
     // Bar 2 of the worked example: 96, 48, 48, 30 and a scrap of 17.5.
     std::vector<std::pair<std::string, int>> bar2;
@@ -113,8 +113,8 @@ TEST_P(CalculateRefusals, AnnounceTheRefusalThenEmptyTheReport) {
     const RefusalCase& c = GetParam();
     Window window(c.rows, c.barSettings);
     const CalculateOutcome outcome = window.Calculate(c.options);
-    EXPECT_EQ(outcome.refusal, c.refusal);
-    EXPECT_FALSE(outcome.plan);
+    EXPECT_EQ(outcome.Refused, c.refusal);
+    EXPECT_FALSE(outcome.Plan);
     EXPECT_EQ(window.announced, Lines{c.refusal});
     EXPECT_EQ(window.report.Count(), 0);
     EXPECT_GT(window.linesWhenAnnounced, 0) << "announced after the report was emptied";
@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Calculate, TextOrderPuttingAShorterLengthFirstEndsTheRun) {
     Window window({{"1", "10", ""}, {"1", "9", ""}, {"1", "-", ""}}, {"9.5", "0", "0"});
     const CalculateOutcome outcome = window.Calculate(AutoItems(false));
-    EXPECT_EQ(outcome.refusal, kBarShorterThanPiece);
+    EXPECT_EQ(outcome.Refused, kBarShorterThanPiece);
     // Row 1 passed the first row's check; the 10 behind it is what fits no bar.
     EXPECT_EQ(window.cutList.Cols(1)[1], "9");
     EXPECT_EQ(window.cutList.Cols(1)[2], "10");

@@ -79,10 +79,10 @@ TEST_P(PreparationScenarioTest, LeavesGridResultCellsAndVerdict) {
 
     const PreparationResult result = Prepare(s.autoItemNumber);
 
-    EXPECT_EQ(result.refusal.value_or(""), s.refusal);
+    EXPECT_EQ(result.Refused.value_or(""), s.refusal);
     EXPECT_EQ(UsedRowsCell(), s.usedRows);
     EXPECT_EQ(LastErrCell(), s.lastErr);
-    EXPECT_EQ(std::to_string(result.cutList.UsedRows), s.usedRows);
+    EXPECT_EQ(std::to_string(result.CutList.UsedRows), s.usedRows);
     for (const RowText& r : s.expected) {
         EXPECT_EQ(cutList.Cells(0, r.row), r.qty) << "Qty of row " << r.row;
         EXPECT_EQ(cutList.Cells(1, r.row), r.length) << "Length of row " << r.row;
@@ -277,8 +277,8 @@ TEST_F(PreparationTest, BuildsThePreparedCutList) {
     report.Add("an earlier report");
     const PreparationResult result = Prepare();
 
-    ASSERT_FALSE(result.refusal);
-    const PreparedCutList& p = result.cutList;
+    ASSERT_FALSE(result.Refused);
+    const PreparedCutList& p = result.CutList;
     EXPECT_EQ(p.UsedRows, 3);
     EXPECT_EQ(p.BarLength, 96.0f);
     EXPECT_EQ(p.CutWidth, 0.125f);
@@ -289,7 +289,7 @@ TEST_F(PreparationTest, BuildsThePreparedCutList) {
     EXPECT_EQ(p.PieceLen[2], 30.125f);
     EXPECT_EQ(p.PieceQty[3], 1.0f);
     EXPECT_EQ(p.PieceLen[3], 0.125f);  // a length of 0 is charged the cut width only
-    for (int row = 4; row <= PreparedCutList::Capacity; ++row) {
+    for (int row = 4; row <= PreparedCutList::kCapacity; ++row) {
         ASSERT_EQ(p.PieceQty[row], 0.0f) << row;
         ASSERT_EQ(p.PieceLen[row], 0.0f) << row;
     }
@@ -300,7 +300,7 @@ TEST_F(PreparationTest, RefusalLeavesTheReportToTheCaller) {
     SetBar("96", "", "");
     report.Add("an earlier report");
     const PreparationResult result = Prepare();
-    EXPECT_TRUE(result.refusal);
+    EXPECT_TRUE(result.Refused);
     EXPECT_EQ(report.All(), (std::vector<std::string>{"Bar 1 ________________"}));
 }
 
@@ -316,7 +316,7 @@ TEST_P(TypedQuantityTest, RefusedWhenItsFloatMeansOtherPieces) {
     Type({1, "1", "50", "", ""});
     Type({2, GetParam().qty, "40", "", ""});
     SetBar("1e9", "0", "0");
-    EXPECT_EQ(Prepare().refusal.value_or(""), GetParam().refusal) << GetParam().qty;
+    EXPECT_EQ(Prepare().Refused.value_or(""), GetParam().refusal) << GetParam().qty;
 }
 
 const std::string kTooLarge = "Qty too large to count";
@@ -479,8 +479,8 @@ TEST_F(PreparationTest, FullGridOfArbitraryTextNeverCrashes) {
         try {
             const PreparationResult result = Prepare(run % 4 < 2);
             ++completed;
-            EXPECT_EQ(UsedRowsCell(), std::to_string(result.cutList.UsedRows));
-            EXPECT_LE(result.cutList.UsedRows, 499);
+            EXPECT_EQ(UsedRowsCell(), std::to_string(result.CutList.UsedRows));
+            EXPECT_LE(result.CutList.UsedRows, 499);
             EXPECT_EQ(report.Count(), 1);
         } catch (const EMathError&) {
             ++failed;
@@ -499,14 +499,14 @@ TEST_F(PreparationTest, FullGridOfLengthsIsSortedLongestFirst) {
     }
     SetBar("200", "0.125", "");
     const PreparationResult result = Prepare(true);
-    ASSERT_FALSE(result.refusal);
-    EXPECT_EQ(result.cutList.UsedRows, 499);
+    ASSERT_FALSE(result.Refused);
+    EXPECT_EQ(result.CutList.UsedRows, 499);
     EXPECT_EQ(LastErrCell(), "0 Ok");
     EXPECT_EQ(cutList.Cells(1, 1), "96 1/2");
     EXPECT_EQ(cutList.Cells(1, 499), "0 1/2");
     EXPECT_EQ(cutList.Cells(2, 499), "97");
     for (int row = 2; row <= 499; ++row) {
-        ASSERT_GE(result.cutList.PieceLen[row - 1], result.cutList.PieceLen[row]) << row;
+        ASSERT_GE(result.CutList.PieceLen[row - 1], result.CutList.PieceLen[row]) << row;
     }
 }
 
@@ -518,7 +518,7 @@ TEST_F(PreparationTest, LongCellsAreCutBeforeConversion) {
     EXPECT_EQ(cutList.Cells(1, 1), std::string(254, ' ') + "4");
     EXPECT_EQ(cutList.Cells(3, 1), "4000");
     EXPECT_EQ(cutList.Cells(0, 1), "30");  // trimmed, not cut
-    EXPECT_EQ(result.cutList.PieceQty[1], 30.0f);
+    EXPECT_EQ(result.CutList.PieceQty[1], 30.0f);
 }
 
 TEST_F(PreparationTest, RowsBeyondTheArraysAreLeftAlone) {
@@ -528,7 +528,7 @@ TEST_F(PreparationTest, RowsBeyondTheArraysAreLeftAlone) {
     }
     SetBar("96", "", "");
     const PreparationResult result = Prepare();
-    EXPECT_EQ(result.cutList.UsedRows, PreparedCutList::Capacity);
+    EXPECT_EQ(result.CutList.UsedRows, PreparedCutList::kCapacity);
     EXPECT_EQ(UsedRowsCell(), "1000");
     EXPECT_EQ(cutList.Cells(1, 1000), "7");
     EXPECT_EQ(cutList.Cells(1, 1001), "5-1");
@@ -540,7 +540,7 @@ TEST_F(PreparationTest, GridWithoutDataRows) {
     cutList.SetRowCount(1);
     SetBar("96", "", "");
     const PreparationResult result = Prepare(true);
-    EXPECT_EQ(result.refusal, kNothingToCut);
+    EXPECT_EQ(result.Refused, kNothingToCut);
     EXPECT_EQ(UsedRowsCell(), "0");
 }
 

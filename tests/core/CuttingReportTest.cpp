@@ -24,7 +24,7 @@ TEST(CuttingReport, WorkedExampleLineForLine) {
         SCOPED_TRACE(shortReport ? "short report" : "plain report");
         HandBuiltJob job(kExampleBar, kExampleRows);
         const NestingResult nesting = job.Nest(shortReport, false);
-        ASSERT_FALSE(nesting.refusal);
+        ASSERT_FALSE(nesting.Refused);
         job.Summarise(nesting);
         EXPECT_EQ(job.report.All(), ExampleReport(shortReport));
         EXPECT_EQ(job.report.Count(), shortReport ? 43 : 46);
@@ -46,7 +46,7 @@ TEST_P(SummaryCases, ListsLeftoversAndTotalsItems) {
     const SummaryCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
     const NestingResult nesting = job.Nest(false, false);
-    ASSERT_FALSE(nesting.refusal);
+    ASSERT_FALSE(nesting.Refused);
     const int summaryStart = job.report.Count();
     job.Summarise(nesting);
     const Lines& all = job.report.All();

@@ -102,7 +102,7 @@ void ExpectSoundPlan(const PreparedCutList& list, const FewestBarsResult& result
 int FirstFitBars(const Job& job) {
     HandBuiltJob nested(job.bar, job.rows);
     const NestingResult result = nested.Nest(false, false);
-    return result.refusal ? -1 : static_cast<int>(result.plan.Bars.size());
+    return result.Refused ? -1 : static_cast<int>(result.Plan.Bars.size());
 }
 
 class RandomFewestBarsJobs : public testing::TestWithParam<unsigned> {};

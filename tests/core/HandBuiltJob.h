@@ -57,15 +57,15 @@ class HandBuiltJob {
         NestingOptions options;
         options.AlternateMethod = alternateMethod;
         NestingResult result = ::Nest(cutList, options);
-        if (result.refusal) {
+        if (result.Refused) {
             return result;
         }
-        result.plan.RowLabels = LabelRows(grid, cutList.UsedRows);
+        result.Plan.RowLabels = LabelRows(grid, cutList.UsedRows);
         const ReportOptions reportOptions{shortReport, separator};
-        result.refusal = MissingItemNumber(result.plan, reportOptions);
-        if (!result.refusal) {
+        result.Refused = MissingItemNumber(result.Plan, reportOptions);
+        if (!result.Refused) {
             ReportLinesSink sink(report);
-            WriteBars(result.plan, reportOptions, sink);
+            WriteBars(result.Plan, reportOptions, sink);
         }
         return result;
     }
@@ -73,7 +73,7 @@ class HandBuiltJob {
     // Appends the summary of a plan made by Nest.
     void Summarise(const NestingResult& nesting, char separator = '.') {
         ReportLinesSink sink(report);
-        WriteSummary(nesting.plan, grid, separator, sink);
+        WriteSummary(nesting.Plan, grid, separator, sink);
     }
 
     TStringGrid grid;

@@ -125,7 +125,7 @@ TEST_P(RandomJobs, EveryPieceOnceInBarsThatHoldThem) {
     HandBuiltJob nested(job.bar, job.rows);
     const PreparedCutList before = nested.cutList;
     const NestingResult result = nested.Nest(false, job.alternateMethod);
-    ASSERT_FALSE(result.refusal) << *result.refusal;
+    ASSERT_FALSE(result.Refused) << *result.Refused;
 
     const int rowCount = before.UsedRows;
     std::vector<int> unplaced(static_cast<std::size_t>(rowCount) + 1);
@@ -156,14 +156,14 @@ TEST_P(RandomJobs, EveryPieceOnceInBarsThatHoldThem) {
         }
     }
     EXPECT_EQ(std::count(unplaced.begin(), unplaced.end(), 0), rowCount + 1);
-    EXPECT_EQ(static_cast<std::size_t>(headings), result.plan.Bars.size());
+    EXPECT_EQ(static_cast<std::size_t>(headings), result.Plan.Bars.size());
 }
 
 TEST_P(RandomJobs, SameReportAsVisitingEveryRow) {
     const RandomJob job = MakeRandomJob(GetParam());
     for (const bool shortReport : {false, true}) {
         HandBuiltJob nested(job.bar, job.rows);
-        ASSERT_FALSE(nested.Nest(shortReport, job.alternateMethod).refusal);
+        ASSERT_FALSE(nested.Nest(shortReport, job.alternateMethod).Refused);
         EXPECT_EQ(nested.report.All(), ReferenceReport(job, shortReport))
             << (shortReport ? "short report" : "plain report");
     }

@@ -29,11 +29,11 @@ TEST_P(NestingCases, WritesTheBarsAndTheirLeftovers) {
     const NestingCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
     const NestingResult result = job.Nest(c.shortReport, c.alternateMethod, c.separator);
-    ASSERT_FALSE(result.refusal) << *result.refusal;
+    ASSERT_FALSE(result.Refused) << *result.Refused;
     EXPECT_EQ(job.report.All(), c.lines);
-    EXPECT_EQ(result.plan.Bars.size(), static_cast<std::size_t>(c.bars));
-    EXPECT_EQ(result.plan.TotalScrap, c.totalScrap);
-    EXPECT_EQ(result.plan.TotalRemaining, c.totalRemaining);
+    EXPECT_EQ(result.Plan.Bars.size(), static_cast<std::size_t>(c.bars));
+    EXPECT_EQ(result.Plan.TotalScrap, c.totalScrap);
+    EXPECT_EQ(result.Plan.TotalRemaining, c.totalRemaining);
 }
 
 const BarSettings kBar100{100.0f, 0.0f, 0.0f};
@@ -224,7 +224,7 @@ TEST_P(NestingRefusals, RefuseJobsThatCannotBeReported) {
     const RefusalCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
     const NestingResult result = job.Nest(c.shortReport, false);
-    EXPECT_EQ(result.refusal.value_or(""), c.refusal);
+    EXPECT_EQ(result.Refused.value_or(""), c.refusal);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -48,17 +48,17 @@ TEST_P(JobSize, IsBoundedByWhatTheReaderTakes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JobSize,
-    testing::Values(JobSizeCase{"OneLineUpToTheLimit", "", MaxJobFileBytes, ""},
-                    JobSizeCase{"OneLinePastTheLimit", "", MaxJobFileBytes + 1, JobTooLargeText},
+    testing::Values(JobSizeCase{"OneLineUpToTheLimit", "", kMaxJobFileBytes, ""},
+                    JobSizeCase{"OneLinePastTheLimit", "", kMaxJobFileBytes + 1, kJobTooLargeText},
                     JobSizeCase{"LongTailAfterTheLastCell", FormatJobFile(TitledJob("Job")),
-                                MaxJobFileBytes, ""}),
+                                kMaxJobFileBytes, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A device that never ends is refused instead of read for ever.
 TEST(JobSize, EndlessDeviceIsRefused) {
     const ChildOutcome read = RunInChild([] { ReadJobFile("/dev/zero"); }, false);
     EXPECT_TRUE(read.finished);
-    EXPECT_EQ(read.error, JobTooLargeText);
+    EXPECT_EQ(read.error, kJobTooLargeText);
 }
 
 // The settings are read only from a regular file within the limit; anything
@@ -66,8 +66,8 @@ TEST(JobSize, EndlessDeviceIsRefused) {
 TEST(SettingsFile, OnlyARegularFileWithinTheLimitIsRead) {
     TempDir dir;
     const std::string keys = "[Bar]\r\nLength=240\r\n";
-    WriteBytes(dir.File("within.ini"), keys + std::string(MaxProfileFileBytes - keys.size(), ';'));
-    WriteBytes(dir.File("past.ini"), keys + std::string(MaxProfileFileBytes, ';'));
+    WriteBytes(dir.File("within.ini"), keys + std::string(kMaxProfileFileBytes - keys.size(), ';'));
+    WriteBytes(dir.File("past.ini"), keys + std::string(kMaxProfileFileBytes, ';'));
     std::filesystem::create_symlink("/dev/zero", dir.File("zero.ini"));
     ASSERT_EQ(::mkfifo(dir.File("fifo.ini").c_str(), 0600), 0);
 

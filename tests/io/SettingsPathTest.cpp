@@ -57,8 +57,8 @@ TEST(SettingsLocation, TheFirstWriteMakesTheConfigFolder) {
     const SettingsLocation location =
         ChooseSettingsLocation(dir.File("missing/BarIni.ini"),
                                ConfigSettingsFilePath(dir.File("config").c_str(), nullptr));
-    ASSERT_TRUE(MakeSettingsFolder(location.folderToMake));
-    Savelastini(location.path, LastSettings{"240", "", "", false, false, false});
+    ASSERT_TRUE(MakeSettingsFolder(location.FolderToMake));
+    Savelastini(location.Path, LastSettings{"240", "", "", false, false, false});
     EXPECT_EQ(LoadLastini(dir.File("config/velmar/BarIni.ini")).Length, "240");
     const auto mode = std::filesystem::status(dir.Path() / "config/velmar").permissions();
     EXPECT_EQ(mode & std::filesystem::perms::all, std::filesystem::perms::owner_all);

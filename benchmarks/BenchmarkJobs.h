@@ -8,6 +8,7 @@
 
 #include "core/Calculate.h"
 #include "core/SorterDesign.h"
+#include "model/GridLayout.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
@@ -66,20 +67,21 @@ class Workshop {
   public:
     explicit Workshop(std::vector<TypedRow> rows)
         : rows_(std::move(rows)),
-          cutList_(nullptr, 5, 500),
-          barSettings_(nullptr, 2, 5),
+          cutList_(nullptr, kCutListColumns, kCutListRows),
+          barSettings_(nullptr, kBarSettingsColumns, kBarSettingsRows),
           sorter_(nullptr) {}
 
     // The window's state before a Calculate: the typed cut list and bar
     // settings, and the sorter as the window lays it out.
     void Reset() {
-        for (int row = 1; row < cutList_.RowCount(); ++row) {
-            const bool typed = row <= static_cast<int>(rows_.size());
-            cutList_.SetRows(
-                row, typed ? TStringGrid::TStrings{rows_[row - 1].qty, rows_[row - 1].length}
-                           : TStringGrid::TStrings{});
+        for (int row = kFirstDataRow; row < cutList_.RowCount(); ++row) {
+            const auto index = static_cast<std::size_t>(row - kFirstDataRow);
+            const bool typed = index < rows_.size();
+            cutList_.SetRows(row, typed
+                                      ? TStringGrid::TStrings{rows_[index].qty, rows_[index].length}
+                                      : TStringGrid::TStrings{});
         }
-        barSettings_.SetCols(1, {"240", "0.125", "20"});
+        barSettings_.SetCols(kValueColumn, {"240", "0.125", "20"});
         LayOutSorter(sorter_, cutList_);
     }
 

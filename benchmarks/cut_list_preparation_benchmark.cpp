@@ -8,6 +8,7 @@
 #include "core/CutListPreparation.h"
 #include "core/LengthNotation.h"
 #include "core/NumberFormat.h"
+#include "model/GridLayout.h"
 
 namespace {
 
@@ -37,19 +38,19 @@ BENCHMARK(BM_FormatLength);
 // 499 rows, every one with a length, numbered automatically.
 void BM_PrepareFullCutList(benchmark::State& state) {
     TComponent owner;
-    TStringGrid cutList(&owner, 5, 500);
-    TStringGrid barSettings(&owner, 2, 5);
+    TStringGrid cutList(&owner, kCutListColumns, kCutListRows);
+    TStringGrid barSettings(&owner, kBarSettingsColumns, kBarSettingsRows);
     ReportLines report;
     TSortAStringGrid sorter(&owner);
     sorter.GridToSort = &cutList;
     sorter.SortDirection = SortDirType::Descending;
-    barSettings.SetCells(1, 0, "20'");
-    barSettings.SetCells(1, 1, "0.125");
+    barSettings.SetCells(kValueColumn, kBarLengthRow, "20'");
+    barSettings.SetCells(kValueColumn, kCutWidthRow, "0.125");
     for (auto _ : state) {
         state.PauseTiming();
-        for (int row = 1; row < cutList.RowCount(); ++row) {
-            cutList.SetCells(0, row, std::to_string(row % 7 + 1));
-            cutList.SetCells(1, row,
+        for (int row = kFirstDataRow; row < cutList.RowCount(); ++row) {
+            cutList.SetCells(kQtyColumn, row, std::to_string(row % 7 + 1));
+            cutList.SetCells(kLengthColumn, row,
                              std::to_string(row % 13) + "'-" + std::to_string(row % 11) + " " +
                                  std::to_string(row % 8 * 2 + 1) + "/16");
         }

@@ -26,7 +26,7 @@ int LastDataRow(const TStringGrid& grid) {
 void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
     sorter.SortIndex = kLengthColumn;
     sorter.StartIndex = kFirstDataRow;
-    for (int row = 1; row <= lastRow; ++row) {
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
         for (char separator : {'-', '_', '+'}) {
             cutList.SetCells(kLengthColumn, row,
                              Strip('M', separator, CutTo255(cutList.Cells(kLengthColumn, row))));
@@ -53,7 +53,7 @@ void GroupRowsWithLength(TSortAStringGrid& sorter) {
 // "* Dec Len" holds the decimal length × 1000 as a whole number, the key of
 // the second sort; a length of 0 or less leaves it empty.
 void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
-    for (int row = 1; row <= lastRow; ++row) {
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
         cutList.SetCells(kDecLenColumn, row, std::string());
         cutList.SetCells(kSubTotalColumn, row, std::string());
         const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
@@ -68,7 +68,7 @@ void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
 // "1"; gives the last such row.
 int DefaultQuantities(TStringGrid& cutList, int lastRow) {
     int usedRows = 0;
-    for (int row = 1; row <= lastRow; ++row) {
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
         if (cutList.Cells(kLengthColumn, row).empty()) {
             continue;
         }
@@ -85,7 +85,7 @@ int DefaultQuantities(TStringGrid& cutList, int lastRow) {
 // Neighbouring rows whose lengths convert to the same value share a number.
 void NumberItems(TStringGrid& cutList, int usedRows) {
     int item = 1;
-    for (int row = 1; row <= usedRows; ++row) {
+    for (int row = kFirstDataRow; row <= usedRows; ++row) {
         const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
         // What follows the last used row never changes a number that is written.
         const float next =
@@ -114,7 +114,7 @@ bool SamePieces(long double typed, float stored) {
 // beyond 2^24 too large to count, below it too finely divided.
 Refusal UncountedQuantity(const TStringGrid& cutList, const PreparedCutList& prepared) {
     constexpr long double kLargestWholeCount = 16777216.0L;  // 2^24
-    for (int row = 1; row <= prepared.UsedRows; ++row) {
+    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
         const long double typed = ConvertFeetExtended(cutList.Cells(kQtyColumn, row));
         if (!SamePieces(typed, prepared.PieceQty[row])) {
             return std::fabs(typed) > kLargestWholeCount ? kQuantityTooLarge : kQuantityTooPrecise;
@@ -159,7 +159,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     models.Report.Clear();
     models.Report.Add(BarHeading(1, decimalSeparator));
 
-    for (int row = 1; row <= prepared.UsedRows; ++row) {
+    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
         prepared.PieceQty[row] = ConvertFeet(cutList.Cells(kQtyColumn, row));
         const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
         prepared.PieceLen[row] = StoreAsFloat(static_cast<long double>(length) + prepared.CutWidth);

@@ -54,8 +54,8 @@ std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSepar
     static const std::string kNoKey;
     std::int64_t itemSubtotal = 0;
     std::int64_t itemsTotal = 0;
-    for (int row = 1; row <= usedRows; ++row) {
-        const float quantity = ConvertFeet(CutTo255(grid.Cells(kQtyColumn, row)));
+    for (int row = kFirstDataRow; row <= usedRows; ++row) {
+        const float quantity = ConvertFeet(grid.Cells(kQtyColumn, row));
         itemSubtotal = CheckedSum(itemSubtotal, WholePieces(quantity));
         const std::string& nextKey = row < usedRows ? grid.Cells(kDecLenColumn, row + 1) : kNoKey;
         if (grid.Cells(kDecLenColumn, row) == nextKey) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <iterator>
 
 #include "core/NumberFormat.h"
 
@@ -97,6 +98,31 @@ std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, i
     }
     AddBox(boxes, DiagramBox::Kind::Leftover, edge, scale.Width(), 0, 1);
     return boxes;
+}
+
+const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x) {
+    const auto after = std::upper_bound(
+        boxes.begin(), boxes.end(), x, [](int at, const DiagramBox& box) { return at < box.Left; });
+    if (after == boxes.begin()) {
+        return nullptr;
+    }
+    const DiagramBox& box = *std::prev(after);
+    return x < box.Left + box.Width ? &box : nullptr;
+}
+
+std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box) {
+    switch (box.Type) {
+        case DiagramBox::Kind::Piece: {
+            const RowLabel& label = LabelOfRow(*job.Plan, box.Row);
+            const std::string line = "Item # {" + label.Item + "}   " + label.Length;
+            return box.Count > 1 ? "Qty " + std::to_string(box.Count) + " " + line : line;
+        }
+        case DiagramBox::Kind::Cut:
+            return "Cut Width " + FormatLength(job.Plan->CutWidth, job.DecimalSeparator);
+        case DiagramBox::Kind::Leftover:
+            return LeftoverLabel(job, bar);
+    }
+    return std::string();
 }
 
 std::vector<BarGroup> GroupLikeBars(const CuttingPlan& plan) {

@@ -27,7 +27,7 @@ float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row);
 // One box of a bar's strip, in whole pixels from the strip's left edge.
 struct DiagramBox {
     enum class Kind { Piece, Cut, Leftover };
-    Kind kind = Kind::Piece;
+    Kind Type = Kind::Piece;
     int Left = 0;
     int Width = 0;
     std::int32_t Row = 0;    // the cut list row of a piece, 0 otherwise
@@ -41,6 +41,17 @@ struct DiagramBox {
 // accumulates. Where the pieces of one run would be narrower than a pixel
 // each, the run is one piece box with its Count, its cuts inside it.
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width);
+
+// The box of a strip under the pixel x (from the strip's left edge), or
+// null where there is none (beyond either end, or a cut drawn as a line).
+const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x);
+
+// What a box says when pointed at, in the report's words: "Item # {3}   30"
+// for a piece ("Qty 4 Item # {3}   30" for a run drawn as one box), "Cut
+// Width 0.125" for a cut, "scrap 17.625" or "remaining 179.750" for the
+// leftover. Read from the box, not its label, so that a piece too narrow for
+// its label still tells what it is.
+std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box);
 
 // Neighbouring bars cut alike (the same runs and the same leftover), drawn
 // once: Count bars from the bar at index First (0-based) on.

@@ -17,19 +17,19 @@ class LeftoverTexts {
     const std::string& Of(float leftover) {
         const std::uint32_t bits = std::bit_cast<std::uint32_t>(leftover);
         Slot& slot = slots_[(bits ^ (bits >> 13)) % slots_.size()];
-        if (!slot.filled || slot.bits != bits) {
-            slot.text = FormatLength(leftover, separator_);
-            slot.bits = bits;
-            slot.filled = true;
+        if (!slot.Filled || slot.Bits != bits) {
+            slot.Text = FormatLength(leftover, separator_);
+            slot.Bits = bits;
+            slot.Filled = true;
         }
-        return slot.text;
+        return slot.Text;
     }
 
   private:
     struct Slot {
-        std::uint32_t bits = 0;
-        bool filled = false;
-        std::string text;
+        std::uint32_t Bits = 0;
+        bool Filled = false;
+        std::string Text;
     };
     char separator_;
     std::array<Slot, 1024> slots_;

@@ -55,19 +55,19 @@ long double Scale(long double mantissa, long long exponent) {
 }
 
 struct Mantissa {
-    long double value = 0.0L;
-    long long ignoredDigits = 0;
+    long double Value = 0.0L;
+    long long IgnoredDigits = 0;
 
     void Add(char digit) {
-        if (value >= kMantissaCeiling) {
-            ++ignoredDigits;
+        if (Value >= kMantissaCeiling) {
+            ++IgnoredDigits;
             return;
         }
-        long double shifted = value * 10.0L;
-        value = shifted + static_cast<long double>(digit - '0');
+        long double shifted = Value * 10.0L;
+        Value = shifted + static_cast<long double>(digit - '0');
     }
     // The digits read so far as one whole number.
-    long double Whole() const { return Scale(value, ignoredDigits); }
+    long double Whole() const { return Scale(Value, IgnoredDigits); }
 };
 
 }  // namespace
@@ -124,6 +124,6 @@ long double TextToNumber(std::string_view text) {
         return mantissa.Whole();
     }
 
-    const long double value = Scale(mantissa.value, exponent - decimals + mantissa.ignoredDigits);
+    const long double value = Scale(mantissa.Value, exponent - decimals + mantissa.IgnoredDigits);
     return negative ? -value : value;
 }

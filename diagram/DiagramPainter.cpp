@@ -40,7 +40,7 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     // Cuts last, so that the outlines of their pieces do not hide them.
     for (const bool cuts : {false, true}) {
         for (const DiagramBox& box : boxes) {
-            if ((box.kind == DiagramBox::Kind::Cut) == cuts) {
+            if ((box.Type == DiagramBox::Kind::Cut) == cuts) {
                 DrawBox(painter, box, bar, left, barTop);
             }
         }
@@ -61,21 +61,21 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
 void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const PlannedBar& bar,
                              int left, int top) const {
     const QRect area(left + box.Left, top, box.Width, barHeight_);
-    painter.setPen(QPen(QColor(DiagramColours::Outline), 0));
-    switch (box.kind) {
+    painter.setPen(QPen(QColor(DiagramColours::kOutline), 0));
+    switch (box.Type) {
         case DiagramBox::Kind::Cut:
             // A cut narrower than a pixel still shows, as a line where it falls.
             if (box.Width > 0) {
                 painter.setPen(Qt::NoPen);
-                painter.setBrush(QColor(DiagramColours::Cut));
+                painter.setBrush(QColor(DiagramColours::kCut));
                 painter.drawRect(area);
             } else {
-                painter.setPen(QPen(QColor(DiagramColours::Cut), 0));
+                painter.setPen(QPen(QColor(DiagramColours::kCut), 0));
                 painter.drawLine(area.topLeft(), area.bottomLeft());
             }
             return;
         case DiagramBox::Kind::Piece: {
-            painter.setBrush(QColor(DiagramColours::Piece));
+            painter.setBrush(QColor(DiagramColours::kPiece));
             painter.drawRect(area);
             const RowLabel& row = LabelOfRow(*job_.Plan, box.Row);
             QString length = Latin1(row.Length);
@@ -88,7 +88,7 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
         }
         case DiagramBox::Kind::Leftover: {
             const bool scrap = job_.Plan->IsScrap(bar);
-            painter.setBrush(QColor(scrap ? DiagramColours::Scrap : DiagramColours::Remaining));
+            painter.setBrush(QColor(scrap ? DiagramColours::kScrap : DiagramColours::kRemaining));
             painter.drawRect(area);
             const std::string text = LeftoverLabel(job_, bar);
             const std::size_t blank = text.find(' ');

@@ -23,6 +23,9 @@ class DiagramPainter {
 
     int LineHeight() const { return line_; }
     int StripHeight() const { return line_ + barHeight_ + line_ / 2; }
+    // Where a strip's bar lies below the strip's top, and how tall it is.
+    int BarTop() const { return line_; }
+    int BarHeight() const { return barHeight_; }
     // The room a strip needs left and right of its bar.
     int Margin() const { return line_ / 2; }
 
@@ -63,9 +66,9 @@ class DiagramPainter {
 
 // The colours of the boxes, also what the exported SVG is read back by.
 namespace DiagramColours {
-inline constexpr const char* Piece = "#f2dfb4";
-inline constexpr const char* Cut = "#b03a2e";
-inline constexpr const char* Scrap = "#bdbdbd";
-inline constexpr const char* Remaining = "#c9e6bf";
-inline constexpr const char* Outline = "#4a3f2a";
+inline constexpr const char* kPiece = "#f2dfb4";
+inline constexpr const char* kCut = "#b03a2e";
+inline constexpr const char* kScrap = "#bdbdbd";
+inline constexpr const char* kRemaining = "#c9e6bf";
+inline constexpr const char* kOutline = "#4a3f2a";
 }  // namespace DiagramColours

@@ -13,8 +13,8 @@ namespace {
 enum class FileState { Text, Missing, Unusable };
 
 struct ProfileFileText {
-    FileState state;
-    std::string text;
+    FileState State;
+    std::string Text;
 };
 
 // Reads the file whole, but only a regular file within kMaxProfileFileBytes:
@@ -32,25 +32,25 @@ ProfileFileText ReadProfileFile(const std::string& path) {
     }
     ProfileFileText file{FileState::Unusable, {}};
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-        file.state = FileState::Text;
+        file.State = FileState::Text;
     }
     char buffer[4096];
-    while (file.state == FileState::Text) {
+    while (file.State == FileState::Text) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
         if (count > 0) {
-            file.text.append(buffer, static_cast<std::size_t>(count));
-            if (file.text.size() > kMaxProfileFileBytes) {
-                file.state = FileState::Unusable;
+            file.Text.append(buffer, static_cast<std::size_t>(count));
+            if (file.Text.size() > kMaxProfileFileBytes) {
+                file.State = FileState::Unusable;
             }
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
-            file.state = FileState::Unusable;
+            file.State = FileState::Unusable;
         }
     }
     ::close(descriptor);
-    if (file.state != FileState::Text) {
-        file.text.clear();
+    if (file.State != FileState::Text) {
+        file.Text.clear();
     }
     return file;
 }
@@ -80,14 +80,14 @@ bool WriteWholeFile(const std::string& path, std::string_view text) {
 
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path) {
-    return ProfileValue(ReadProfileFile(path).text, section, key, defaultValue);
+    return ProfileValue(ReadProfileFile(path).Text, section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path) {
     const ProfileFileText file = ReadProfileFile(path);
-    if (file.state == FileState::Unusable) {
+    if (file.State == FileState::Unusable) {
         return false;
     }
-    return WriteWholeFile(path, WithProfileValue(file.text, section, key, value));
+    return WriteWholeFile(path, WithProfileValue(file.Text, section, key, value));
 }

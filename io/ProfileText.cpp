@@ -56,8 +56,8 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 }
 
 struct Entry {
-    std::string_view key;
-    std::string_view value;
+    std::string_view Key;
+    std::string_view Value;
 };
 
 std::optional<Entry> EntryOf(std::string_view line) {
@@ -97,7 +97,7 @@ std::optional<std::size_t> FindKey(const std::vector<std::string_view>& lines,
                                    const SectionRange& range, std::string_view key) {
     for (std::size_t i = range.heading + 1; i < range.end; ++i) {
         const auto entry = EntryOf(lines[i]);
-        if (entry && SameName(entry->key, key)) {
+        if (entry && SameName(entry->Key, key)) {
             return i;
         }
     }
@@ -121,7 +121,7 @@ std::string ProfileValue(std::string_view text, std::string_view section, std::s
     std::string_view value = defaultValue;
     if (const auto range = FindSection(lines, section)) {
         if (const auto line = FindKey(lines, *range, key)) {
-            value = EntryOf(lines[*line])->value;
+            value = EntryOf(lines[*line])->Value;
         }
     }
     return std::string(value.substr(0, kMaxProfileValueLength));

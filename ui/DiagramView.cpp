@@ -1,7 +1,9 @@
 #include "ui/DiagramView.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <climits>
@@ -109,6 +111,45 @@ void DiagramView::paintEvent(QPaintEvent* /*event*/) {
         const qint64 top = heading + static_cast<qint64>(i) * strip - scrolledDown;
         strips_->DrawStrip(painter, groups_[i], left, static_cast<int>(top), width, labels);
     }
+}
+
+QString DiagramView::TipAt(QPoint point) const {
+    if (!strips_) {
+        return QString();
+    }
+    const qint64 down =
+        qint64{verticalScrollBar()->value()} + point.y() - strips_->ScreenHeadingHeight();
+    if (down < 0) {
+        return QString();
+    }
+    const auto strip = static_cast<std::size_t>(down / strips_->StripHeight());
+    const qint64 withinStrip = down % strips_->StripHeight() - strips_->BarTop();
+    if (strip >= groups_.size() || withinStrip < 0 || withinStrip >= strips_->BarHeight()) {
+        return QString();
+    }
+    const PlannedBar& bar = job_->Plan->Bars[groups_[strip].First];
+    const std::vector<DiagramBox> boxes = BarBoxes(*job_, bar, BarWidth());
+    const int along = point.x() + horizontalScrollBar()->value() - strips_->Margin();
+    const DiagramBox* box = BoxAt(boxes, along);
+    if (box == nullptr) {
+        return QString();
+    }
+    const std::string tip = BoxTip(*job_, bar, *box);
+    return QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+}
+
+bool DiagramView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) {
+        return QAbstractScrollArea::viewportEvent(event);
+    }
+    const QPoint point = static_cast<QHelpEvent*>(event)->pos();
+    const QString tip = TipAt(point);
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, viewport());
+    }
+    return true;
 }
 
 void DiagramView::resizeEvent(QResizeEvent* event) {

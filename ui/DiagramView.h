@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPoint>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -28,12 +30,17 @@ class DiagramView : public QAbstractScrollArea {
     void ZoomIn();
     void ZoomOut();
 
+    // What the box under a point of the viewport says (see BoxTip); empty
+    // where there is no box. Shown as the tooltip.
+    QString TipAt(QPoint point) const;
+
     // The strips the last paint drew, first and one past the last.
     std::pair<std::size_t, std::size_t> PaintedStrips() const { return painted_; }
 
     static constexpr double kMostZoom = 256.0;
 
   protected:
+    bool viewportEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;

@@ -34,9 +34,9 @@ const QStringList kPages = {
 };
 
 struct Page {
-    QString title;
-    QString keywords;
-    QString text;
+    QString Title;
+    QString Keywords;
+    QString Text;
 };
 
 Page ReadPage(const QString& path) {
@@ -49,11 +49,11 @@ Page ReadPage(const QString& path) {
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"));
     static const QRegularExpression keywords(
         QStringLiteral("<meta name=\"keywords\" content=\"(.*?)\""));
-    page.title = title.match(html).captured(1);
-    page.keywords = keywords.match(html).captured(1);
+    page.Title = title.match(html).captured(1);
+    page.Keywords = keywords.match(html).captured(1);
     QTextDocument document;
     document.setHtml(html);
-    page.text = document.toPlainText();
+    page.Text = document.toPlainText();
     return page;
 }
 
@@ -140,9 +140,9 @@ QStringList HelpWindow::FindPages(const QString& text) {
     QStringList byText;
     for (const QString& path : kPages) {
         const Page page = ReadPage(path);
-        if (HoldsEveryWord(page.keywords, words)) {
+        if (HoldsEveryWord(page.Keywords, words)) {
             byKeyword << path;
-        } else if (HoldsEveryWord(page.text, words)) {
+        } else if (HoldsEveryWord(page.Text, words)) {
             byText << path;
         }
     }
@@ -151,7 +151,7 @@ QStringList HelpWindow::FindPages(const QString& text) {
 
 QString HelpWindow::PageTitle(const QString& page) {
     LoadHelpPages();
-    return ReadPage(page).title;
+    return ReadPage(page).Title;
 }
 
 void HelpWindow::UpdateResults() {

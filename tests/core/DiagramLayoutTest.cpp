@@ -28,7 +28,7 @@ TEST(DiagramLayoutTest, BoxesTileTheStripWithEachEdgeAtItsRoundedPosition) {
             const auto kind = i + 1 == boxes.size() ? DiagramBox::Kind::Leftover
                               : i % 2 == 0          ? DiagramBox::Kind::Piece
                                                     : DiagramBox::Kind::Cut;
-            EXPECT_EQ(boxes[i].kind, kind) << width << " box " << i;
+            EXPECT_EQ(boxes[i].Type, kind) << width << " box " << i;
         }
         EXPECT_EQ(left, width);
     }
@@ -61,6 +61,33 @@ TEST(DiagramLayoutTest, NeighbouringBarsCutAlikeAreOneGroup) {
     }
     EXPECT_EQ(labels,
               (std::vector<std::string>{"Bars 1-2, 2 x", "Bar 3", "Bar 4", "Bars 5-7, 3 x"}));
+}
+
+// Every pixel of a strip is one box, which names what lies there even where
+// the box is too narrow for its label.
+TEST(DiagramLayoutTest, EachPixelTellsTheBoxUnderIt) {
+    DiagramJob job = HandMadeDiagram({{{{1, 1}, {4, 3}, {3, 1}}, 113.15f}});
+    job.DecimalSeparator = ',';
+    const PlannedBar& bar = job.Plan->Bars[0];
+    // At 240 pixels the cuts are lines and row 4 is one box of 3; at 2400
+    // the first cut is a pixel wide.
+    const struct {
+        int width;
+        int x;
+        std::string tip;
+    } cases[] = {{240, 0, "Item # {1}   96"},         {240, 95, "Item # {1}   96"},
+                 {240, 96, "Qty 3 Item # {4}   0.1"}, {240, 126, "Item # {3}   30"},
+                 {240, 127, "remaining 113,150"},     {240, 239, "remaining 113,150"},
+                 {2400, 960, "Cut Width 0,125"}};
+    for (const auto& c : cases) {
+        const std::vector<DiagramBox> boxes = BarBoxes(job, bar, c.width);
+        const DiagramBox* box = BoxAt(boxes, c.x);
+        ASSERT_NE(box, nullptr) << c.x;
+        EXPECT_EQ(BoxTip(job, bar, *box), c.tip) << c.x;
+    }
+    const std::vector<DiagramBox> boxes = BarBoxes(job, bar, 240);
+    EXPECT_EQ(BoxAt(boxes, -1), nullptr);
+    EXPECT_EQ(BoxAt(boxes, 240), nullptr);
 }
 
 TEST(DiagramLayoutTest, TextsOfLeftoversAndSettings) {

@@ -79,9 +79,9 @@ class DiagramExportTest : public QObject {
 
     void svgHoldsOneBoxPerPieceAndLeftoverWithTheirTexts() {
         SvgContents svg = ReadSvg(DiagramSvg(WorkedExampleDiagram(), kClock));
-        QCOMPARE(svg.RectsByFill[DiagramColours::Piece], 9);
-        QCOMPARE(svg.RectsByFill[DiagramColours::Scrap], 2);
-        QCOMPARE(svg.RectsByFill[DiagramColours::Remaining], 1);
+        QCOMPARE(svg.RectsByFill[DiagramColours::kPiece], 9);
+        QCOMPARE(svg.RectsByFill[DiagramColours::kScrap], 2);
+        QCOMPARE(svg.RectsByFill[DiagramColours::kRemaining], 1);
         for (const QString text :
              {"Shelf brackets", "Page : 1", "Date : 02/01/2024 Time : 13:05:09",
               "Bar Length 240.000 Cut Width 0.125 Scrap Below 20.000 Bars 3", "Bar 1", "Bar 2",
@@ -96,7 +96,7 @@ class DiagramExportTest : public QObject {
         SvgContents svg = ReadSvg(DiagramSvg(
             HandMadeDiagram({{bar, 17.625f}, {bar, 17.625f}, {bar, 17.625f}, {{{3, 2}}, 179.75f}}),
             kClock));
-        QCOMPARE(svg.RectsByFill[DiagramColours::Piece], 5);
+        QCOMPARE(svg.RectsByFill[DiagramColours::kPiece], 5);
         QVERIFY(svg.Texts.contains("Bars 1-3, 3 x"));
         QVERIFY(svg.Texts.contains("Bar 4"));
     }

@@ -101,8 +101,8 @@ class DiagramWindowTest : public QObject {
         QVERIFY(left != right);
         // Every line but those of the bars themselves, which pass under the
         // numbers, looks the same.
-        const QRgb piece = QColor(DiagramColours::Piece).rgb();
-        const QRgb outline = QColor(DiagramColours::Outline).rgb();
+        const QRgb piece = QColor(DiagramColours::kPiece).rgb();
+        const QRgb outline = QColor(DiagramColours::kOutline).rgb();
         int labelLines = 0;
         for (int y = 0; y < left.height(); ++y) {
             bool barLine = false;
@@ -121,6 +121,34 @@ class DiagramWindowTest : public QObject {
             ++labelLines;
         }
         QVERIFY(labelLines > 0);
+    }
+
+    // A box names what it stands for when pointed at, even where it is too
+    // narrow for its label; nothing else does.
+    void pointingAtABoxTellsWhatItIs() {
+        DiagramWindow window(printing_, boxes_);
+        window.SetJob(std::make_shared<const DiagramJob>(WorkedExampleDiagram()));
+        window.resize(800, 600);
+        const DiagramView* view = window.View();
+        const QImage image = view->viewport()->grab().toImage();
+        const QRgb piece = QColor(DiagramColours::kPiece).rgb();
+        const QRgb scrap = QColor(DiagramColours::kScrap).rgb();
+        const int x = image.width() / 10;  // within bar 1's first piece of 96
+        int y = 0;
+        while (y < image.height() && image.pixel(x, y) != piece) {
+            ++y;
+        }
+        QVERIFY(y < image.height() - 3);
+        y += 3;
+        int scrapX = image.width() - 1;
+        while (scrapX > 0 && image.pixel(scrapX, y) != scrap) {
+            --scrapX;
+        }
+        QVERIFY(scrapX > x);
+        QCOMPARE(view->TipAt({x, y}), QStringLiteral("Item # {1}   96"));
+        QCOMPARE(view->TipAt({scrapX, y}), QStringLiteral("scrap 17.625"));
+        QCOMPARE(view->TipAt({x, y - 6}), QString());  // bar 1's label line
+        QCOMPARE(view->TipAt({x, image.height() - 2}), QString());
     }
 
     void printingTellsHowManyPages() {

@@ -22,8 +22,8 @@ void Touch(const QString& path) {
 // Answers the next dialog: notes the folder it shows, types the name into it
 // and accepts it.
 struct DialogAnswer {
-    QString typed;
-    QString shownFolder;
+    QString Typed;
+    QString ShownFolder;
 
     void Arm() {
         QTimer::singleShot(0, [this] {
@@ -31,8 +31,8 @@ struct DialogAnswer {
             if (dialog == nullptr) {
                 return;
             }
-            shownFolder = dialog->directory().absolutePath();
-            dialog->selectFile(typed);
+            ShownFolder = dialog->directory().absolutePath();
+            dialog->selectFile(Typed);
             static_cast<QDialog*>(dialog)->accept();
         });
     }
@@ -116,7 +116,7 @@ void FileDialogsTest::dialogsOpenInTheFolderOfTheLastJob() {
         DialogAnswer answer{steps[i].typed, {}};
         answer.Arm();
         QCOMPARE(runs[i](), std::optional<QString>(steps[i].chosen));
-        QCOMPARE(answer.shownFolder, steps[i].shownFolder);
+        QCOMPARE(answer.ShownFolder, steps[i].shownFolder);
     }
 }
 

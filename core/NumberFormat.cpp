@@ -110,6 +110,12 @@ std::string FormatLength(float value, char decimalSeparator) {
 }
 
 std::string FormatCount(double value, char decimalSeparator) {
+    // Bar numbers and piece counts are whole and short: their digits are the
+    // whole text, without the general rounding a report of millions of bars
+    // would spend most of its time in.
+    if (value == std::trunc(value) && std::fabs(value) < static_cast<double>(kFixedLimit)) {
+        return std::to_string(static_cast<long>(value));
+    }
     return Fixed(value, 0, decimalSeparator);
 }
 

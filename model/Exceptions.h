@@ -43,5 +43,8 @@ class EInOutError : public Exception {
     using Exception::Exception;
 };
 
+// The message of exhausted memory, whichever command ran out of it.
+inline constexpr const char* kOutOfMemory = "Out of memory";
+
 // Adds the full stop the error box puts behind a text that lacks one.
 std::string WithFullStop(const std::string& text);

@@ -156,21 +156,24 @@ void TMainForm::RunInputCommand(const std::function<void()>& body) {
 }
 
 std::optional<std::string> TMainForm::Attempt(const std::function<void()>& body) {
-    SyncModelsFromWidgets();
+    std::optional<std::string> error;
     try {
-        body();
-    } catch (const Exception& error) {
+        SyncModelsFromWidgets();
+        try {
+            body();
+        } catch (const Exception& e) {
+            error = WithFullStop(e.what());
+        }
         RefreshWidgets();
-        return WithFullStop(error.what());
     } catch (const std::bad_alloc&) {
-        // A report too large for the memory left: drop the unfinished report
-        // to get the memory back, keep the job, and say what happened.
-        models_->Report.Clear();
+        // A report too large for the memory left, to make or to show: drop
+        // it and its lines' room to get the memory back, keep the job, and
+        // say what happened.
+        models_->Report.Assign({});
         RefreshWidgets();
-        return std::string("Out of memory.");
+        error = WithFullStop(kOutOfMemory);
     }
-    RefreshWidgets();
-    return std::nullopt;
+    return error;
 }
 
 void TMainForm::SyncModelsFromWidgets() {

@@ -3,21 +3,13 @@
 #include "app/batch/JsonText.h"
 #include "model/GridLayout.h"
 
-void WriteReportText(std::ostream& out, const JobModels& models) {
-    for (const std::string& line : models.Report.All()) {
-        out << line << '\n';
-    }
+void BeginReportJson(std::ostream& out) {
+    out << "{\n\"report\": [";
 }
 
-void WriteReportJson(std::ostream& out, const JobModels& models, const BatchOutcome& outcome) {
-    out << "{\n\"report\": [";
-    const char* separator = "\n  ";
-    for (const std::string& line : models.Report.All()) {
-        out << separator << JsonString(line);
-        separator = ",\n  ";
-    }
+void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcome& outcome) {
     out << "\n],\n\"cutList\": [";
-    separator = "\n  ";
+    const char* separator = "\n  ";
     for (int row = kFirstDataRow; row < models.CutList.RowCount(); ++row) {
         out << separator << '[';
         for (int column = 0; column < models.CutList.ColCount(); ++column) {

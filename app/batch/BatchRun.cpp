@@ -1,5 +1,7 @@
 #include "app/batch/BatchRun.h"
 
+#include <new>
+
 #include "core/Calculate.h"
 #include "io/JobBinding.h"
 #include "io/JobFileReader.h"
@@ -16,15 +18,32 @@ void OpenJob(const std::string& path, JobModels& models) {
     ApplyJob(job, models.View());
 }
 
-void CalculateJob(JobModels& models, char decimalSeparator, BatchOutcome& outcome) {
-    const CalculateOutcome result =
-        Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator);
+void CalculateJob(JobModels& models, char decimalSeparator, LineSink& report,
+                  BatchOutcome& outcome) {
+    const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
+                                              decimalSeparator, {}, report);
     if (result.Refused) {
         outcome.Refused = result.Refused;
         return;
     }
     models.BarCount = std::to_string(result.BarCount);
     outcome.Plan = result.Plan;
+}
+
+// Runs one step; an error ends it and is noted with its text.
+template <class Step>
+bool Attempt(const Step& step, JobModels& models, BatchOutcome& outcome) {
+    try {
+        step();
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Drop what the step had made to get the memory back.
+        models.Report.Clear();
+        outcome.Errors.emplace_back(kOutOfMemory);
+    } catch (const std::exception& e) {
+        outcome.Errors.emplace_back(e.what());
+    }
+    return false;
 }
 
 }  // namespace
@@ -46,30 +65,20 @@ std::optional<std::string> BatchOutcome::Message() const {
     return std::nullopt;
 }
 
-BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator) {
+BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator,
+                      LineSink& report) {
     BatchOutcome outcome;
-    try {
-        OpenJob(arguments.JobFile, models);
-    } catch (const std::exception& e) {
-        outcome.Errors.emplace_back(e.what());
+    if (!Attempt([&] { OpenJob(arguments.JobFile, models); }, models, outcome)) {
         return outcome;
     }
 
     models.Options.ShortReport = arguments.ShortReport;
     models.Options.AlternateMethod = arguments.AlternateMethod;
     models.Sorter.DecimalSeparator = decimalSeparator;
-    try {
-        CalculateJob(models, decimalSeparator, outcome);
-    } catch (const std::exception& e) {
-        outcome.Errors.emplace_back(e.what());
-    }
+    Attempt([&] { CalculateJob(models, decimalSeparator, report, outcome); }, models, outcome);
 
     if (arguments.SaveTo) {
-        try {
-            WriteJobFile(*arguments.SaveTo, TakeJob(models.View()));
-        } catch (const std::exception& e) {
-            outcome.Errors.emplace_back(e.what());
-        }
+        Attempt([&] { WriteJobFile(*arguments.SaveTo, TakeJob(models.View())); }, models, outcome);
     }
     return outcome;
 }

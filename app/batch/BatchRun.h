@@ -8,6 +8,7 @@
 #include "app/batch/BatchArguments.h"
 #include "core/CuttingPlan.h"
 #include "core/JobModels.h"
+#include "core/LineSink.h"
 #include "core/Refusals.h"
 
 // How one run ended, with the exit status the tool reports.
@@ -26,4 +27,11 @@ struct BatchOutcome {
 
 // Opens the job file into the models, runs Calculate as the window's button
 // does and, when asked, saves the job afterwards, whatever Calculate did.
-BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator);
+// The report of a complete Calculate goes line by line into `report` as it is
+// written; models.Report keeps only what a run that ended early left there
+// (the first bar heading when a quantity fails to convert). A step that runs
+// out of memory ends with "Out of memory". Calculate plans every bar before
+// it writes a line and the report then needs a line at a time, so a job too
+// large for the memory runs out before any of its report reached `report`.
+BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char decimalSeparator,
+                      LineSink& report);

@@ -3,7 +3,13 @@
 #include <cstdio>
 
 std::string JsonString(std::string_view latin1) {
-    std::string json = "\"";
+    std::string json;
+    AppendJsonString(json, latin1);
+    return json;
+}
+
+void AppendJsonString(std::string& json, std::string_view latin1) {
+    json += '"';
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
@@ -35,5 +41,5 @@ std::string JsonString(std::string_view latin1) {
                 }
         }
     }
-    return json + "\"";
+    json += '"';
 }

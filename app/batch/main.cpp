@@ -10,6 +10,7 @@
 #include "app/batch/BatchOutput.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
+#include "app/batch/ReportStream.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -21,22 +22,29 @@ int Run(const BatchArguments& arguments) {
     // Large: the grids hold 2500 cells and the sorter.
     const auto models = std::make_unique<JobModels>();
     models->WriteHeadings();  // as the window has them once it is shown
-    BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator);
+    if (arguments.Json) {
+        BeginReportJson(std::cout);
+    }
+    ReportStream report(std::cout,
+                        arguments.Json ? ReportStream::Format::Json : ReportStream::Format::Text);
+    BatchOutcome outcome = RunBatch(arguments, *models, decimalSeparator, report);
+    // What a run that ended before its report was written left in the models.
+    for (const std::string& line : models->Report.All()) {
+        report.Add(line);
+    }
+    report.Flush();
     if (arguments.DiagramTo && outcome.Plan) {
         try {
             WriteBatchDiagram(*arguments.DiagramTo,
                               DiagramJob{outcome.Plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
-            outcome.Errors.emplace_back("Out of memory");
+            outcome.Errors.emplace_back(kOutOfMemory);
         } catch (const std::exception& e) {
             outcome.Errors.emplace_back(e.what());
         }
     }
-
     if (arguments.Json) {
-        WriteReportJson(std::cout, *models, outcome);
-    } else {
-        WriteReportText(std::cout, *models);
+        EndReportJson(std::cout, *models, outcome);
     }
     std::cout.flush();
     if (outcome.Refused) {
@@ -64,6 +72,8 @@ int main(int argc, char** argv) {
             case ParsedArguments::Kind::Run:
                 return Run(parsed.Arguments);
         }
+    } catch (const std::bad_alloc&) {
+        std::cerr << WithFullStop(kOutOfMemory) << '\n';
     } catch (const std::exception& e) {
         std::cerr << WithFullStop(e.what()) << '\n';
     }

@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "MiniJson.h"
 #include "RunTool.h"
+#include "core/Calculate.h"
+#include "core/JobModels.h"
 #include "io/Job.h"
+#include "io/JobBinding.h"
 #include "io/JobFileReader.h"
 #include "io/JobFileWriter.h"
 #include "tests/common/WorkedExample.h"
@@ -277,6 +282,78 @@ TEST(BatchToolJson, SingleByteTextBecomesUtf8AndSpecialCharactersAreEscaped) {
     ASSERT_GE(report.size(), 3u);
     EXPECT_EQ(report[1], "Item # {\xc3\xa9t\xc3\xa9}   96");
     EXPECT_EQ(report[2], "Item # {a\"b\\c\x01}   48");
+}
+
+// The report as Calculate holds it for the window, for the same job and options.
+std::vector<std::string> HeldReport(const std::string& jobFile,
+                                    const std::vector<std::string>& options) {
+    const auto has = [&](const char* option) {
+        return std::find(options.begin(), options.end(), option) != options.end();
+    };
+    const auto models = std::make_unique<JobModels>();
+    models->WriteHeadings();
+    ApplyJob(ReadJobFile(jobFile), models->View());
+    models->Options.ShortReport = has("--short");
+    models->Options.AlternateMethod = has("--alternate");
+    models->Sorter.DecimalSeparator = '.';
+    const CalculateOutcome outcome =
+        Calculate(models->Calculation(), models->Sorter, models->Options, '.');
+    EXPECT_FALSE(outcome.Refused);
+    return models->Report.All();
+}
+
+// The tool writes the report as it is made; it must be the report the window
+// holds, byte for byte, in both forms. Each report is larger than the
+// tool's output buffer.
+TEST(BatchTool, StreamedReportIsTheHeldReport) {
+    JobDir dir;
+    const std::string job = dir.Write(
+        "long", "240", {{"4000", "30", "A"}, {"1500", "2' 1 1/8", "B"}, {"700", "96", "C"}}, false);
+    const std::vector<std::vector<std::string>> optionSets = {
+        {}, {"--short"}, {"--alternate"}, {"--alternate", "--short"}};
+    for (const std::vector<std::string>& options : optionSets) {
+        const std::vector<std::string> held = HeldReport(job, options);
+        std::string heldText;
+        for (const std::string& line : held) {
+            heldText += line + '\n';
+        }
+        std::vector<std::string> arguments = options;
+        arguments.push_back(job);
+        const ToolRun text = RunBatchTool(arguments);
+        EXPECT_EQ(text.exitCode, 0);
+        EXPECT_GT(text.out.size(), 100000u);
+        EXPECT_TRUE(text.out == heldText) << testing::PrintToString(options);
+
+        arguments.insert(arguments.begin(), "--json");
+        const ToolRun json = RunBatchTool(arguments);
+        EXPECT_TRUE(Texts(ParsedOutput(json).members.at("report")) == held)
+            << testing::PrintToString(options);
+    }
+}
+
+// A plan of one bar for each of the most pieces a job may have takes some
+// 330 MB; under a memory limit far below that the tool runs out while it
+// plans, before a line of the report is written.
+TEST(BatchTool, RunningOutOfMemoryWritesNoHalfReport) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit under a memory limit";
+#endif
+    constexpr std::size_t kLimit = 96u << 20;
+    JobDir dir;
+    const std::string job = dir.Write("most-pieces", "96", {{"16777216", "30", "A"}}, false);
+    const std::string saved = dir.File("saved.txt");
+    const ToolRun text = RunBatchTool({"--alternate", "--save", saved, job}, kLimit);
+    EXPECT_EQ(text.exitCode, 2);
+    EXPECT_EQ(text.err, "Out of memory.\n");
+    EXPECT_EQ(text.out, "");
+    // The save after it has the memory back and writes the whole job.
+    EXPECT_EQ(ReadJobFile(saved).Cell(1, 0), "16777216");
+
+    const ToolRun json = RunBatchTool({"--alternate", "--json", job}, kLimit);
+    EXPECT_EQ(json.exitCode, 2);
+    const JsonValue parsed = ParsedOutput(json);
+    EXPECT_TRUE(parsed.members.at("report").items.empty());
+    EXPECT_EQ(parsed.members.at("message").text, "Out of memory");
 }
 
 TEST(BatchTool, SaveWritesTheCalculatedJob) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,7 +27,7 @@ int TemporaryFile(std::string& path) {
 
 }  // namespace
 
-ToolRun RunBatchTool(const std::vector<std::string>& arguments) {
+ToolRun RunBatchTool(const std::vector<std::string>& arguments, std::size_t memoryLimit) {
     std::string outPath;
     std::string errPath;
     const int out = TemporaryFile(outPath);
@@ -46,6 +47,10 @@ ToolRun RunBatchTool(const std::vector<std::string>& arguments) {
         ::dup2(out, STDOUT_FILENO);
         ::dup2(err, STDERR_FILENO);
         ::setenv("LC_ALL", "C", 1);
+        if (memoryLimit > 0) {
+            const rlimit limit{memoryLimit, memoryLimit};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,9 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the built velmar-batch with the arguments, in the "C" locale.
-ToolRun RunBatchTool(const std::vector<std::string>& arguments);
+// Runs the built velmar-batch with the arguments, in the "C" locale; with a
+// limit, the tool may map no more than that many bytes of memory.
+ToolRun RunBatchTool(const std::vector<std::string>& arguments, std::size_t memoryLimit = 0);
 
 std::string ExamplePath(const std::string& name);
 

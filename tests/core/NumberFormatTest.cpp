@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CountFormat{1, "1"}, CountFormat{12, "12"}, CountFormat{3, "3"},
                     CountFormat{0, "0"}, CountFormat{-0.0, "0"}, CountFormat{2.5, "3"},
                     CountFormat{-2.5, "-3"}, CountFormat{0.49999999, "0"}, CountFormat{-0.4, "0"},
-                    CountFormat{9999999, "9999999"}, CountFormat{9999999.5, "1.000000E+7"},
+                    CountFormat{9999999, "9999999"}, CountFormat{-9999999, "-9999999"},
+                    CountFormat{9999999.5, "1.000000E+7"}, CountFormat{10000000, "1.000000E+7"},
                     CountFormat{12345678, "1.234568E+7"}, CountFormat{12345675, "1.234568E+7"},
                     CountFormat{12345674.9, "1.234567E+7"}, CountFormat{std::nan(""), "NAN"}));
 

@@ -1,7 +1,7 @@
 #include "core/Calculate.h"
 
-#include "core/CutListPreparation.h"
 #include "core/CuttingReport.h"
+#include "core/FewestBars.h"
 #include "core/Nesting.h"
 #include "core/RowLabels.h"
 
@@ -22,41 +22,94 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
 
 CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal) {
+                           const RefusalHandler& onRefusal, const PlanningLimits& limits) {
     ReportLinesSink sink(models.Report);
-    return Calculate(models, sorter, options, decimalSeparator, onRefusal, sink);
+    return Calculate(models, sorter, options, decimalSeparator, onRefusal, sink, limits);
 }
 
 CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal, LineSink& report) {
+                           const RefusalHandler& onRefusal, LineSink& report,
+                           const PlanningLimits& limits) {
+    PreparationResult preparation =
+        StartCalculation(models, sorter, options, decimalSeparator, onRefusal);
+    if (preparation.Refused) {
+        CalculateOutcome outcome;
+        outcome.Refused = preparation.Refused;
+        return outcome;
+    }
+    PlannedBars planned = PlanBars(preparation.CutList, options, limits);
+    return FinishCalculation(models, preparation.CutList, std::move(planned), options,
+                             decimalSeparator, onRefusal, report);
+}
+
+PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& sorter,
+                                   const Options& options, char decimalSeparator,
+                                   const RefusalHandler& onRefusal) {
     PreparationResult preparation =
         PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator);
     if (preparation.Refused) {
-        return Refuse(*preparation.Refused, models.Report, onRefusal);
+        Refuse(*preparation.Refused, models.Report, onRefusal);
     }
+    return preparation;
+}
 
+PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
+                     const PlanningLimits& limits) {
+    PlannedBars planned;
+    if (options.FewestBars) {
+        FewestBarsResult fewest =
+            PlanFewestBars(cutList, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
+        planned.Method = "fewest bars";
+        planned.Refused = std::move(fewest.Refused);
+        planned.Plan = std::move(fewest.Plan);
+        planned.LowerBound = fewest.LowerBound;
+        planned.ProvenMinimal = fewest.ProvenMinimal;
+        planned.Cancelled = fewest.Cancelled;
+        return planned;
+    }
+    planned.LowerBound = QuickLowerBound(cutList);
     NestingOptions nestingOptions;
     nestingOptions.AlternateMethod = options.AlternateMethod;
-    NestingResult nesting = Nest(preparation.CutList, nestingOptions);
-    if (nesting.Refused) {
-        return Refuse(*nesting.Refused, models.Report, onRefusal);
+    planned.Method = options.AlternateMethod ? "alternate" : "first fit";
+    NestingResult nesting = Nest(cutList, nestingOptions);
+    planned.Refused = std::move(nesting.Refused);
+    planned.Plan = std::move(nesting.Plan);
+    planned.ProvenMinimal =
+        static_cast<std::int64_t>(planned.Plan.Bars.size()) <= planned.LowerBound;
+    return planned;
+}
+
+CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutList& cutList,
+                                   PlannedBars planned, const Options& options,
+                                   char decimalSeparator, const RefusalHandler& onRefusal,
+                                   LineSink& report) {
+    if (planned.Cancelled) {
+        CalculateOutcome outcome;
+        outcome.Cancelled = true;
+        outcome.Method = planned.Method;
+        return outcome;
     }
-    nesting.Plan.RowLabels = LabelRows(models.CutList, preparation.CutList.UsedRows);
-    const auto& lengths = preparation.CutList.PieceLen;
-    nesting.Plan.PieceLengths.assign(lengths.begin() + 1,
-                                     lengths.begin() + 1 + preparation.CutList.UsedRows);
+    if (planned.Refused) {
+        return Refuse(*planned.Refused, models.Report, onRefusal);
+    }
+    planned.Plan.RowLabels = LabelRows(models.CutList, cutList.UsedRows);
+    const auto& lengths = cutList.PieceLen;
+    planned.Plan.PieceLengths.assign(lengths.begin() + 1, lengths.begin() + 1 + cutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;
     reportOptions.DecimalSeparator = decimalSeparator;
-    if (const Refusal refusal = MissingItemNumber(nesting.Plan, reportOptions)) {
+    if (const Refusal refusal = MissingItemNumber(planned.Plan, reportOptions)) {
         return Refuse(*refusal, models.Report, onRefusal);
     }
 
     CalculateOutcome outcome;
-    outcome.BarCount = static_cast<std::int32_t>(nesting.Plan.Bars.size());
-    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(nesting.Plan));
+    outcome.BarCount = static_cast<std::int32_t>(planned.Plan.Bars.size());
+    outcome.Method = planned.Method;
+    outcome.LowerBound = planned.LowerBound;
+    outcome.ProvenMinimal = planned.ProvenMinimal;
+    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(planned.Plan));
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.
     models.Report.Clear();

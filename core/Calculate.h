@@ -1,16 +1,35 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "core/CalculationModels.h"
+#include "core/CutListPreparation.h"
 #include "core/CuttingPlan.h"
 #include "core/LineSink.h"
 #include "core/Refusals.h"
 #include "model/Options.h"
 #include "sorter/SASG.h"
+
+// How long the fewest-bars search may take, and how the user stops it.
+struct PlanningLimits {
+    static constexpr double kDefaultSeconds = 10.0;
+    double Seconds = kDefaultSeconds;
+    const std::atomic<bool>* Cancelled = nullptr;
+};
+
+// The bars planned for a prepared job, by the method the options ask for.
+struct PlannedBars {
+    Refusal Refused;
+    CuttingPlan Plan;
+    const char* Method = "first fit";  // "first fit", "alternate" or "fewest bars"
+    std::int64_t LowerBound = 0;       // no plan can use fewer bars
+    bool ProvenMinimal = false;        // the plan uses that many bars
+    bool Cancelled = false;            // the user stopped the search; no plan
+};
 
 struct CalculateOutcome {
     Refusal Refused;            // the refusal text; none when the run completed
@@ -20,6 +39,12 @@ struct CalculateOutcome {
     // (RowLabels), so that it can be drawn after the grid has changed. Shared
     // and never changed, so a window may keep it as long as it shows it.
     std::shared_ptr<const CuttingPlan> Plan;
+    const char* Method = "first fit";
+    std::int64_t LowerBound = 0;
+    bool ProvenMinimal = false;
+    // The user stopped the search: nothing is planned or written, and what the
+    // preparation wrote into the grids is the caller's to undo.
+    bool Cancelled = false;
 };
 
 // Called at a refusal with its text, before the report is emptied: the window
@@ -35,7 +60,7 @@ using RefusalHandler = std::function<void(const std::string& text)>;
 // "Bar Count" label to the caller.
 CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal = {});
+                           const RefusalHandler& onRefusal = {}, const PlanningLimits& limits = {});
 
 // The same, but the report of a complete run goes line by line into `report`
 // as it is written, never held whole; models.Report is then left empty. A run
@@ -44,4 +69,18 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
 // convert. Nothing reaches `report` before the plan is complete.
 CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal, LineSink& report);
+                           const RefusalHandler& onRefusal, LineSink& report,
+                           const PlanningLimits& limits = {});
+
+// The three stages of the command, for a caller that plans on another thread:
+// the preparation (the grids; a refusal is announced and empties the report),
+// the planning (touches nothing but its input, so it may run on any thread)
+// and the report (the grids' texts and the report).
+PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& sorter,
+                                   const Options& options, char decimalSeparator,
+                                   const RefusalHandler& onRefusal);
+PlannedBars PlanBars(PreparedCutList cutList, const Options& options, const PlanningLimits& limits);
+CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutList& cutList,
+                                   PlannedBars planned, const Options& options,
+                                   char decimalSeparator, const RefusalHandler& onRefusal,
+                                   LineSink& report);

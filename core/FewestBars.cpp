@@ -265,3 +265,8 @@ FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBu
     result.ProvenMinimal = static_cast<std::int64_t>(result.Plan.Bars.size()) <= result.LowerBound;
     return result;
 }
+
+std::int64_t QuickLowerBound(const PreparedCutList& cutList) {
+    const PieceTypes types = GroupPieceTypes(cutList);
+    return std::max<std::int64_t>(1, LengthBound(types, AllPieces(types)));
+}

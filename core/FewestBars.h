@@ -23,3 +23,7 @@ struct FewestBarsResult {
 // a 32-bit count can take down); a sum beyond the 32-bit range throws
 // EOverflow as the nesting does.
 FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget);
+
+// The bound that costs no search: the pieces' total length over the bar
+// length, rounded up, and at least one bar.
+std::int64_t QuickLowerBound(const PreparedCutList& cutList);

@@ -18,6 +18,14 @@ std::string ReadKey(const std::string& path, std::string_view key) {
     return GetPrivateProfileString(kSettingsSection, key, "", path);
 }
 
+constexpr std::string_view kFewestBarsKey = "FewestBars";
+
+bool HasKey(const std::string& path, std::string_view key) {
+    // No value read from a line can hold a line end.
+    constexpr std::string_view kAbsent = "\n";
+    return GetPrivateProfileString(kSettingsSection, key, kAbsent, path) != kAbsent;
+}
+
 }  // namespace
 
 void Savelastini(const std::string& path, const LastSettings& settings) {
@@ -32,6 +40,9 @@ void Savelastini(const std::string& path, const LastSettings& settings,
     WriteKey(write, path, "Summary", FlagText(settings.NoSummary));
     WriteKey(write, path, "Short", FlagText(settings.ShortReport));
     WriteKey(write, path, "AutoItem", FlagText(settings.AutoItem));
+    if (settings.FewestBars || HasKey(path, kFewestBarsKey)) {
+        WriteKey(write, path, kFewestBarsKey, FlagText(settings.FewestBars));
+    }
 }
 
 LastSettings LoadLastini(const std::string& path) {
@@ -42,6 +53,7 @@ LastSettings LoadLastini(const std::string& path) {
     settings.ShortReport = IsSetFlag(ReadKey(path, "Short"));
     settings.NoSummary = IsSetFlag(ReadKey(path, "Summary"));
     settings.AutoItem = IsSetFlag(ReadKey(path, "AutoItem"));
+    settings.FewestBars = IsSetFlag(ReadKey(path, kFewestBarsKey));
     return settings;
 }
 
@@ -53,6 +65,7 @@ LastSettings TakeLastSettings(const TStringGrid& barSettings, const Options& opt
     settings.NoSummary = options.NoSummary;
     settings.ShortReport = options.ShortReport;
     settings.AutoItem = options.AutoItemNumber;
+    settings.FewestBars = options.FewestBars;
     return settings;
 }
 
@@ -63,4 +76,9 @@ void ApplyLastSettings(const LastSettings& settings, TStringGrid& barSettings, O
     options.NoSummary = settings.NoSummary;
     options.ShortReport = settings.ShortReport;
     options.AutoItemNumber = settings.AutoItem;
+    options.FewestBars = settings.FewestBars;
+    // The two methods exclude each other; the alternate one is never stored.
+    if (options.FewestBars) {
+        options.AlternateMethod = false;
+    }
 }

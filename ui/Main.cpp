@@ -217,6 +217,13 @@ void TMainForm::CreateControls() {
     QPalette red = AltMethodCheckBox1->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     AltMethodCheckBox1->setPalette(red);
+    FewestBarsCheckBox1 = SetUpCheckBox(new QCheckBox(area), "FewestBarsCheckBox1",
+                                        QStringLiteral("Fewest Bars"), options.FewestBars);
+    HintDisplay::SetHint(FewestBarsCheckBox1,
+                         QStringLiteral("Plans on as few bars as a search in the time allowed "
+                                        "finds, and shows how few any plan could use"));
+    Label4 = PlaceLabel(area, "Label4", QString(), WindowFont());
+    Label4->setAccessibleName(QStringLiteral("Label4"));
 
     StatusLine = Place(new QLabel(area), "StatusLine");
     StatusLine->setAccessibleName(QStringLiteral("StatusLine"));
@@ -271,9 +278,16 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::SetTabOrder() {
-    const QList<QWidget*> order = {StringGrid1,    StringGrid2,     Memo1,
-                                   Button1,        Title1,          ItemNumBox1,
-                                   ShortCheckBox1, SumaryCheckBox1, AltMethodCheckBox1};
+    const QList<QWidget*> order = {StringGrid1,
+                                   StringGrid2,
+                                   Memo1,
+                                   Button1,
+                                   Title1,
+                                   ItemNumBox1,
+                                   ShortCheckBox1,
+                                   SumaryCheckBox1,
+                                   AltMethodCheckBox1,
+                                   FewestBarsCheckBox1};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -317,6 +331,7 @@ Options TMainForm::CurrentOptions() const {
     options.ShortReport = ShortCheckBox1->isChecked();
     options.AutoItemNumber = ItemNumBox1->isChecked();
     options.AlternateMethod = AltMethodCheckBox1->isChecked();
+    options.FewestBars = FewestBarsCheckBox1->isChecked();
     return options;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "core/Calculate.h"
 #include "core/JobModels.h"
 #include "io/SettingsPath.h"
 #include "model/Options.h"
@@ -60,6 +62,10 @@ class TMainForm : public QMainWindow {
     QCheckBox* ShortCheckBox1 = nullptr;
     MouseUpCheckBox* ItemNumBox1 = nullptr;
     QCheckBox* AltMethodCheckBox1 = nullptr;
+    QCheckBox* FewestBarsCheckBox1 = nullptr;
+    // Beneath the report: how many bars the last fewest-bars plan uses and
+    // how few any plan could use.
+    QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
 
     QMenu* FileMenu = nullptr;
@@ -94,6 +100,7 @@ class TMainForm : public QMainWindow {
     void StringGrid2KeyUp(QObject* Sender, int& Key, Qt::KeyboardModifiers Shift);
     void ItemNumBox1MouseUp(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                             int X, int Y);
+    void FewestBarsClick();
 
     // The settings file: all six keys from the window, or into it. A refused
     // write throws, ending the command that asked for it.
@@ -114,6 +121,11 @@ class TMainForm : public QMainWindow {
     // what a command wrote into the grids and the report.
     void SyncModelsFromWidgets();
     void RefreshWidgets();
+
+    // How long the fewest-bars search may take, and how long Calculate waits
+    // for its plan before it shows the progress dialog.
+    double PlanningSeconds = PlanningLimits::kDefaultSeconds;
+    std::chrono::milliseconds PlanningMoment{250};
 
     // ---- Seams ----------------------------------------------------------
     void SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs);

@@ -1,19 +1,49 @@
+#include <QCheckBox>
 #include <QLabel>
+#include <optional>
 #include <string>
 
+#include "core/BoundText.h"
 #include "core/Calculate.h"
+#include "core/CalculationSnapshot.h"
+#include "core/LineSink.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
+#include "ui/PlanningProgress.h"
 #include "ui/ReadableLabel.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
     RunCommand([this] {
+        const RefusalHandler refuse = [this](const std::string& refusal) {
+            boxes_->Beep();
+            boxes_->ShowMessage(refusal);
+        };
+        const Options options = models_->Options;
+        const CalculationSnapshot before(models_->Calculation(), models_->Sorter);
+        const PreparationResult preparation = StartCalculation(
+            models_->Calculation(), models_->Sorter, options, regional_.DecimalSeparator, refuse);
+        if (preparation.Refused) {
+            return;
+        }
+        std::optional<PlannedBars> planned;
+        if (options.FewestBars) {
+            planned = PlanWithProgress(this, preparation.CutList, options, PlanningSeconds,
+                                       PlanningMoment);
+        } else {
+            // First fit is quick: it stays on the event thread, as it always has.
+            planned = PlanBars(preparation.CutList, options, {});
+        }
+        if (!planned) {
+            // Cancelled: the window goes back to what it showed before, and
+            // the text area, which never showed the change, is left alone.
+            before.Restore(models_->Calculation(), models_->Sorter);
+            shownReportRevision_ = models_->Report.Revision();
+            return;
+        }
+        ReportLinesSink sink(models_->Report);
         const CalculateOutcome outcome =
-            Calculate(models_->Calculation(), models_->Sorter, models_->Options,
-                      regional_.DecimalSeparator, [this](const std::string& refusal) {
-                          boxes_->Beep();
-                          boxes_->ShowMessage(refusal);
-                      });
+            FinishCalculation(models_->Calculation(), preparation.CutList, std::move(*planned),
+                              options, regional_.DecimalSeparator, refuse, sink);
         if (outcome.Refused) {
             return;
         }
@@ -24,5 +54,9 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         models_->BarCount = std::to_string(outcome.BarCount);
         ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
+        Label4->setText(options.FewestBars
+                            ? ToQString(BarsAndBoundText(outcome.BarCount, outcome.LowerBound))
+                            : QString());
+        Label4->adjustSize();
     });
 }

@@ -88,6 +88,18 @@ void TMainForm::ConnectCommands() {
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
                 ItemNumBox1MouseUp(ItemNumBox1, button, modifiers, x, y);
             });
+    // The two methods exclude each other: ticking one unticks the other.
+    connect(AltMethodCheckBox1, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked) {
+            FewestBarsCheckBox1->setChecked(false);
+        }
+    });
+    connect(FewestBarsCheckBox1, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked) {
+            AltMethodCheckBox1->setChecked(false);
+        }
+    });
+    connect(FewestBarsCheckBox1, &QCheckBox::clicked, this, [this] { FewestBarsClick(); });
     connect(FileExitItem, &QAction::triggered, this, [this] { FileExit(FileExitItem); });
     connect(HelpContentsItem, &QAction::triggered, this,
             [this] { HelpContents(HelpContentsItem); });
@@ -199,6 +211,7 @@ void TMainForm::ShowOptions() {
     ShortCheckBox1->setChecked(options.ShortReport);
     ItemNumBox1->setChecked(options.AutoItemNumber);
     AltMethodCheckBox1->setChecked(options.AlternateMethod);
+    FewestBarsCheckBox1->setChecked(options.FewestBars);
 }
 
 void TMainForm::RefreshWidgets() {

@@ -26,3 +26,8 @@ void TMainForm::ItemNumBox1MouseUp(QObject* /*Sender*/, Qt::MouseButton /*Button
                                    Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {
     RunInputCommand([this] { Savelastini(); });
 }
+
+void TMainForm::FewestBarsClick() {
+    // The box is kept as soon as it changes, not only with the next Calculate.
+    RunInputCommand([this] { Savelastini(); });
+}

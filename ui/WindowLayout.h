@@ -42,6 +42,9 @@ inline constexpr std::array kControlPlaces = {
     ControlPlace{"ShortCheckBox1", 456, 232, 97, 17},
     ControlPlace{"ItemNumBox1", 456, 248, 121, 17},
     ControlPlace{"AltMethodCheckBox1", 456, 264, 121, 17},
+    // Added beside the others where the window had room, so none moved.
+    ControlPlace{"FewestBarsCheckBox1", 580, 264, 88, 17},
+    ControlPlace{"Label4", 176, 283, 0, 0},
     ControlPlace{"StatusLine", 0, kClientHeight - 17, kClientWidth, 17},
 };
 

@@ -1,5 +1,7 @@
 #include "app/batch/BatchArguments.h"
 
+#include <cstdlib>
+
 #include "core/DiagramFileName.h"
 
 namespace {
@@ -10,6 +12,22 @@ ParsedArguments Bad(std::string problem) {
     parsed.Problem = std::move(problem);
     return parsed;
 }
+
+// A time limit is a plain number of seconds above 0, at most about 11 days.
+std::optional<double> Seconds(const std::string& text) {
+    constexpr double kMostSeconds = 1e6;
+    if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double seconds = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !(seconds > 0.0) || seconds > kMostSeconds) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+constexpr const char* kBadTimeLimit = "--time-limit needs a number of seconds above 0";
 
 // The value of an option given as "--name VALUE" or "--name=VALUE"; nothing
 // when the word is another option. Advances i past a separate value.
@@ -48,6 +66,17 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
             arguments.ShortReport = true;
         } else if (word == "--alternate") {
             arguments.AlternateMethod = true;
+        } else if (word == "--fewest-bars") {
+            arguments.FewestBars = true;
+        } else if (word == "--time-limit" || word.rfind("--time-limit=", 0) == 0) {
+            const bool joined = word != "--time-limit";
+            if (!joined && i + 1 == words.size()) {
+                return Bad(kBadTimeLimit);
+            }
+            arguments.TimeLimit = Seconds(joined ? word.substr(13) : words[++i]);
+            if (!arguments.TimeLimit) {
+                return Bad(kBadTimeLimit);
+            }
         } else if (word == "--json") {
             arguments.Json = true;
         } else if (word == "--save") {
@@ -72,6 +101,12 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
             return Bad("unknown option " + word);
         }
     }
+    if (arguments.FewestBars && arguments.AlternateMethod) {
+        return Bad("--alternate and --fewest-bars exclude each other");
+    }
+    if (arguments.TimeLimit && !arguments.FewestBars) {
+        return Bad("--time-limit goes with --fewest-bars");
+    }
     if (files.empty()) {
         return Bad("no job file given");
     }
@@ -89,10 +124,16 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
 std::string BatchUsage() {
     return "Usage: velmar-batch [--short] [--alternate] [--json] [--save OUT] [--diagram OUT] "
            "JOBFILE\n"
+           "       velmar-batch --fewest-bars [--time-limit SECONDS] [--short] [--json] [--save "
+           "OUT] [--diagram OUT] JOBFILE\n"
            "Opens a Velmar job file, calculates it and prints the cutting report.\n"
            "\n"
            "  --short       Short Report: combine like cut lines\n"
            "  --alternate   Alternate Method: one longest piece per bar\n"
+           "  --fewest-bars Fewest Bars: plan on as few bars as the search finds\n"
+           "  --time-limit SECONDS\n"
+           "                how long that search may take (default 10); the best plan\n"
+           "                found by then is printed, never worse than first fit's\n"
            "  --json        print the report, the cut list and the results as one JSON object\n"
            "  --save OUT    afterwards save the job to OUT, as Save As does\n"
            "  --diagram OUT draw the bars of the calculated job into OUT, a .pdf or .svg file\n"

@@ -7,6 +7,8 @@
 struct BatchArguments {
     bool ShortReport = false;
     bool AlternateMethod = false;
+    bool FewestBars = false;
+    std::optional<double> TimeLimit;  // seconds the fewest-bars search may take
     bool Json = false;
     std::optional<std::string> SaveTo;
     std::optional<std::string> DiagramTo;  // a .pdf or .svg file

@@ -21,7 +21,12 @@ void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcom
     out << "\n],\n\"usedRows\": "
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
-        << ",\n\"barCount\": " << JsonString(models.BarCount) << ",\n\"message\": ";
+        << ",\n\"barCount\": " << JsonString(models.BarCount)
+        << ",\n\"method\": " << JsonString(outcome.Method) << ",\n\"lowerBound\": "
+        << (outcome.LowerBound ? std::to_string(*outcome.LowerBound) : "null")
+        << ",\n\"provenMinimal\": "
+        << (outcome.LowerBound ? (outcome.ProvenMinimal ? "true" : "false") : "null")
+        << ",\n\"message\": ";
     const std::optional<std::string> message = outcome.Message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

@@ -18,15 +18,18 @@ void OpenJob(const std::string& path, JobModels& models) {
     ApplyJob(job, models.View());
 }
 
-void CalculateJob(JobModels& models, char decimalSeparator, LineSink& report,
-                  BatchOutcome& outcome) {
+void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits& limits,
+                  LineSink& report, BatchOutcome& outcome) {
     const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
-                                              decimalSeparator, {}, report);
+                                              decimalSeparator, {}, report, limits);
+    outcome.Method = result.Method;
     if (result.Refused) {
         outcome.Refused = result.Refused;
         return;
     }
     models.BarCount = std::to_string(result.BarCount);
+    outcome.LowerBound = result.LowerBound;
+    outcome.ProvenMinimal = result.ProvenMinimal;
     outcome.Plan = result.Plan;
 }
 
@@ -74,8 +77,12 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
 
     models.Options.ShortReport = arguments.ShortReport;
     models.Options.AlternateMethod = arguments.AlternateMethod;
+    models.Options.FewestBars = arguments.FewestBars;
+    PlanningLimits limits;
+    limits.Seconds = arguments.TimeLimit.value_or(PlanningLimits::kDefaultSeconds);
     models.Sorter.DecimalSeparator = decimalSeparator;
-    Attempt([&] { CalculateJob(models, decimalSeparator, report, outcome); }, models, outcome);
+    Attempt([&] { CalculateJob(models, decimalSeparator, limits, report, outcome); }, models,
+            outcome);
 
     if (arguments.SaveTo) {
         Attempt([&] { WriteJobFile(*arguments.SaveTo, TakeJob(models.View())); }, models, outcome);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,7 +16,10 @@
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal Refused;                          // Calculate's refusal, if it refused
+    Refusal Refused;                         // Calculate's refusal, if it refused
+    const char* Method = "first fit";        // how the bars were planned
+    std::optional<std::int64_t> LowerBound;  // when calculated: no plan can use fewer bars
+    bool ProvenMinimal = false;
     std::vector<std::string> Errors;          // error texts in order, without the full stop
     std::shared_ptr<const CuttingPlan> Plan;  // the plan of a complete Calculate
 

@@ -11,6 +11,7 @@
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
 #include "app/batch/ReportStream.h"
+#include "core/BoundText.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -47,6 +48,9 @@ int Run(const BatchArguments& arguments) {
         EndReportJson(std::cout, *models, outcome);
     }
     std::cout.flush();
+    if (arguments.FewestBars && !arguments.Json && outcome.LowerBound) {
+        std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.LowerBound) << '\n';
+    }
     if (outcome.Refused) {
         std::cerr << *outcome.Refused << '\n';
     }

@@ -153,7 +153,47 @@ INSTANTIATE_TEST_SUITE_P(
                  2,
                  "No such file or directory.\n",
                  true},
-        ExitCase{"OptionsAfterTheFile", {Shelf, "--alternate", "--short"}, 0, "", true}),
+        ExitCase{"OptionsAfterTheFile", {Shelf, "--alternate", "--short"}, 0, "", true},
+        ExitCase{"TimeLimitWithoutNumber",
+                 {"--fewest-bars", Shelf, "--time-limit"},
+                 64,
+                 "velmar-batch: --time-limit needs a number of seconds above 0",
+                 false},
+        ExitCase{"TimeLimitNotANumber",
+                 {"--fewest-bars", "--time-limit", "ten", Shelf},
+                 64,
+                 "velmar-batch: --time-limit needs",
+                 false},
+        ExitCase{"TimeLimitZero",
+                 {"--fewest-bars", "--time-limit=0", Shelf},
+                 64,
+                 "velmar-batch: --time-limit needs",
+                 false},
+        ExitCase{"TimeLimitNegative",
+                 {"--fewest-bars", "--time-limit", "-5", Shelf},
+                 64,
+                 "velmar-batch: --time-limit needs",
+                 false},
+        ExitCase{"TimeLimitEndless",
+                 {"--fewest-bars", "--time-limit", "1e400", Shelf},
+                 64,
+                 "velmar-batch: --time-limit needs",
+                 false},
+        ExitCase{"TimeLimitAlone",
+                 {"--time-limit", "5", Shelf},
+                 64,
+                 "velmar-batch: --time-limit goes with --fewest-bars",
+                 false},
+        ExitCase{"AlternateAndFewestBars",
+                 {"--alternate", "--fewest-bars", Shelf},
+                 64,
+                 "velmar-batch: --alternate and --fewest-bars exclude each other",
+                 false},
+        ExitCase{"FewestBarsWithTimeLimit",
+                 {"--fewest-bars", "--time-limit=2.5", Shelf},
+                 0,
+                 "3 bars; no plan can use fewer than 3\n",
+                 true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchTool, HelpPrintsUsage) {
@@ -221,8 +261,9 @@ JsonValue ParsedOutput(const ToolRun& run) {
         ADD_FAILURE() << "not JSON: " << run.out;
         return {};
     }
-    EXPECT_EQ(json->memberOrder, (std::vector<std::string>{"report", "cutList", "usedRows",
-                                                           "lastErr", "barCount", "message"}));
+    EXPECT_EQ(json->memberOrder,
+              (std::vector<std::string>{"report", "cutList", "usedRows", "lastErr", "barCount",
+                                        "method", "lowerBound", "provenMinimal", "message"}));
     const JsonValue& cutList = json->members.at("cutList");
     EXPECT_EQ(cutList.items.size(), 499u);
     for (const JsonValue& row : cutList.items) {
@@ -243,7 +284,50 @@ TEST(BatchToolJson, WorkedExample) {
     EXPECT_EQ(json.members.at("usedRows").text, "3");
     EXPECT_EQ(json.members.at("lastErr").text, "0 Ok");
     EXPECT_EQ(json.members.at("barCount").text, "3");
+    EXPECT_EQ(json.members.at("method").text, "first fit");
+    EXPECT_EQ(json.members.at("lowerBound").kind, JsonValue::Kind::Number);
+    EXPECT_EQ(json.members.at("lowerBound").text, "3");
+    EXPECT_EQ(json.members.at("provenMinimal").text, "true");
     EXPECT_EQ(json.members.at("message").kind, JsonValue::Kind::Null);
+}
+
+TEST(BatchToolJson, FewestBarsSaysHowCloseItsPlanIs) {
+    // First fit pairs the 500s and needs 7 bars; triplets of 500, 300 and 200
+    // fill 6 bars exactly.
+    JobDir dir;
+    const std::string job =
+        dir.Write("triplets", "1000.375", {{"6", "500"}, {"6", "300"}, {"6", "200"}}, false);
+    const struct {
+        std::vector<std::string> arguments;
+        std::string method;
+        std::string barCount;
+        std::string lowerBound;
+        std::string proven;
+    } cases[] = {
+        {{"--json", job}, "first fit", "7", "6", "false"},
+        {{"--json", "--alternate", job}, "alternate", "6", "6", "true"},
+        {{"--json", "--fewest-bars", job}, "fewest bars", "6", "6", "true"},
+        {{"--json", "--fewest-bars", "--time-limit", "0.5", job}, "fewest bars", "6", "6", "true"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunBatchTool(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.method;
+        const JsonValue json = ParsedOutput(run);
+        EXPECT_EQ(json.members.at("method").text, c.method);
+        EXPECT_EQ(json.members.at("barCount").text, c.barCount) << c.method;
+        EXPECT_EQ(json.members.at("lowerBound").text, c.lowerBound) << c.method;
+        EXPECT_EQ(json.members.at("provenMinimal").text, c.proven) << c.method;
+    }
+}
+
+TEST(BatchTool, FewestBarsNamesItsBoundBesideTheReport) {
+    JobDir dir;
+    const std::string job =
+        dir.Write("triplets", "1000.375", {{"6", "500"}, {"6", "300"}, {"6", "200"}}, false);
+    const ToolRun run = RunBatchTool({"--fewest-bars", job});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "6 bars; no plan can use fewer than 6\n");
+    EXPECT_NE(run.out.find("Total Bars for job = 6"), std::string::npos);
 }
 
 TEST(BatchToolJson, RefusalAndMissingFileCarryTheirMessage) {

@@ -14,6 +14,20 @@ class Parser {
             value.kind = JsonValue::Kind::Null;
             return true;
         }
+        for (const char* word : {"true", "false"}) {
+            if (Take(word)) {
+                value.kind = JsonValue::Kind::Bool;
+                value.text = word;
+                return true;
+            }
+        }
+        if (Peek() >= '0' && Peek() <= '9') {
+            value.kind = JsonValue::Kind::Number;
+            while (Peek() >= '0' && Peek() <= '9') {
+                value.text += text_[position_++];
+            }
+            return true;
+        }
         if (Peek() == '"') {
             value.kind = JsonValue::Kind::String;
             return String(value.text);

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-// Just enough JSON to check the batch tool's output: null, strings (escapes
+// Just enough JSON to check the batch tool's output: null, true and false,
+// whole non-negative numbers (their digits kept in text), strings (escapes
 // decoded, UTF-8 kept), arrays and objects. Anything else fails the parse.
 struct JsonValue {
-    enum class Kind { Null, String, Array, Object };
+    enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     std::string text;
     std::vector<JsonValue> items;

@@ -74,6 +74,26 @@ TEST(Savelastini, StopsAtTheRefusedKey) {
     EXPECT_EQ(ReadBytes(path), "[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\n");
 }
 
+TEST(Savelastini, FewestBarsKeyOnlyOnceTicked) {
+    TempDir dir;
+    const std::string path = dir.File("BarIni.ini");
+    const std::string sixKeys =
+        "[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\nSummary=1\r\nShort=1\r\n"
+        "AutoItem=0\r\n";
+    LastSettings settings = Example;
+    struct Step {
+        bool fewestBars;
+        std::string bytes;
+    };
+    for (const Step& step : {Step{false, sixKeys}, Step{true, sixKeys + "FewestBars=1\r\n"},
+                             Step{false, sixKeys + "FewestBars=0\r\n"}}) {
+        settings.FewestBars = step.fewestBars;
+        Savelastini(path, settings);
+        EXPECT_EQ(ReadBytes(path), step.bytes);
+        EXPECT_EQ(LoadLastini(path), settings);
+    }
+}
+
 struct LoadCase {
     const char* name;
     std::string file;  // nothing written when empty
@@ -108,7 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
                              "[Bar]\r\nSummary=1.0\r\nShort=yes\r\nAutoItem=0\r\n", LastSettings{}},
                     LoadCase{"KeysInAnyOrderAndCase",
                              "[bar]\r\nautoitem=1\r\nSCRAPBELOW=20\r\ncut=1/8\r\nlength=240\r\n",
-                             LastSettings{"240", "1/8", "20", false, false, true}}),
+                             LastSettings{"240", "1/8", "20", false, false, true}},
+                    LoadCase{"FewestBarsTicked", "[Bar]\r\nFewestBars=1\r\n",
+                             LastSettings{"", "", "", false, false, false, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LastSettingsBinding, TakesFromAndAppliesToTheWindowModels) {

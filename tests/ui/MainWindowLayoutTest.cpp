@@ -95,6 +95,8 @@ void MainWindowLayoutTest::controlsStandWhereTheyBelong_data() {
     row("ShortCheckBox1", "Short Report", "Short Report", "QCheckBox");
     row("ItemNumBox1", "Auto Item Number", "Auto Item Number", "MouseUpCheckBox");
     row("AltMethodCheckBox1", "Alternate Method", "Alternate Method", "QCheckBox");
+    row("FewestBarsCheckBox1", "Fewest Bars", "Fewest Bars", "QCheckBox");
+    row("Label4", "", "Label4", "QLabel");
     row("SpeedBar", "", "SpeedBar", "QWidget");
     row("StatusLine", "", "StatusLine", "QLabel");
 }
@@ -134,10 +136,20 @@ void MainWindowLayoutTest::captionsFitTheirControls() {
     for (QAbstractButton* button : {static_cast<QAbstractButton*>(form.SumaryCheckBox1),
                                     static_cast<QAbstractButton*>(form.ShortCheckBox1),
                                     static_cast<QAbstractButton*>(form.ItemNumBox1),
-                                    static_cast<QAbstractButton*>(form.AltMethodCheckBox1)}) {
+                                    static_cast<QAbstractButton*>(form.AltMethodCheckBox1),
+                                    static_cast<QAbstractButton*>(form.FewestBarsCheckBox1)}) {
         QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
         QVERIFY(QFontMetrics(button->font()).height() <= button->height());
     }
+    QVERIFY(form.AltMethodCheckBox1->geometry().right() < form.FewestBarsCheckBox1->x());
+    QVERIFY(form.FewestBarsCheckBox1->geometry().right() < form.width());
+    // The longest bound fits between the report and the status line.
+    form.Label4->setText(
+        QStringLiteral("16777216 bars; no plan can use fewer than 16777215; not proven minimal"));
+    form.Label4->adjustSize();
+    QVERIFY(form.Label4->y() > form.Memo1->geometry().bottom());
+    QVERIFY(form.Label4->geometry().bottom() < form.StatusLine->y());
+    QVERIFY(form.Label4->geometry().right() < form.width());
     // The bar count sits between its label and the right edge without overlap.
     QVERIFY(form.Label3->geometry().right() < form.Label2->x());
     QVERIFY(form.Label1->geometry().right() < form.Title1->x());
@@ -217,6 +229,10 @@ void MainWindowLayoutTest::hoveringAControlShowsItsHintInTheStatusLine_data() {
                                     << "Reduces the report length by combining like lines ";
     QTest::newRow("ItemNumBox1") << "ItemNumBox1"
                                  << "Like Lengths become the same item number.";
+    QTest::newRow("FewestBarsCheckBox1")
+        << "FewestBarsCheckBox1"
+        << "Plans on as few bars as a search in the time allowed finds, and shows how few any "
+           "plan could use";
     QTest::newRow("StringGrid1")
         << "StringGrid1"
         << "Enter up to 1000 Qty and  Length    Item number is optional    * = Don't enter       "
@@ -339,10 +355,16 @@ void MainWindowLayoutTest::noControlShowsAPopUpHint() {
 
 void MainWindowLayoutTest::tabOrderFollowsTheInputFlow() {
     ScopedForm form;
-    const QList<QWidget*> expected = {
-        form.StringGrid1,    form.StringGrid2,     form.Memo1,
-        form.Button1,        form.Title1,          form.ItemNumBox1,
-        form.ShortCheckBox1, form.SumaryCheckBox1, form.AltMethodCheckBox1};
+    const QList<QWidget*> expected = {form.StringGrid1,
+                                      form.StringGrid2,
+                                      form.Memo1,
+                                      form.Button1,
+                                      form.Title1,
+                                      form.ItemNumBox1,
+                                      form.ShortCheckBox1,
+                                      form.SumaryCheckBox1,
+                                      form.AltMethodCheckBox1,
+                                      form.FewestBarsCheckBox1};
     QWidget* w = form.StringGrid1;
     for (qsizetype i = 1; i < expected.size(); ++i) {
         // Skip the children that take no keyboard focus of their own.

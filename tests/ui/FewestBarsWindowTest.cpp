@@ -1,0 +1,204 @@
+// The "Fewest Bars" box of the window: stored in the settings file, exclusive
+// with "Alternate Method", its bound beside the result, and a Calculate whose
+// search the user cancels leaving the window as it was.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Latin1.h"
+#include "ui/Main.h"
+
+namespace {
+
+class SilentBoxes : public IWindowBoxes {
+  public:
+    void ShowError(const std::string& text) override { shown.push_back(text); }
+    void ShowWarning(const std::string& text) override { shown.push_back(text); }
+    void ShowMessage(const std::string& text) override { shown.push_back(text); }
+    void Beep() override {}
+    std::vector<std::string> shown;
+};
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Bar 1000 without cut width: 450, 400, 350, 300, 250, 250. First fit,
+// longest first, needs three bars; 450 + 300 + 250 and 400 + 350 + 250 fill two.
+void TypeTwoBarJob(TMainForm& form) {
+    form.BarSettings().SetCells(1, 0, "1000");
+    form.BarSettings().SetCells(1, 1, "0");
+    form.BarSettings().SetCells(1, 2, "20");
+    const char* lengths[] = {"300", "450", "250", "400", "350"};
+    for (int row = 1; row <= 5; ++row) {
+        form.CutList().SetCells(0, row, row == 3 ? "2" : "1");
+        form.CutList().SetCells(1, row, lengths[row - 1]);
+    }
+    form.RefreshWidgets();
+}
+
+std::vector<TStringGrid::TStrings> RowsOf(const TStringGrid& grid) {
+    std::vector<TStringGrid::TStrings> rows;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        rows.push_back(grid.Rows(row));
+    }
+    return rows;
+}
+
+}  // namespace
+
+class FewestBarsWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void theBoxIsStoredAndExcludesTheAlternateMethod();
+    void theBoundStandsBesideTheResult_data();
+    void theBoundStandsBesideTheResult();
+    void cancelLeavesTheWindowAsBeforeCalculate();
+
+  private:
+    std::unique_ptr<TMainForm> NewForm() {
+        auto form = std::make_unique<TMainForm>();
+        form->SetSettingsPath(ToLatin1(SettingsFile()));
+        form->SetBoxes(std::make_unique<SilentBoxes>());
+        form->FormActivate(form.get());
+        return form;
+    }
+    QString SettingsFile() const { return dir_->filePath(QStringLiteral("BarIni.ini")); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void FewestBarsWindowTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+}
+
+void FewestBarsWindowTest::cleanup() {
+    dir_.reset();
+}
+
+void FewestBarsWindowTest::theBoxIsStoredAndExcludesTheAlternateMethod() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    form->show();
+    QVERIFY(!form->FewestBarsCheckBox1->isChecked());
+
+    form->AltMethodCheckBox1->setChecked(true);
+    QTest::mouseClick(form->FewestBarsCheckBox1, Qt::LeftButton);
+    QVERIFY(form->FewestBarsCheckBox1->isChecked());
+    QVERIFY(!form->AltMethodCheckBox1->isChecked());
+    QVERIFY(Bytes(SettingsFile()).endsWith("AutoItem=0\r\nFewestBars=1\r\n"));
+
+    form->AltMethodCheckBox1->setChecked(true);
+    QVERIFY(!form->FewestBarsCheckBox1->isChecked());
+    form->FewestBarsCheckBox1->setChecked(true);
+    QVERIFY(!form->AltMethodCheckBox1->isChecked());
+
+    // The next start finds it ticked, and the alternate method as always not.
+    form.reset();
+    form = NewForm();
+    QVERIFY(form->FewestBarsCheckBox1->isChecked());
+    QVERIFY(!form->AltMethodCheckBox1->isChecked());
+
+    QTest::mouseClick(form->FewestBarsCheckBox1, Qt::LeftButton);
+    form.reset();
+    form = NewForm();
+    QVERIFY(!form->FewestBarsCheckBox1->isChecked());
+}
+
+void FewestBarsWindowTest::theBoundStandsBesideTheResult_data() {
+    QTest::addColumn<bool>("fewestBars");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("barCount");
+    QTest::addColumn<QString>("bound");
+    QTest::newRow("first fit") << false << 10.0 << "3"
+                               << "";
+    QTest::newRow("fewest bars") << true << 10.0 << "2"
+                                 << "2 bars; no plan can use fewer than 2";
+    QTest::newRow("no time to search")
+        << true << 0.0 << "3"
+        << "3 bars; no plan can use fewer than 2; not proven minimal";
+}
+
+void FewestBarsWindowTest::theBoundStandsBesideTheResult() {
+    QFETCH(bool, fewestBars);
+    QFETCH(double, seconds);
+    QFETCH(QString, barCount);
+    QFETCH(QString, bound);
+
+    std::unique_ptr<TMainForm> form = NewForm();
+    TypeTwoBarJob(*form);
+    form->FewestBarsCheckBox1->setChecked(fewestBars);
+    form->PlanningSeconds = seconds;
+    form->Button1Click(form->Button1);
+
+    QCOMPARE(form->Label2->text(), barCount);
+    QCOMPARE(form->Label4->text(), bound);
+    // The bound is no part of the report, which stays what printing reads.
+    QCOMPARE(form->Report().Line(0), std::string("Bar 1 ________________"));
+    for (const std::string& line : form->Report().All()) {
+        QVERIFY(line.find("no plan") == std::string::npos);
+    }
+}
+
+void FewestBarsWindowTest::cancelLeavesTheWindowAsBeforeCalculate() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    form->show();
+    TypeTwoBarJob(*form);
+    form->Button1Click(form->Button1);
+    QCOMPARE(form->Label2->text(), QStringLiteral("3"));
+    // A row more, out of order, and a note typed into the report.
+    form->CutList().SetCells(0, 6, "4");
+    form->CutList().SetCells(1, 6, "500");
+    form->RefreshWidgets();
+    form->Memo1->appendPlainText(QStringLiteral("checked by Ann"));
+
+    const std::vector<TStringGrid::TStrings> cutList = RowsOf(form->CutList());
+    const std::vector<TStringGrid::TStrings> barSettings = RowsOf(form->BarSettings());
+    const QString memo = form->Memo1->toPlainText();
+    const QByteArray settings = Bytes(SettingsFile());
+    const auto endIndex = form->SortAStringGrid1().EndIndex;
+
+    form->FewestBarsCheckBox1->setChecked(true);
+    form->PlanningMoment = std::chrono::milliseconds(0);
+    bool dialogShown = false;
+    // Queued before Calculate starts, so it is the first thing the progress
+    // dialog's wait delivers.
+    QTimer::singleShot(0, form.get(), [&] {
+        auto* dialog = form->findChild<QProgressDialog*>(QStringLiteral("PlanningProgress"));
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        dialogShown = true;
+        auto* cancel = dialog->findChild<QPushButton*>();
+        QVERIFY(cancel != nullptr);
+        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+        cancel->click();
+    });
+    form->Button1Click(form->Button1);
+
+    QVERIFY(dialogShown);
+    QCOMPARE(RowsOf(form->CutList()), cutList);
+    QCOMPARE(RowsOf(form->BarSettings()), barSettings);
+    QCOMPARE(form->Memo1->toPlainText(), memo);
+    QCOMPARE(form->Label2->text(), QStringLiteral("3"));
+    QCOMPARE(form->Label4->text(), QString());
+    QCOMPARE(Bytes(SettingsFile()), settings);
+    QCOMPARE(form->SortAStringGrid1().EndIndex, endIndex);
+
+    // Calculated again without cancelling, the new row is planned.
+    form->Button1Click(form->Button1);
+    QCOMPARE(form->Label2->text(), QStringLiteral("4"));
+}
+
+QTEST_MAIN(FewestBarsWindowTest)
+#include "FewestBarsWindowTest.moc"

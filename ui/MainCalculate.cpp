@@ -54,9 +54,9 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         models_->BarCount = std::to_string(outcome.BarCount);
         ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
-        Label4->setText(options.FewestBars
-                            ? ToQString(BarsAndBoundText(outcome.BarCount, outcome.LowerBound))
-                            : QString());
+        const std::string bound =
+            options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
+        ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
     });
 }

@@ -97,7 +97,8 @@ void GridKeyboardTest::tabAndShiftTabLeaveTheGrids() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(form_->StringGrid1->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form_->AltMethodCheckBox1));
+    // The last control of the tab order.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form_->FewestBarsCheckBox1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(form_->StringGrid1->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -42,6 +42,9 @@ constexpr int kMostDeadEnds = 24;
 constexpr std::int64_t kMostPiecesToComplete = 3000;
 constexpr unsigned kCompletionAttempts = 8;
 constexpr std::int64_t kCompletionStepsPerPiece = 4;
+// When the dive gives up with time to spare, bin completion goes on with
+// twice the steps at each round, up to this many per piece.
+constexpr std::int64_t kMostCompletionStepsPerPiece = 4096;
 // Deep in the dive, bin completion is tried once no more pieces are left.
 constexpr std::int64_t kFewPiecesLeft = 150;
 // Patterns rounded up one bar at a time, most nearly whole first, at each
@@ -96,7 +99,9 @@ class BarSearch {
             return;
         }
         std::vector<PatternUse> fixed;
-        Dive(pieces, fixed, 0);
+        if (!Dive(pieces, fixed, 0)) {
+            KeepCompleting(pieces);
+        }
     }
 
     std::vector<PatternUse> Best() const { return best_; }
@@ -121,7 +126,14 @@ class BarSearch {
         for (const PatternUse& use : rest) {
             lp_.Add(use.Bar);
         }
-        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, budget_);
+        // A large job's relaxation may not settle within the budget; the dive
+        // then goes on from where it got in half the time left.
+        PlanningBudget relaxationBudget = budget_;
+        if (budget_.Deadline != PlanningBudget::Clock::time_point::max()) {
+            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
+        }
+        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, relaxationBudget);
         if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
             lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths));
@@ -185,6 +197,28 @@ class BarSearch {
             }
         }
         return false;
+    }
+
+    // The last resort within the budget: bin completion on the whole job,
+    // each round with more steps and the ties in a new order.
+    void KeepCompleting(const std::vector<std::int64_t>& pieces) {
+        const std::int64_t count = PieceCount(pieces);
+        if (count > kMostPiecesToComplete) {
+            return;
+        }
+        unsigned attempt = kCompletionAttempts;
+        for (std::int64_t perPiece = 2 * kCompletionStepsPerPiece;
+             perPiece <= kMostCompletionStepsPerPiece && bestBars_ > lowerBound_ && !budget_.Over();
+             perPiece *= 2) {
+            for (unsigned round = 0; round < 2 && !budget_.Over(); ++round, ++attempt) {
+                const auto bars = CompleteIntoBars(types_, pieces, lowerBound_, budget_,
+                                                   perPiece * count, attempt);
+                if (bars) {
+                    Consider({}, *bars, BarsOf(*bars));
+                    return;
+                }
+            }
+        }
     }
 
     // Fixes every bar the relaxation uses whole and dives on.

@@ -65,11 +65,11 @@ def uniform_job(pieces, seed):
     return job_text("150", "0", grouped(lengths, rng)), math.ceil(sum(lengths) / 150)
 
 
-def workshop_rows(seed, quantity):
+def workshop_rows(seed, quantity, shortest=1000, longest=239000):
     rng = random.Random(seed)
     lengths = set()
     while len(lengths) < ROWS:
-        lengths.add(rng.randint(1000, 239000))
+        lengths.add(rng.randint(shortest, longest))
     rows = []
     for units in sorted(lengths):
         rows.append((quantity(rng), "%d.%03d" % (units // 1000, units % 1000)))
@@ -83,16 +83,23 @@ def run(batch, text, extra):
         path = f.name
     try:
         start = time.monotonic()
+        cpu_before = resource.getrusage(resource.RUSAGE_CHILDREN)
         done = subprocess.run(
             [batch, "--json", *extra, path], capture_output=True, text=True, check=False
         )
         seconds = time.monotonic() - start
+        cpu_after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        run.cpu = (cpu_after.ru_utime + cpu_after.ru_stime) - (
+            cpu_before.ru_utime + cpu_before.ru_stime)
     finally:
         os.unlink(path)
     if done.returncode != 0:
         raise SystemExit("velmar-batch failed (%d): %s" % (done.returncode, done.stderr))
     result = json.loads(done.stdout)
     return result, seconds
+
+
+run.cpu = 0.0
 
 
 def peak_child_mib():
@@ -102,45 +109,48 @@ def peak_child_mib():
 def measure_known(batch, kind, make, sizes, seeds=20):
     for pieces in sizes:
         worst = 0.0
+        worst_cpu = 0.0
         hits = 0
         for seed in range(1, seeds + 1):
             text, target = make(pieces, seed)
             result, seconds = run(batch, text, ["--fewest-bars"])
             bars = int(result["barCount"])
             worst = max(worst, seconds)
+            worst_cpu = max(worst_cpu, run.cpu)
             hit = bars == target
             hits += hit
             print(
-                "%s pieces=%d seed=%d bars=%d target=%d lowerBound=%s proven=%s %.3fs%s"
+                "%s pieces=%d seed=%d bars=%d target=%d lowerBound=%s proven=%s %.3fs "
+                "(cpu %.3fs)%s"
                 % (kind, pieces, seed, bars, target, result["lowerBound"],
-                   result["provenMinimal"], seconds, "" if hit else "  MISS")
+                   result["provenMinimal"], seconds, run.cpu, "" if hit else "  MISS")
             )
-        print("== %s %d pieces: %d/%d at target, slowest process %.3fs" %
-              (kind, pieces, hits, seeds, worst))
+        print("== %s %d pieces: %d/%d at target, slowest process %.3fs wall, %.3fs cpu" %
+              (kind, pieces, hits, seeds, worst, worst_cpu))
 
 
-def measure_workshop(batch, seed=1):
-    rows = workshop_rows(seed, lambda rng: rng.randint(1, 200))
+def measure_workshop(batch, seed=1, longest=239000):
+    rows = workshop_rows(seed, lambda rng: rng.randint(1, 200), 1000, longest)
     text = job_text("240", "0.125", rows)
     pieces = sum(q for q, _ in rows)
     first, first_seconds = run(batch, text, [])
     fewest, seconds = run(batch, text, ["--fewest-bars"])
-    print("workshop seed=%d rows=%d pieces=%d firstFit=%s (%.3fs) fewestBars=%s lowerBound=%s "
-          "proven=%s (%.3fs)" % (seed, len(rows), pieces, first["barCount"], first_seconds,
+    print("workshop longest=%.3f seed=%d rows=%d pieces=%d firstFit=%s (%.3fs) fewestBars=%s lowerBound=%s "
+          "proven=%s (%.3fs)" % (longest / 1000.0, seed, len(rows), pieces, first["barCount"], first_seconds,
                                  fewest["barCount"], fewest["lowerBound"],
                                  fewest["provenMinimal"], seconds))
 
 
-def measure_million(batch, seed=1):
+def measure_million(batch, seed=1, longest=239000):
     counter = iter(range(ROWS))
-    rows = workshop_rows(seed, lambda rng: 2004 + (1 if next(counter) < 4 else 0))
+    rows = workshop_rows(seed, lambda rng: 2004 + (1 if next(counter) < 4 else 0), 1000, longest)
     text = job_text("240", "0.125", rows)
     pieces = sum(q for q, _ in rows)
     before = peak_child_mib()
     fewest, seconds = run(batch, text, ["--fewest-bars"])
-    print("million seed=%d pieces=%d fewestBars=%s lowerBound=%s proven=%s %.3fs "
+    print("million longest=%.3f seed=%d pieces=%d fewestBars=%s lowerBound=%s proven=%s %.3fs "
           "peak RSS of the largest process so far %.0f MiB (before %.0f MiB), report %d lines"
-          % (seed, pieces, fewest["barCount"], fewest["lowerBound"], fewest["provenMinimal"],
+          % (longest / 1000.0, seed, pieces, fewest["barCount"], fewest["lowerBound"], fewest["provenMinimal"],
              seconds, peak_child_mib(), before, len(fewest["report"])))
 
 
@@ -155,8 +165,11 @@ def main():
         measure_known(batch, "uniform", uniform_job, [120, 250, 500, 1000])
     if "workshop" in kinds:
         measure_workshop(batch)
+        # Shorter pieces, several to a bar, leave first fit room to waste.
+        measure_workshop(batch, longest=120000)
     if "million" in kinds:
         measure_million(batch)
+        measure_million(batch, longest=120000)
 
 
 if __name__ == "__main__":

@@ -30,7 +30,7 @@ const QStringList kPages = {
     QStringLiteral(":/help/lengths.html"),  QStringLiteral(":/help/calculate.html"),
     QStringLiteral(":/help/report.html"),   QStringLiteral(":/help/options.html"),
     QStringLiteral(":/help/files.html"),    QStringLiteral(":/help/printing.html"),
-    QStringLiteral(":/help/howto.html"),
+    QStringLiteral(":/help/diagram.html"),  QStringLiteral(":/help/howto.html"),
 };
 
 struct Page {

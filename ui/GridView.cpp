@@ -49,7 +49,8 @@ class LiveEditDelegate : public QStyledItemDelegate {
         if (event->type() == QEvent::FocusIn) {
             view_->NoteFocusIn(static_cast<QFocusEvent*>(event)->reason());
         } else if (event->type() == QEvent::KeyPress) {
-            if (view_->EditorKeyPressed(static_cast<QKeyEvent*>(event))) {
+            if (view_->EditorKeyPressed(qobject_cast<QLineEdit*>(object),
+                                        static_cast<QKeyEvent*>(event))) {
                 return true;
             }
         } else if (event->type() == QEvent::KeyRelease) {
@@ -152,18 +153,61 @@ void GridView::AnnounceRelease(QKeyEvent* event) {
     }
 }
 
-bool GridView::EditorKeyPressed(QKeyEvent* event) {
+bool GridView::focusNextPrevChild(bool next) {
+    // Leaves the grid for the next (previous) control in the tab order,
+    // counted from the grid: the cell editor is no stop of its own.
+    QWidget* widget = this;
+    do {
+        widget = next ? widget->nextInFocusChain() : widget->previousInFocusChain();
+    } while (widget != this && (isAncestorOf(widget) || !TakesTabFocus(widget)));
+    if (widget == this) {
+        return false;
+    }
+    widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool GridView::TakesTabFocus(const QWidget* widget) const {
+    return widget->window() == window() && widget->isVisibleTo(window()) && widget->isEnabled() &&
+           (widget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+bool GridView::MovesToNeighbour(const QLineEdit* editor, const QKeyEvent* event) const {
+    // At the end of the text Right goes on to the next cell, at its start
+    // Left to the one before, as in a spreadsheet; so does either key while
+    // the whole text is selected, as it is when the cell has been entered.
+    // Shift and Ctrl keep their meaning in the text.
+    if (editor == nullptr || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    if (editor->hasSelectedText()) {
+        return editor->selectedText() == editor->text();
+    }
+    const int edge = event->key() == Qt::Key_Right ? static_cast<int>(editor->text().size()) : 0;
+    return editor->cursorPosition() == edge;
+}
+
+bool GridView::EditorKeyPressed(QLineEdit* editor, QKeyEvent* event) {
     pressedElsewhere_ = false;
     const QModelIndex current = currentIndex();
     switch (event->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            // Leaves the grid for the next (previous) control in the tab order,
-            // counted from the grid: the editor is no stop of its own.
-            setFocus(Qt::OtherFocusReason);
             focusNextPrevChild(event->key() == Qt::Key_Tab &&
                                !(event->modifiers() & Qt::ShiftModifier));
             return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            if (!current.isValid() || !MovesToNeighbour(editor, event)) {
+                return false;
+            }
+            const int column = current.column() + (event->key() == Qt::Key_Right ? 1 : -1);
+            if (column < 0 || column >= model()->columnCount()) {
+                return false;
+            }
+            setCurrentIndex(model()->index(current.row(), column));
+            return true;
+        }
         case Qt::Key_Up:
         case Qt::Key_Down:
         case Qt::Key_PageUp:

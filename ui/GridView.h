@@ -3,11 +3,13 @@
 #include <QTableView>
 
 class QKeyEvent;
+class QLineEdit;
 
 // A text grid whose current cell always has its editor open, as a
 // spreadsheet-like entry grid does: typing goes straight into the cell and
-// every keystroke reaches the grid's cells at once. Tab leaves the grid for
-// the next control; the arrow keys up and down move between rows; Enter and
+// every keystroke reaches the grid's cells at once. Tab and Shift+Tab leave
+// the grid for the next or previous control; the arrow keys up and down move
+// between rows, left and right between cells at the edges of the text; Enter and
 // Escape leave the editor open. The editor stays open while the window is
 // inactive, so the focus comes back to it as it was.
 class GridView : public QTableView {
@@ -24,7 +26,7 @@ class GridView : public QTableView {
 
     // Called by the cell editor for the keys it sees.
     void EditorKeyReleased(QKeyEvent* event);
-    bool EditorKeyPressed(QKeyEvent* event);
+    bool EditorKeyPressed(QLineEdit* editor, QKeyEvent* event);
     // Called by the grid and its cell editor when they take the focus.
     void NoteFocusIn(Qt::FocusReason reason);
 
@@ -34,6 +36,7 @@ class GridView : public QTableView {
     void KeyReleased(QKeyEvent* event);
 
   protected:
+    bool focusNextPrevChild(bool next) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +45,8 @@ class GridView : public QTableView {
   private:
     void OpenEditor();
     void AnnounceRelease(QKeyEvent* event);
+    bool TakesTabFocus(const QWidget* widget) const;
+    bool MovesToNeighbour(const QLineEdit* editor, const QKeyEvent* event) const;
 
     // Set when the window takes the focus back, until a key is pressed in
     // the grid: the release of a key pressed in another window, such as

@@ -113,6 +113,8 @@ void HelpWindow::ShowPage(const QString& page) {
 }
 
 void HelpWindow::ShowContents() {
+    // The contents list every topic, whatever an earlier search left.
+    searchBox_->clear();
     ShowPage(kContents);
 }
 

@@ -23,6 +23,8 @@
 #include "ui/HintDisplay.h"
 #include "ui/Latin1.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ReadableLabel.h"
 #include "ui/SystemRegionalSettings.h"
 #include "ui/ToolIcons.h"
 #include "ui/WindowFonts.h"
@@ -109,12 +111,16 @@ TMainForm::TMainForm(QWidget* parent)
 
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Velmar"));
+    setWindowIcon(ProgramIcon());
     setFont(WindowFont());
     CreateControls();
     CreateMenus();
     ConnectCommands();
     SetTabOrder();
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Never smaller than designed: the controls keep their places, and the
+    // status line at the foot would cover the report and the grids.
+    clientArea_->setMinimumSize(kClientWidth, kClientHeight);
     FormCreate(this);
     RefreshWidgets();
 }
@@ -182,6 +188,8 @@ void TMainForm::CreateControls() {
 
     Button1 = Place(new QPushButton(QStringLiteral("Calculate"), area), "Button1");
     Button1->setAccessibleName(QStringLiteral("Calculate"));
+    // Return (and Enter) on the focused button runs it, as Space does.
+    Button1->setAutoDefault(true);
     Button1->setFont(BoldFont(WindowFont()));
     QPalette green = Button1->palette();
     green.setColor(QPalette::ButtonText, QColor(0x00, 0x80, 0x00));
@@ -191,6 +199,7 @@ void TMainForm::CreateControls() {
     Label3 = PlaceLabel(area, "Label3", QStringLiteral("Bar Count"), BarCountFont());
     Label2 = PlaceLabel(area, "Label2", ToQString(models_->BarCount), BarCountFont());
     Label2->setAccessibleName(QStringLiteral("Label2"));
+    ShowReadableText(Label2, Label2->text());
 
     const Options& options = models_->Options;
     SumaryCheckBox1 = SetUpCheckBox(new QCheckBox(area), "SumaryCheckBox1",
@@ -221,6 +230,7 @@ void TMainForm::CreateControls() {
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusLine->setIndent(2);
     StatusLine->setTextFormat(Qt::PlainText);
+    ShowReadableText(StatusLine, QString());
 
     // The cut list opens on its first data cell.
     StringGrid1->setCurrentIndex(cutListView_->index(0, 0));

@@ -156,6 +156,8 @@ class TMainForm : public QMainWindow {
     void SetTabOrder();
     void LayOutClientArea(int width, int height);
     void ShowHint(const QString& hint);
+    // Writes a text into the status line, until the next hint replaces it.
+    void ShowStatus(const QString& text);
     void SetUpSorter();
     // Show a title or options that a command wrote into the models.
     void ShowTitle();

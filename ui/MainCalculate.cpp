@@ -10,6 +10,7 @@
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/PlanningProgress.h"
+#include "ui/ReadableLabel.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
     RunCommand([this] {
@@ -51,11 +52,11 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         // ends the command before it.
         Savelastini();
         models_->BarCount = std::to_string(outcome.BarCount);
-        Label2->setText(ToQString(models_->BarCount));
+        ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
-        Label4->setText(options.FewestBars
-                            ? ToQString(BarsAndBoundText(outcome.BarCount, outcome.LowerBound))
-                            : QString());
+        const std::string bound =
+            options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
+        ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
     });
 }

@@ -15,6 +15,7 @@
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
+#include "ui/ReadableLabel.h"
 #include "ui/WindowLayout.h"
 
 namespace {
@@ -117,7 +118,11 @@ void TMainForm::FormCreate(QObject* /*Sender*/) {
 }
 
 void TMainForm::ShowHint(const QString& hint) {
-    StatusLine->setText(hint);
+    ShowStatus(hint);
+}
+
+void TMainForm::ShowStatus(const QString& text) {
+    ShowReadableText(StatusLine, text);
 }
 
 void TMainForm::FormActivate(QObject* /*Sender*/) {

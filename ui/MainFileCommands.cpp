@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -25,7 +26,10 @@ void TMainForm::FileNew(QObject* /*Sender*/) {
 
 void TMainForm::FileSaveAs(QObject* /*Sender*/) {
     RunCommand([this] {
-        const std::optional<QString> fileName = dialogs_->SaveFileName(this, Title1->text());
+        // The title as a file name, without the blanks around it (the
+        // window's first title starts with one).
+        const std::optional<QString> fileName =
+            dialogs_->SaveFileName(this, Title1->text().trimmed());
         if (!fileName) {
             return;
         }
@@ -51,8 +55,14 @@ void TMainForm::FileOpen(QObject* /*Sender*/) {
 }
 
 void TMainForm::FilePrint(QObject* /*Sender*/) {
-    RunCommand(
-        [this] { printing_.Print(models_->Report, models_->Title, models_->Options.NoSummary); });
+    RunCommand([this] {
+        printing_.Print(models_->Report, models_->Title, models_->Options.NoSummary);
+        // A file printed to is nowhere to be seen: say where it went.
+        const QString file = printing_.OutputFile();
+        if (!file.isEmpty()) {
+            ShowStatus(QStringLiteral("Printed to ") + QDir::toNativeSeparators(file));
+        }
+    });
 }
 
 void TMainForm::FilePrintSetup(QObject* /*Sender*/) {

@@ -52,6 +52,7 @@ void QtPrinterText::BeginDoc() {
         throw Exception("Cannot start printing on " + Destination(printer_));
     }
     flow_.reset();
+    pageOwed_ = false;
     StartFlow();
 }
 
@@ -81,6 +82,7 @@ void QtPrinterText::WriteLine(const std::string& text) {
     };
     std::vector<std::string> pieces = SplitToWidth(text, printer_.width(), measure);
     for (const std::string& piece : pieces) {
+        StartOwedPage();
         painter_.drawText(QPoint(0, flow_->Top() + metrics.ascent()), ToQString(piece));
         NewLine();
     }
@@ -90,9 +92,22 @@ void QtPrinterText::WriteLine(const std::string& text) {
 }
 
 void QtPrinterText::NewLine() {
-    if (flow_->LineWritten() && !printer_.newPage()) {
+    // The page number turns at once, but the printer's new sheet waits for a
+    // line to go on it: a report whose last line fills its last page ends
+    // there, without an empty sheet.
+    if (flow_->LineWritten()) {
+        pageOwed_ = true;
+    }
+}
+
+void QtPrinterText::StartOwedPage() {
+    if (!pageOwed_) {
+        return;
+    }
+    if (!printer_.newPage()) {
         throw Exception("Cannot start a new page on " + Destination(printer_));
     }
+    pageOwed_ = false;
 }
 
 int QtPrinterText::PageNumber() const {

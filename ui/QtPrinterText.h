@@ -9,7 +9,8 @@
 class QPrinter;
 
 // Printer text output on a Qt printer: lines are painted at the left edge of
-// the printable area in printer pixels, and a full page is sent off at once.
+// the printable area in printer pixels; a new sheet is begun when a line is
+// written after the page turned.
 class QtPrinterText : public IPrinterText {
   public:
     explicit QtPrinterText(QPrinter& printer);
@@ -27,10 +28,12 @@ class QtPrinterText : public IPrinterText {
     void RequirePrinting() const;
     void StartFlow();
     void NewLine();
+    void StartOwedPage();
 
     QPrinter& printer_;
     QPainter painter_;
     std::optional<PrinterTextFlow> flow_;
+    bool pageOwed_ = false;
 };
 
 // Throws Exception when the printer cannot take a job: no printer is installed

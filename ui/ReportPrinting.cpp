@@ -1,7 +1,9 @@
 #include "ui/ReportPrinting.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <utility>
 
 #include "model/ReportLines.h"
@@ -40,5 +42,16 @@ void ReportPrinting::Setup(QWidget* parent) {
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     // Page ranges and the like belong to a single job, not to the setup.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // The dialog only chooses the printer; its confirm button prints nothing.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok)) {
+            confirm->setText(QStringLiteral("&OK"));
+        }
+    }
     dialog.exec();
+}
+
+QString ReportPrinting::OutputFile() {
+    const QPrinter& printer = Printer();
+    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
 }

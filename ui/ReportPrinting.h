@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +27,14 @@ class ReportPrinting {
     void Print(const ReportLines& lines, const std::string& title, bool noSummary);
 
     // Shows the printer setup dialog; its result is not checked, since a
-    // cancelled dialog leaves the printer as it was.
+    // cancelled dialog leaves the printer as it was. Its confirm button reads
+    // "OK", since it only chooses; choosing a file that exists asks before it
+    // is replaced.
     void Setup(QWidget* parent);
+
+    // The file the next Print writes to, when it prints to a file; empty
+    // when it goes to a printer.
+    QString OutputFile();
 
     // The printer the next Print uses, created on first use with the
     // system's default printer.

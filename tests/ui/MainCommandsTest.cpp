@@ -428,7 +428,10 @@ void MainCommandsTest::cancelledDialogsChangeNothing() {
     form_->RefreshWidgets();
     form_->FileOpen(form_->FileOpenItem);  // no answer: cancelled
     form_->FileSaveAs(form_->FileSaveAsItem);
-    QCOMPARE(dialogs_.proposed, QStringLiteral(" Untitled"));
+    QCOMPARE(dialogs_.proposed, QStringLiteral("Untitled"));
+    form_->Title1->setText(QStringLiteral("  Shelf  2 \t"));
+    form_->FileSaveAs(form_->SpeedButton4);
+    QCOMPARE(dialogs_.proposed, QStringLiteral("Shelf  2"));
     QCOMPARE(form_->CutList().Cells(1, 1), std::string("96"));
     QCOMPARE(form_->Memo1->toPlainText(), QStringLiteral("kept"));
     QVERIFY(boxes_.errors.empty());
@@ -512,6 +515,7 @@ void MainCommandsTest::printWritesTheReportToThePrinter() {
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF"));
+    QCOMPARE(form_->StatusLine->text(), QStringLiteral("Printed to ") + pdf);
 }
 
 void MainCommandsTest::namesWithoutExtensionGetTheDefaultOne() {

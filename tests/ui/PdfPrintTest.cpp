@@ -2,10 +2,14 @@
 // back as text.
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -158,6 +162,34 @@ class PdfPrintTest : public QObject {
         QCOMPARE(printed, ReportRange(report, 0, 200));
     }
 
+    // A report whose last line fills its last page ends there: the printer's
+    // next sheet begins only when a line goes on it.
+    void aFullLastPageEndsTheJob() {
+        Lines probe;
+        for (int i = 0; i < 200; ++i) {
+            probe.push_back("Line " + std::to_string(i));
+        }
+        ReportPrinting printing;
+        FixedClockPrinting(printing);
+        const PageTexts probed = PrintToPdf(printing, probe, "Full", false);
+        QVERIFY(probed.size() >= 2);
+        // The report lines the first page takes below its heading.
+        const int fitting = probed[1][3].mid(5).toInt();
+        QVERIFY(fitting > 0);
+        const struct {
+            int lines;
+            qsizetype pages;
+        } cases[] = {{fitting - 1, 1}, {fitting, 1}, {fitting + 1, 2}};
+        for (const auto& c : cases) {
+            const Lines report(probe.begin(), probe.begin() + c.lines);
+            const PageTexts pages = PrintToPdf(printing, report, "Full", false);
+            QCOMPARE(pages.size(), c.pages);
+            QCOMPARE(
+                pages.back().mid(3).join(u'|'),
+                ReportRange(report, c.lines - (c.pages == 1 ? c.lines : 1), c.lines).join(u'|'));
+        }
+    }
+
     void wideLineGoesOnBelow() {
         const std::string wide = "Start" + std::string(400, 'X');
         ReportPrinting printing;
@@ -221,6 +253,48 @@ class PdfPrintTest : public QObject {
             printing.Print(Lines{"Run"}, "Setup", false);
             QVERIFY(QFile::exists(file));
         }
+    }
+
+    // The setup's confirm button chooses, it does not print; choosing a file
+    // that exists asks first, and No keeps the dialog open and the printer as
+    // it was.
+    void setupConfirmsTheChoiceAndAsksBeforeReplacing() {
+        ReportPrinting printing;
+        const QString before = dir_.filePath("before.pdf");
+        const QString existing = dir_.filePath("existing.pdf");
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        printing.Printer().setOutputFormat(QPrinter::PdfFormat);
+        printing.Printer().setOutputFileName(before);
+        QString confirmText;
+        QString question;
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            QPushButton* confirm =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            confirmText = confirm->text();
+            dialog->findChild<QLineEdit*>("filename")->setText(existing);
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    question = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            confirm->click();
+            stayedOpen = dialog->isVisible();
+            dialog->reject();
+        });
+        printing.Setup(nullptr);
+        QCOMPARE(confirmText, QStringLiteral("&OK"));
+        QVERIFY(question.contains(existing));
+        QVERIFY(stayedOpen);
+        QCOMPARE(printing.Printer().outputFileName(), before);
+        QCOMPARE(printing.OutputFile(), before);
     }
 
     void noPrinterAndNoChoiceFails() {

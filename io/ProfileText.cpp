@@ -139,7 +139,10 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
         if (!lines.empty() && !TrimBlanks(lines.back()).empty()) {
             lines.emplace_back();
         }
-        lines.push_back("[" + std::string(section) + "]");
+        std::string heading = "[";
+        heading += section;
+        heading += ']';
+        lines.push_back(std::move(heading));
         lines.push_back(std::move(entry));
         return Joined(lines);
     }

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int kUsageExit = 64;
+constexpr const char* kUnwritableOutput = "Unable to write to standard output";
 
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
@@ -48,6 +49,11 @@ int Run(const BatchArguments& arguments) {
         EndReportJson(std::cout, *models, outcome);
     }
     std::cout.flush();
+    // A report that did not reach its reader (a full disk, a closed file) is
+    // a failed run, not a calculated one.
+    if (!std::cout) {
+        outcome.Errors.emplace_back(kUnwritableOutput);
+    }
     if (arguments.FewestBars && !arguments.Json && outcome.LowerBound) {
         std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.LowerBound) << '\n';
     }

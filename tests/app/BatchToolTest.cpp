@@ -206,6 +206,12 @@ TEST(BatchTool, HelpPrintsUsage) {
               0u);
 }
 
+TEST(BatchTool, AReportThatCannotBeWrittenIsAFailure) {
+    const ToolRun run = RunBatchTool({Shelf}, 0, "/dev/full");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "Unable to write to standard output.\n");
+}
+
 // The diagram replaces an existing file, and only a calculated job has one.
 TEST(BatchTool, DiagramOfTheCalculatedPlan) {
     JobDir dir;

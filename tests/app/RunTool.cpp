@@ -27,7 +27,8 @@ int TemporaryFile(std::string& path) {
 
 }  // namespace
 
-ToolRun RunBatchTool(const std::vector<std::string>& arguments, std::size_t memoryLimit) {
+ToolRun RunBatchTool(const std::vector<std::string>& arguments, std::size_t memoryLimit,
+                     const std::string& outputPath) {
     std::string outPath;
     std::string errPath;
     const int out = TemporaryFile(outPath);
@@ -44,7 +45,8 @@ ToolRun RunBatchTool(const std::vector<std::string>& arguments, std::size_t memo
     ToolRun run;
     const pid_t child = ::fork();
     if (child == 0) {
-        ::dup2(out, STDOUT_FILENO);
+        const int output = outputPath.empty() ? out : ::open(outputPath.c_str(), O_WRONLY);
+        ::dup2(output, STDOUT_FILENO);
         ::dup2(err, STDERR_FILENO);
         ::setenv("LC_ALL", "C", 1);
         if (memoryLimit > 0) {

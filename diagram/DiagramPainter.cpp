@@ -50,9 +50,13 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     painter.setPen(Qt::black);
     const QRect labelLine(labels.Left, top, labels.Width, line_);
     painter.drawText(labelLine, Qt::AlignLeft | Qt::AlignVCenter, Latin1(GroupLabel(group)));
-    // A leftover too short to hold its text has it at the end of the label line.
+    // A leftover too short to hold both its words ("scrap" or "remaining" and
+    // the value) has them at the end of the label line.
     const std::string leftover = LeftoverLabel(job_, bar);
-    if (!Fits(Latin1(leftover.substr(leftover.find(' ') + 1)), boxes.back().Width)) {
+    const std::size_t blank = leftover.find(' ');
+    const int leftoverWidth = boxes.back().Width;
+    if (!Fits(Latin1(leftover.substr(0, blank)), leftoverWidth) ||
+        !Fits(Latin1(leftover.substr(blank + 1)), leftoverWidth)) {
         painter.setFont(font_);
         painter.drawText(labelLine, Qt::AlignRight | Qt::AlignVCenter, Latin1(leftover));
     }

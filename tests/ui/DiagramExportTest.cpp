@@ -12,6 +12,7 @@
 #include "diagram/DiagramPainter.h"
 #include "model/Exceptions.h"
 #include "tests/common/HandMadeDiagram.h"
+#include "tests/ui/PdfPageText.h"
 
 namespace {
 
@@ -59,19 +60,7 @@ class DiagramExportTest : public QObject {
         if (!extract.waitForFinished(60000) || extract.exitCode() != 0) {
             return {};
         }
-        QList<QStringList> pages;
-        QStringList raw = QString::fromUtf8(extract.readAllStandardOutput()).split(u'\f');
-        raw.removeLast();
-        for (const QString& page : raw) {
-            QStringList lines;
-            for (const QString& line : page.split(u'\n')) {
-                if (!line.trimmed().isEmpty()) {
-                    lines << line.simplified();
-                }
-            }
-            pages << lines;
-        }
-        return pages;
+        return PagesOfPdfText(QString::fromUtf8(extract.readAllStandardOutput()));
     }
 
   private slots:

@@ -21,6 +21,7 @@
 #include "model/Exceptions.h"
 #include "model/ReportLines.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/ui/PdfPageText.h"
 #include "ui/ReportPrinting.h"
 
 namespace {
@@ -37,24 +38,6 @@ QString Simplified(const std::string& line) {
 
 // The non-blank lines of every page, simplified.
 using PageTexts = QList<QStringList>;
-
-PageTexts PagesOf(const QString& text) {
-    PageTexts pages;
-    QStringList raw = text.split(u'\f');
-    // Every page ends in a form feed, so the last piece is what follows the
-    // last page.
-    raw.removeLast();
-    for (const QString& page : raw) {
-        QStringList lines;
-        for (const QString& line : page.split(u'\n')) {
-            if (!line.trimmed().isEmpty()) {
-                lines << line.simplified();
-            }
-        }
-        pages << lines;
-    }
-    return pages;
-}
 
 QStringList HeadingOf(const QString& title, int pageNumber) {
     return {title, "Page : " + QString::number(pageNumber), "Date : 02/01/2024 Time : 13:05:09"};
@@ -92,7 +75,7 @@ class PdfPrintTest : public QObject {
         if (!extract.waitForFinished(30000) || extract.exitCode() != 0) {
             return {};
         }
-        return PagesOf(QString::fromUtf8(extract.readAllStandardOutput()));
+        return PagesOfPdfText(QString::fromUtf8(extract.readAllStandardOutput()));
     }
 
     static ReportPrinting* FixedClockPrinting(ReportPrinting& printing) {
@@ -133,7 +116,7 @@ class PdfPrintTest : public QObject {
         QProcess extract;
         extract.start("pdftotext", {"-layout", file, "-"});
         QVERIFY(extract.waitForFinished(30000));
-        PageTexts pages = PagesOf(QString::fromUtf8(extract.readAllStandardOutput()));
+        PageTexts pages = PagesOfPdfText(QString::fromUtf8(extract.readAllStandardOutput()));
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0], HeadingOf("Job 17", 1) +
                                ReportRange(kWorkedExampleLines, 0, kSummaryIndex) +

@@ -19,7 +19,12 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
             boxes_->ShowMessage(refusal);
         };
         const Options options = models_->Options;
-        const CalculationSnapshot before(models_->Calculation(), models_->Sorter);
+        // Only a search can be cancelled; first fit does not pay for a copy
+        // of the grids and of a report that may run to millions of lines.
+        std::optional<CalculationSnapshot> before;
+        if (options.FewestBars) {
+            before.emplace(models_->Calculation(), models_->Sorter);
+        }
         const PreparationResult preparation = StartCalculation(
             models_->Calculation(), models_->Sorter, options, regional_.DecimalSeparator, refuse);
         if (preparation.Refused) {
@@ -36,7 +41,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
         if (!planned) {
             // Cancelled: the window goes back to what it showed before, and
             // the text area, which never showed the change, is left alone.
-            before.Restore(models_->Calculation(), models_->Sorter);
+            before->Restore(models_->Calculation(), models_->Sorter);
             shownReportRevision_ = models_->Report.Revision();
             return;
         }

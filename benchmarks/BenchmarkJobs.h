@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Calculate.h"
-#include "core/SorterDesign.h"
+#include "core/job/SorterDesign.h"
 #include "model/GridLayout.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"

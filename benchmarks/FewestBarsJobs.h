@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/PreparedCutList.h"
+#include "core/plan/PreparedCutList.h"
 
 struct GeneratedJob {
     float barLength = 0.0f;

@@ -8,8 +8,8 @@
 
 #include "BenchmarkJobs.h"
 #include "core/Calculate.h"
-#include "core/NumberFormat.h"
-#include "core/ReportText.h"
+#include "core/notation/NumberFormat.h"
+#include "core/report/ReportText.h"
 #include "model/ReportLines.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "core/CutListPreparation.h"
-#include "core/LengthNotation.h"
-#include "core/NumberFormat.h"
+#include "core/job/CutListPreparation.h"
+#include "core/notation/LengthNotation.h"
+#include "core/notation/NumberFormat.h"
 #include "model/GridLayout.h"
 
 namespace {

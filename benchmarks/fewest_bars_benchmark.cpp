@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "FewestBarsJobs.h"
-#include "core/FewestBars.h"
-#include "core/FirstFitPatterns.h"
+#include "core/optimiser/FewestBars.h"
+#include "core/optimiser/FirstFitPatterns.h"
 
 namespace {
 

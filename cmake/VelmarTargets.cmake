@@ -6,11 +6,12 @@ if(VELMAR_WERROR)
     target_compile_options(velmar_warnings INTERFACE -Werror)
 endif()
 
-# Headers are included by their folder path from the project root
-# ("core/LengthNotation.h"), but a target sees only the folders of the libraries
-# it links: each library exposes a directory of its own in the build tree that
-# holds nothing but a link to its folder. So a header of a lower layer that
-# includes one of a higher layer does not compile.
+# Headers are included by their path from the project root
+# ("core/notation/LengthNotation.h"), but a target sees only the paths of the
+# libraries it links: each library exposes a directory of its own in the build
+# tree that holds nothing but a link to its folder, or to a single header. So a
+# header of a lower layer that includes one of a higher layer does not compile,
+# and a library can keep its inner headers to itself.
 function(velmar_expose_folder target scope folder)
     string(REPLACE "/" "_" key "${folder}")
     set(root "${PROJECT_BINARY_DIR}/include/${key}")
@@ -20,13 +21,26 @@ function(velmar_expose_folder target scope folder)
     target_include_directories(${target} ${scope} "${root}")
 endfunction()
 
-# A static library made of the listed files of one folder:
-#   velmar_library(name FOLDER folder SOURCES files... [DEPENDS libraries...])
+# A static library made of the listed files:
+#   velmar_library(name SOURCES files...
+#                  [FOLDER folder] [PUBLIC_PATHS paths...] [PRIVATE_PATHS paths...]
+#                  [DEPENDS libraries...] [PRIVATE_DEPENDS libraries...])
+# FOLDER and PUBLIC_PATHS (folders or single headers, from the project root)
+# are seen by the library and by everything that links it; PRIVATE_PATHS by the
+# library alone. DEPENDS are part of its interface; PRIVATE_DEPENDS are linked
+# but lend their users neither headers nor include paths.
 function(velmar_library name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FOLDER" "SOURCES;DEPENDS")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FOLDER"
+                          "SOURCES;PUBLIC_PATHS;PRIVATE_PATHS;DEPENDS;PRIVATE_DEPENDS")
     add_library(${name} STATIC ${arg_SOURCES})
-    velmar_expose_folder(${name} PUBLIC ${arg_FOLDER})
-    target_link_libraries(${name} PUBLIC ${arg_DEPENDS} PRIVATE velmar_warnings)
+    foreach(path IN LISTS arg_FOLDER arg_PUBLIC_PATHS)
+        velmar_expose_folder(${name} PUBLIC ${path})
+    endforeach()
+    foreach(path IN LISTS arg_PRIVATE_PATHS)
+        velmar_expose_folder(${name} PRIVATE ${path})
+    endforeach()
+    target_link_libraries(${name} PUBLIC ${arg_DEPENDS}
+                                  PRIVATE ${arg_PRIVATE_DEPENDS} velmar_warnings)
 endfunction()
 
 # The shared helpers of the tests (tests/common/...), for every test target.

@@ -1,9 +1,9 @@
 #include "core/Calculate.h"
 
-#include "core/CuttingReport.h"
-#include "core/FewestBars.h"
-#include "core/Nesting.h"
-#include "core/RowLabels.h"
+#include "core/job/RowLabels.h"
+#include "core/optimiser/FewestBars.h"
+#include "core/plan/FirstFit.h"
+#include "core/report/CuttingReport.h"
 
 namespace {
 
@@ -69,12 +69,12 @@ PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
         return planned;
     }
     planned.LowerBound = QuickLowerBound(cutList);
-    NestingOptions nestingOptions;
-    nestingOptions.AlternateMethod = options.AlternateMethod;
+    FirstFitOptions firstFitOptions;
+    firstFitOptions.AlternateMethod = options.AlternateMethod;
     planned.Method = options.AlternateMethod ? "alternate" : "first fit";
-    NestingResult nesting = Nest(cutList, nestingOptions);
-    planned.Refused = std::move(nesting.Refused);
-    planned.Plan = std::move(nesting.Plan);
+    FirstFitResult firstFit = PlanFirstFit(cutList, firstFitOptions);
+    planned.Refused = std::move(firstFit.Refused);
+    planned.Plan = std::move(firstFit.Plan);
     planned.ProvenMinimal =
         static_cast<std::int64_t>(planned.Plan.Bars.size()) <= planned.LowerBound;
     return planned;

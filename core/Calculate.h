@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "core/CalculationModels.h"
-#include "core/CutListPreparation.h"
-#include "core/CuttingPlan.h"
-#include "core/LineSink.h"
-#include "core/Refusals.h"
+#include "core/job/CalculationModels.h"
+#include "core/job/CutListPreparation.h"
+#include "core/plan/CuttingPlan.h"
+#include "core/plan/Refusals.h"
+#include "core/report/LineSink.h"
 #include "model/Options.h"
 #include "sorter/SASG.h"
 

@@ -7,7 +7,7 @@
 #include <QSvgGenerator>
 
 #include "diagram/DiagramPages.h"
-#include "io/ReplaceFile.h"
+#include "io/files/ReplaceFile.h"
 #include "model/Exceptions.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <string>
 
-#include "core/DiagramFileName.h"
-#include "core/DiagramLayout.h"
-#include "core/PageHeading.h"
+#include "core/report/PageHeading.h"
+#include "diagram/geometry/DiagramFileName.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 // The diagram as a PDF document: A4 landscape pages, each headed like the
 // printed report, broken between bars.

@@ -2,8 +2,8 @@
 
 #include <QFont>
 
-#include "core/DiagramLayout.h"
-#include "core/PageHeading.h"
+#include "core/report/PageHeading.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 class QPagedPaintDevice;
 class QPaintDevice;

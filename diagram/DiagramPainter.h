@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
-#include "core/DiagramLayout.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 class QPainter;
 class QPaintDevice;

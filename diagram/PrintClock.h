@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/PageHeading.h"
+#include "core/report/PageHeading.h"
 
 class QDateTime;
 class QLocale;

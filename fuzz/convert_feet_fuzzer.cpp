@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/LengthNotation.h"
-#include "core/NumberFormat.h"
-#include "core/TextToNumber.h"
+#include "core/notation/LengthNotation.h"
+#include "core/notation/NumberFormat.h"
+#include "core/notation/TextToNumber.h"
 #include "model/Exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "core/Calculate.h"
-#include "core/JobModels.h"
-#include "core/LengthNotation.h"
-#include "io/JobBinding.h"
-#include "io/JobFileReader.h"
+#include "core/job/JobModels.h"
+#include "core/notation/LengthNotation.h"
+#include "io/job/JobBinding.h"
+#include "io/job/JobFileReader.h"
 #include "model/Exceptions.h"
 #include "model/GridLayout.h"
 #include "model/Trim.h"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/DiagramLayout.h"
 #include "diagram/DiagramPainter.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 // The cutting diagram on the screen: the title and bar settings, then one
 // strip per group of like bars, scrolled and zoomed across the width. Only

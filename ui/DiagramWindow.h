@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "core/DiagramLayout.h"
-#include "core/PageHeading.h"
+#include "core/report/PageHeading.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 class QAction;
 class QPrinter;

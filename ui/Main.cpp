@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <functional>
 
-#include "io/SettingsPath.h"
+#include "io/settings/SettingsPath.h"
 #include "ui/DiagramWindow.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/Calculate.h"
-#include "core/JobModels.h"
-#include "io/SettingsPath.h"
+#include "core/job/JobModels.h"
+#include "io/settings/SettingsPath.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
 #include "ui/FileDialogs.h"

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "core/BoundText.h"
 #include "core/Calculate.h"
-#include "core/CalculationSnapshot.h"
-#include "core/LineSink.h"
+#include "core/job/CalculationSnapshot.h"
+#include "core/report/BoundText.h"
+#include "core/report/LineSink.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/PlanningProgress.h"

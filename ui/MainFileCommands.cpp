@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QLineEdit>
 
-#include "io/JobBinding.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "io/job/JobBinding.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 #include "ui/Main.h"
 
 namespace {

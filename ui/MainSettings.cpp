@@ -1,4 +1,4 @@
-#include "io/LastSettings.h"
+#include "io/settings/LastSettings.h"
 #include "ui/Main.h"
 
 void TMainForm::Savelastini() {

@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <optional>
 
-#include "ui/PrinterText.h"
-#include "ui/PrinterTextFlow.h"
+#include "core/report/PrinterText.h"
+#include "core/report/PrinterTextFlow.h"
 
 class QPrinter;
 

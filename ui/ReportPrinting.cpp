@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <utility>
 
+#include "core/report/ReportPrinter.h"
 #include "model/ReportLines.h"
 #include "ui/QtPrinterText.h"
-#include "ui/ReportPrinter.h"
 
 ReportPrinting::ReportPrinting() : clock_(SystemHeadingStamp) {}
 

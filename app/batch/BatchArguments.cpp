@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "core/DiagramFileName.h"
+#include "diagram/geometry/DiagramFileName.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/DiagramLayout.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 // Writes the cutting diagram into a .pdf or .svg file, replacing an existing
 // file only once the new one is complete. Throws Exception (EInOutError for

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/batch/BatchRun.h"
-#include "core/JobModels.h"
+#include "core/job/JobModels.h"
 
 // The report, the cut list's data rows, the result cells, the bar count and
 // the message as one JSON object: its opening up to the report's lines, which

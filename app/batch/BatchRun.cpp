@@ -3,9 +3,9 @@
 #include <new>
 
 #include "core/Calculate.h"
-#include "io/JobBinding.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "io/job/JobBinding.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 #include "model/Exceptions.h"
 
 namespace {

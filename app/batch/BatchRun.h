@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/batch/BatchArguments.h"
-#include "core/CuttingPlan.h"
-#include "core/JobModels.h"
-#include "core/LineSink.h"
-#include "core/Refusals.h"
+#include "core/job/JobModels.h"
+#include "core/plan/CuttingPlan.h"
+#include "core/plan/Refusals.h"
+#include "core/report/LineSink.h"
 
 // How one run ended, with the exit status the tool reports.
 struct BatchOutcome {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/LineSink.h"
+#include "core/report/LineSink.h"
 
 // Writes the report's lines to a stream as Calculate makes them, so that a
 // report of tens of millions of lines is never held whole: as lines of text,

@@ -11,7 +11,7 @@
 #include "app/batch/BatchRun.h"
 #include "app/batch/LocaleSeparator.h"
 #include "app/batch/ReportStream.h"
-#include "core/BoundText.h"
+#include "core/report/BoundText.h"
 #include "model/Exceptions.h"
 
 namespace {

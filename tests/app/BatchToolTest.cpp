@@ -12,11 +12,11 @@
 #include "MiniJson.h"
 #include "RunTool.h"
 #include "core/Calculate.h"
-#include "core/JobModels.h"
-#include "io/Job.h"
-#include "io/JobBinding.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "core/job/JobModels.h"
+#include "io/job/Job.h"
+#include "io/job/JobBinding.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 #include "tests/common/WorkedExample.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/DiagramLayout.h"
+#include "diagram/geometry/DiagramLayout.h"
 
 // A diagram job made by hand: bars of 240, cut width 0.125, scrap below 20,
 // over the worked example's rows (1: 96, 2: 48, 3: 30) and row 4 of 0.1. Each

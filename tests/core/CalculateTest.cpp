@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/Calculate.h"
-#include "core/Nesting.h"
+#include "core/plan/FirstFit.h"
 #include "model/Exceptions.h"
 #include "model/Options.h"
 #include "model/ReportLines.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/CutListPreparation.h"
-#include "core/SorterDesign.h"
+#include "core/job/CutListPreparation.h"
+#include "core/job/SorterDesign.h"
 #include "model/Exceptions.h"
 
 namespace {

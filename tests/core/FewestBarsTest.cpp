@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "core/FewestBars.h"
-#include "core/Refusals.h"
+#include "core/optimiser/FewestBars.h"
+#include "core/plan/Refusals.h"
 #include "tests/core/HandBuiltJob.h"
 
 namespace {
@@ -101,7 +101,7 @@ void ExpectSoundPlan(const PreparedCutList& list, const FewestBarsResult& result
 
 int FirstFitBars(const Job& job) {
     HandBuiltJob nested(job.bar, job.rows);
-    const NestingResult result = nested.Nest(false, false);
+    const FirstFitResult result = nested.PlanFirstFit(false, false);
     return result.Refused ? -1 : static_cast<int>(result.Plan.Bars.size());
 }
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/BarLines.h"
-#include "core/CuttingReport.h"
-#include "core/Nesting.h"
-#include "core/PreparedCutList.h"
-#include "core/RowLabels.h"
+#include "core/job/RowLabels.h"
+#include "core/plan/FirstFit.h"
+#include "core/plan/PreparedCutList.h"
+#include "core/report/BarLines.h"
+#include "core/report/CuttingReport.h"
 #include "model/ReportLines.h"
 #include "model/TStringGrid.h"
 
@@ -52,11 +52,11 @@ class HandBuiltJob {
     }
 
     // Plans the bars and writes their part of the report, as Calculate does.
-    NestingResult Nest(bool shortReport, bool alternateMethod, char separator = '.') {
+    FirstFitResult PlanFirstFit(bool shortReport, bool alternateMethod, char separator = '.') {
         report.Clear();
-        NestingOptions options;
+        FirstFitOptions options;
         options.AlternateMethod = alternateMethod;
-        NestingResult result = ::Nest(cutList, options);
+        FirstFitResult result = ::PlanFirstFit(cutList, options);
         if (result.Refused) {
             return result;
         }
@@ -70,10 +70,10 @@ class HandBuiltJob {
         return result;
     }
 
-    // Appends the summary of a plan made by Nest.
-    void Summarise(const NestingResult& nesting, char separator = '.') {
+    // Appends the summary of a plan made by PlanFirstFit.
+    void Summarise(const FirstFitResult& firstFit, char separator = '.') {
         ReportLinesSink sink(report);
-        WriteSummary(nesting.Plan, grid, separator, sink);
+        WriteSummary(firstFit.Plan, grid, separator, sink);
     }
 
     TStringGrid grid;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "core/LengthNotation.h"
-#include "core/TextToNumber.h"
+#include "core/notation/LengthNotation.h"
+#include "core/notation/TextToNumber.h"
 #include "model/Exceptions.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "core/NumberFormat.h"
+#include "core/notation/NumberFormat.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "io/JobBinding.h"
-#include "io/JobFileReader.h"
+#include "io/job/JobBinding.h"
+#include "io/job/JobFileReader.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "TempDir.h"
-#include "io/Job.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "io/job/Job.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 #include "model/Exceptions.h"
 
 namespace {

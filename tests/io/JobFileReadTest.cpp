@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "io/Job.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "io/job/Job.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 
 namespace {
 

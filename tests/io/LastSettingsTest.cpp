@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "io/LastSettings.h"
-#include "io/ProfileFile.h"
-#include "io/SettingsPath.h"
+#include "io/settings/LastSettings.h"
+#include "io/settings/ProfileFile.h"
+#include "io/settings/SettingsPath.h"
 #include "model/Exceptions.h"
 
 namespace {

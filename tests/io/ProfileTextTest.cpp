@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "io/ProfileText.h"
+#include "io/settings/ProfileText.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include "ChildProcess.h"
 #include "TempDir.h"
-#include "io/Job.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
-#include "io/LastSettings.h"
-#include "io/ProfileFile.h"
+#include "io/job/Job.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
+#include "io/settings/LastSettings.h"
+#include "io/settings/ProfileFile.h"
 #include "model/Exceptions.h"
 
 namespace {

@@ -11,9 +11,9 @@
 
 #include "ChildProcess.h"
 #include "TempDir.h"
-#include "io/Job.h"
-#include "io/JobFileReader.h"
-#include "io/JobFileWriter.h"
+#include "io/job/Job.h"
+#include "io/job/JobFileReader.h"
+#include "io/job/JobFileWriter.h"
 #include "model/Exceptions.h"
 
 namespace fs = std::filesystem;

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "TempDir.h"
-#include "io/LastSettings.h"
-#include "io/SettingsPath.h"
+#include "io/settings/LastSettings.h"
+#include "io/settings/SettingsPath.h"
 
 namespace {
 

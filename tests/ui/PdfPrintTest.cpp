@@ -20,8 +20,8 @@
 
 #include "model/Exceptions.h"
 #include "model/ReportLines.h"
+#include "tests/common/PdfPageText.h"
 #include "tests/common/WorkedExample.h"
-#include "tests/ui/PdfPageText.h"
 #include "ui/ReportPrinting.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/report/PrinterTextFlow.h"
+#include "core/report/ReportPrinter.h"
 #include "model/Exceptions.h"
 #include "tests/common/WorkedExample.h"
-#include "ui/PrinterTextFlow.h"
-#include "ui/ReportPrinter.h"
 
 namespace {
 

@@ -1,0 +1,179 @@
+#include "core/job/CutListPreparation.h"
+#include "core/plan/Refusals.h"
+#include "model/GridLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "core/notation/FloatStore.h"
+#include "core/notation/LengthNotation.h"
+#include "core/notation/NumberFormat.h"
+#include "core/report/ReportText.h"
+#include "model/Exceptions.h"
+#include "model/Trim.h"
+
+namespace {
+
+// The last data row taking part: the prepared arrays hold kCapacity rows, so
+// rows of a larger grid beyond them are never read, written or sorted.
+int LastDataRow(const TStringGrid& grid) {
+    return std::clamp(grid.RowCount() - 1, 0, PreparedCutList::kCapacity);
+}
+
+// Blanks out the separators people type between feet and inches, and sets
+// the first sort's range end to the last row that has a length.
+void CleanLengths(TStringGrid& cutList, int lastRow, TSortAStringGrid& sorter) {
+    sorter.SortIndex = kLengthColumn;
+    sorter.StartIndex = kFirstDataRow;
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
+        for (char separator : {'-', '_', '+'}) {
+            cutList.SetCells(kLengthColumn, row,
+                             Strip('M', separator, CutTo255(cutList.Cells(kLengthColumn, row))));
+        }
+        if (!cutList.Cells(kLengthColumn, row).empty()) {
+            sorter.EndIndex = row;
+        }
+    }
+}
+
+// Moves the rows without a length below the others. The numeric comparison
+// cannot read keys in hexadecimal form ("$10", "x1F") and throws; that only
+// happens when every key in the range passed the whole-number test, so no
+// row in the range is empty and the rows with a length already form one
+// block. A sorter problem never ends the command, so the block is taken as it
+// stands.
+void GroupRowsWithLength(TSortAStringGrid& sorter) {
+    try {
+        sorter.Sort();
+    } catch (const EConvertError&) {
+    }
+}
+
+// "* Dec Len" holds the decimal length × 1000 as a whole number, the key of
+// the second sort; a length of 0 or less leaves it empty.
+void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
+        cutList.SetCells(kDecLenColumn, row, std::string());
+        cutList.SetCells(kSubTotalColumn, row, std::string());
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
+        if (length > 0.0f) {
+            const float thousandths = StoreAsFloat(static_cast<long double>(length) * 1000.0L);
+            cutList.SetCells(kDecLenColumn, row, FormatWhole(thousandths));
+        }
+    }
+}
+
+// Trims the quantities of the rows that have a length, an empty one becoming
+// "1"; gives the last such row.
+int DefaultQuantities(TStringGrid& cutList, int lastRow) {
+    int usedRows = 0;
+    for (int row = kFirstDataRow; row <= lastRow; ++row) {
+        if (cutList.Cells(kLengthColumn, row).empty()) {
+            continue;
+        }
+        usedRows = row;
+        std::string qty = Trim(cutList.Cells(kQtyColumn, row));
+        if (qty.empty()) {
+            qty = "1";
+        }
+        cutList.SetCells(kQtyColumn, row, std::move(qty));
+    }
+    return usedRows;
+}
+
+// Neighbouring rows whose lengths convert to the same value share a number.
+void NumberItems(TStringGrid& cutList, int usedRows) {
+    int item = 1;
+    for (int row = kFirstDataRow; row <= usedRows; ++row) {
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
+        // What follows the last used row never changes a number that is written.
+        const float next =
+            row < usedRows ? ConvertFeet(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
+        cutList.SetCells(kItemColumn, row, std::to_string(item));
+        if (length != next) {
+            ++item;
+        }
+    }
+}
+
+// A quantity is counted in whole pieces twice: the nesting places a piece
+// while the quantity is above 0, and the item totals count its whole part. A
+// 32-bit float holds every whole number only up to 2^24 and keeps 24 bits of
+// a fraction, so a typed quantity may round to a value that means other
+// pieces: 16777217 to 16777216, 2.9999999999 to 3.
+bool SamePieces(long double typed, float stored) {
+    const auto placed = [](long double quantity) {
+        return quantity > 0.0L ? std::ceil(quantity) : 0.0L;
+    };
+    return std::trunc(typed) == std::trunc(static_cast<long double>(stored)) &&
+           placed(typed) == placed(stored);
+}
+
+// The first quantity whose 32-bit value does not mean the pieces typed:
+// beyond 2^24 too large to count, below it too finely divided.
+Refusal UncountedQuantity(const TStringGrid& cutList, const PreparedCutList& prepared) {
+    constexpr long double kLargestWholeCount = 16777216.0L;  // 2^24
+    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
+        const long double typed = ConvertFeetExtended(cutList.Cells(kQtyColumn, row));
+        if (!SamePieces(typed, prepared.PieceQty[row])) {
+            return std::fabs(typed) > kLargestWholeCount ? kQuantityTooLarge : kQuantityTooPrecise;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
+                                 bool autoItemNumber, char decimalSeparator) {
+    TStringGrid& cutList = models.CutList;
+    TStringGrid& barSettings = models.BarSettings;
+    const int lastRow = LastDataRow(cutList);
+    PreparationResult result;
+    PreparedCutList& prepared = result.CutList;
+
+    CleanLengths(cutList, lastRow, sorter);
+    GroupRowsWithLength(sorter);
+
+    WriteDecimalLengths(cutList, lastRow);
+    prepared.UsedRows = DefaultQuantities(cutList, lastRow);
+
+    sorter.StartIndex = kFirstDataRow;
+    sorter.SortIndex = kDecLenColumn;
+    sorter.EndIndex = prepared.UsedRows;
+    sorter.SortType = ToSortType::Numeric;
+    sorter.Sort();  // longest first
+    barSettings.SetCells(kValueColumn, kLastErrRow,
+                         std::to_string(sorter.ErrorCode()) + " " + sorter.ErrorMessage());
+    barSettings.SetCells(kValueColumn, kUsedRowsRow, std::to_string(prepared.UsedRows));
+
+    if (autoItemNumber && prepared.UsedRows >= 1) {
+        NumberItems(cutList, prepared.UsedRows);
+    }
+
+    prepared.BarLength = ConvertFeet(barSettings.Cells(kValueColumn, kBarLengthRow));
+    prepared.CutWidth = ConvertFeet(barSettings.Cells(kValueColumn, kCutWidthRow));
+    prepared.ScrapBelow = ConvertFeet(barSettings.Cells(kValueColumn, kScrapBelowRow));
+
+    models.Report.Clear();
+    models.Report.Add(BarHeading(1, decimalSeparator));
+
+    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
+        prepared.PieceQty[row] = ConvertFeet(cutList.Cells(kQtyColumn, row));
+        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
+        prepared.PieceLen[row] = StoreAsFloat(static_cast<long double>(length) + prepared.CutWidth);
+    }
+
+    // Only the first row is tested: after the sort it holds the longest piece.
+    if (!(prepared.BarLength >= prepared.PieceLen[1])) {
+        result.Refused = kBarShorterThanPiece;
+    } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
+                   prepared.PieceQty[1] ==
+               0.0L) {
+        result.Refused = kNothingToCut;
+    } else {
+        result.Refused = UncountedQuantity(cutList, prepared);
+    }
+    return result;
+}

@@ -1,0 +1,306 @@
+#include "core/optimiser/FewestBars.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/optimiser/BarLowerBound.h"
+#include "core/optimiser/BinCompletion.h"
+#include "core/optimiser/ColumnGeneration.h"
+#include "core/optimiser/FirstFitPatterns.h"
+#include "core/optimiser/PieceTypes.h"
+#include "core/optimiser/PlanFromPatterns.h"
+#include "core/plan/Refusals.h"
+
+namespace {
+
+// The nesting's limits: a piece that fits no empty bar, and more pieces than
+// a 32-bit count can take down one by one.
+Refusal Unplannable(const PreparedCutList& cutList) {
+    constexpr std::int64_t kMostPiecesPerJob = 16777216;
+    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
+    std::int64_t pieces = 0;
+    for (int row = 1; row <= usedRows; ++row) {
+        const std::int64_t count = PiecesOf(cutList.PieceQty[row]);
+        if (count == 0) {
+            continue;
+        }
+        if (!(cutList.BarLength >= cutList.PieceLen[row])) {
+            return kBarShorterThanPiece;
+        }
+        pieces += count;
+        if (pieces > kMostPiecesPerJob) {
+            return kQuantityTooLarge;
+        }
+    }
+    return std::nullopt;
+}
+
+// Dead ends the dive may back out of before it settles for the best plan
+// found so far.
+constexpr int kMostDeadEnds = 24;
+// Bin completion takes over when no more pieces than these are left.
+constexpr std::int64_t kMostPiecesToComplete = 3000;
+constexpr unsigned kCompletionAttempts = 8;
+constexpr std::int64_t kCompletionStepsPerPiece = 4;
+// When the dive gives up with time to spare, bin completion goes on with
+// twice the steps at each round, up to this many per piece.
+constexpr std::int64_t kMostCompletionStepsPerPiece = 4096;
+// Deep in the dive, bin completion is tried once no more pieces are left.
+constexpr std::int64_t kFewPiecesLeft = 150;
+// Patterns rounded up one bar at a time, most nearly whole first, at each
+// step of the dive.
+constexpr std::size_t kBranches = 3;
+
+// Searches for a plan of as many bars as the lower bound by diving through
+// the linear relaxation: the bars it uses whole are fixed, the rest solved
+// again, and where nothing is whole one bar of a pattern in use is fixed.
+// A step whose relaxation needs more bars than are left backs out. Each step
+// also completes its pieces by first fit, so the best plan so far is always
+// at hand when the budget ends.
+std::int64_t PieceCount(const std::vector<std::int64_t>& pieces) {
+    std::int64_t count = 0;
+    for (const std::int64_t typePieces : pieces) {
+        count += typePieces;
+    }
+    return count;
+}
+
+std::vector<std::int64_t> AllPieces(const PieceTypes& types) {
+    std::vector<std::int64_t> pieces;
+    for (const PieceType& type : types.Types) {
+        pieces.push_back(type.Pieces);
+    }
+    return pieces;
+}
+
+class BarSearch {
+  public:
+    BarSearch(const PieceTypes& types, const PlanningBudget& budget)
+        : types_(types), budget_(budget), lp_(AllPieces(types)) {
+        // The relaxation starts from the fullest bar of each single length.
+        for (std::size_t t = 0; t < types.Types.size(); ++t) {
+            const float length = types.Types[t].Length;
+            float left = types.BarLength;
+            TypeCount single{static_cast<std::int32_t>(t), 0};
+            while (single.Count < types.Types[t].Pieces && left >= length) {
+                left = left - length;
+                ++single.Count;
+            }
+            lp_.Add({single});
+        }
+    }
+
+    void Run() {
+        const std::vector<std::int64_t> pieces = AllPieces(types_);
+        best_ = FirstFitPatterns(types_, pieces);
+        bestBars_ = BarsOf(best_);
+        lowerBound_ = std::max<std::int64_t>(1, LengthBound(types_, pieces));
+        if (bestBars_ <= lowerBound_ || TryCompletion(pieces, {}, 0)) {
+            return;
+        }
+        std::vector<PatternUse> fixed;
+        if (!Dive(pieces, fixed, 0)) {
+            KeepCompleting(pieces);
+        }
+    }
+
+    std::vector<PatternUse> Best() const { return best_; }
+    std::int64_t BestBars() const { return bestBars_; }
+    std::int64_t LowerBound() const { return lowerBound_; }
+
+  private:
+    bool Dive(const std::vector<std::int64_t>& pieces, std::vector<PatternUse>& fixed,
+              std::int64_t fixedBars) {
+        if (budget_.Over()) {
+            return false;
+        }
+        const std::vector<PatternUse> rest = FirstFitPatterns(types_, pieces);
+        Consider(fixed, rest, fixedBars + BarsOf(rest));
+        if (bestBars_ <= lowerBound_) {
+            return true;
+        }
+        if (fixedBars > 0 && PieceCount(pieces) <= kFewPiecesLeft &&
+            TryCompletion(pieces, fixed, fixedBars)) {
+            return true;
+        }
+        for (const PatternUse& use : rest) {
+            lp_.Add(use.Bar);
+        }
+        // A large job's relaxation may not settle within the budget; the dive
+        // then goes on from where it got in half the time left.
+        PlanningBudget relaxationBudget = budget_;
+        if (budget_.Deadline != PlanningBudget::Clock::time_point::max()) {
+            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
+        }
+        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, relaxationBudget);
+        if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
+            const std::int64_t before = lowerBound_;
+            lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths));
+            if (bestBars_ <= lowerBound_ ||
+                (lowerBound_ > before && TryCompletion(pieces, fixed, fixedBars))) {
+                return true;
+            }
+        }
+        if (budget_.Over()) {
+            return false;
+        }
+        const double needed = relaxation.Solved ? std::ceil(relaxation.Bars - 1e-6) : 0.0;
+        if (static_cast<double>(fixedBars) + needed > static_cast<double>(lowerBound_)) {
+            ++deadEnds_;
+            return false;
+        }
+        if (FixWholeBars(pieces, fixed, fixedBars, relaxation)) {
+            return true;
+        }
+        std::vector<std::pair<Pattern, double>> partial;
+        for (const auto& [pattern, bars] : relaxation.InUse) {
+            const double fraction = bars - std::floor(bars + 1e-6);
+            if (fraction > 1e-6) {
+                partial.emplace_back(pattern, fraction);
+            }
+        }
+        std::stable_sort(partial.begin(), partial.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        for (std::size_t i = 0; i < std::min(partial.size(), kBranches); ++i) {
+            if (deadEnds_ > kMostDeadEnds) {
+                return false;
+            }
+            std::vector<std::int64_t> left = pieces;
+            Pattern bar = CutFrom(partial[i].first, left, 1);
+            if (bar.empty()) {
+                continue;
+            }
+            fixed.push_back({std::move(bar), 1});
+            if (Dive(left, fixed, fixedBars + 1)) {
+                return true;
+            }
+            fixed.pop_back();
+        }
+        return false;
+    }
+
+    // Few pieces left: bin completion searches for the bars that are left
+    // under the bound, a few times over with the ties taken in new orders.
+    bool TryCompletion(const std::vector<std::int64_t>& pieces,
+                       const std::vector<PatternUse>& fixed, std::int64_t fixedBars) {
+        const std::int64_t count = PieceCount(pieces);
+        if (count > kMostPiecesToComplete) {
+            return false;
+        }
+        for (unsigned attempt = 0; attempt < kCompletionAttempts && !budget_.Over(); ++attempt) {
+            const auto bars = CompleteIntoBars(types_, pieces, lowerBound_ - fixedBars, budget_,
+                                               kCompletionStepsPerPiece * count, attempt);
+            if (bars) {
+                Consider(fixed, *bars, fixedBars + BarsOf(*bars));
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The last resort within the budget: bin completion on the whole job,
+    // each round with more steps and the ties in a new order.
+    void KeepCompleting(const std::vector<std::int64_t>& pieces) {
+        const std::int64_t count = PieceCount(pieces);
+        if (count > kMostPiecesToComplete) {
+            return;
+        }
+        unsigned attempt = kCompletionAttempts;
+        for (std::int64_t perPiece = 2 * kCompletionStepsPerPiece;
+             perPiece <= kMostCompletionStepsPerPiece && bestBars_ > lowerBound_ && !budget_.Over();
+             perPiece *= 2) {
+            for (unsigned round = 0; round < 2 && !budget_.Over(); ++round, ++attempt) {
+                const auto bars = CompleteIntoBars(types_, pieces, lowerBound_, budget_,
+                                                   perPiece * count, attempt);
+                if (bars) {
+                    Consider({}, *bars, BarsOf(*bars));
+                    return;
+                }
+            }
+        }
+    }
+
+    // Fixes every bar the relaxation uses whole and dives on.
+    bool FixWholeBars(const std::vector<std::int64_t>& pieces, std::vector<PatternUse>& fixed,
+                      std::int64_t fixedBars, const Relaxation& relaxation) {
+        std::vector<std::int64_t> left = pieces;
+        const std::size_t before = fixed.size();
+        std::int64_t bars = 0;
+        for (const auto& [pattern, amount] : relaxation.InUse) {
+            const auto whole = static_cast<std::int64_t>(std::floor(amount + 1e-6));
+            std::int64_t copies = whole;
+            for (const TypeCount& entry : pattern) {
+                copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
+            }
+            if (copies > 0) {
+                CutFrom(pattern, left, copies);
+                fixed.push_back({pattern, copies});
+                bars += copies;
+            }
+        }
+        if (bars > 0 && Dive(left, fixed, fixedBars + bars)) {
+            return true;
+        }
+        fixed.resize(before);
+        return false;
+    }
+
+    // Takes `copies` bars of the pattern, as far as the pieces last, from the
+    // pieces left; returns the pattern as taken.
+    static Pattern CutFrom(const Pattern& pattern, std::vector<std::int64_t>& left,
+                           std::int64_t copies) {
+        Pattern taken;
+        for (const TypeCount& entry : pattern) {
+            std::int64_t& there = left[static_cast<std::size_t>(entry.Type)];
+            const std::int64_t count = std::min(entry.Count, there / copies);
+            if (count > 0) {
+                taken.push_back({entry.Type, count});
+                there -= count * copies;
+            }
+        }
+        return taken;
+    }
+
+    void Consider(const std::vector<PatternUse>& fixed, const std::vector<PatternUse>& rest,
+                  std::int64_t bars) {
+        if (bars < bestBars_) {
+            best_ = fixed;
+            best_.insert(best_.end(), rest.begin(), rest.end());
+            bestBars_ = bars;
+        }
+    }
+
+    const PieceTypes& types_;
+    const PlanningBudget& budget_;
+    std::vector<PatternUse> best_;
+    std::int64_t bestBars_ = 0;
+    std::int64_t lowerBound_ = 0;
+    CuttingStockLp lp_;
+    int deadEnds_ = 0;
+};
+
+}  // namespace
+
+FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget) {
+    FewestBarsResult result;
+    if ((result.Refused = Unplannable(cutList))) {
+        return result;
+    }
+    const PieceTypes types = GroupPieceTypes(cutList);
+    BarSearch search(types, budget);
+    search.Run();
+    if (budget.IsCancelled()) {
+        result.Cancelled = true;
+        return result;
+    }
+    result.Plan = PlanFromPatterns(cutList, types, search.Best());
+    result.LowerBound = search.LowerBound();
+    result.ProvenMinimal = static_cast<std::int64_t>(result.Plan.Bars.size()) <= result.LowerBound;
+    return result;
+}
+
+std::int64_t QuickLowerBound(const PreparedCutList& cutList) {
+    const PieceTypes types = GroupPieceTypes(cutList);
+    return std::max<std::int64_t>(1, LengthBound(types, AllPieces(types)));
+}

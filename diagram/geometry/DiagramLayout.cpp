@@ -1,0 +1,160 @@
+#include "diagram/geometry/DiagramLayout.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <iterator>
+
+#include "core/notation/NumberFormat.h"
+
+namespace {
+
+// Turns positions along the bar into pixel edges. Each edge is rounded from
+// the true position, never from the previous edge, and edges never step back
+// or leave the strip, whatever the lengths hold.
+class PixelScale {
+  public:
+    PixelScale(float barLength, int width) : width_(std::max(width, 0)) {
+        if (std::isfinite(barLength) && barLength > 0.0f) {
+            perUnit_ = static_cast<double>(width_) / static_cast<double>(barLength);
+        }
+    }
+
+    int Edge(double position) {
+        const double pixel = position * perUnit_;
+        int edge = last_;
+        if (std::isfinite(pixel)) {
+            edge = static_cast<int>(std::lround(std::clamp(pixel, 0.0, double(width_))));
+        }
+        last_ = std::clamp(edge, last_, width_);
+        return last_;
+    }
+
+    double Pixels(double length) const { return length * perUnit_; }
+    int Width() const { return width_; }
+
+  private:
+    int width_;
+    double perUnit_ = 0.0;
+    int last_ = 0;
+};
+
+void AddBox(std::vector<DiagramBox>& boxes, DiagramBox::Kind kind, int left, int right,
+            std::int32_t row, std::int32_t count) {
+    boxes.push_back({kind, left, right - left, row, count});
+}
+
+bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b) {
+    if (std::bit_cast<std::uint32_t>(a.Left) != std::bit_cast<std::uint32_t>(b.Left)) {
+        return false;
+    }
+    const auto runsA = plan.RunsOf(a);
+    const auto runsB = plan.RunsOf(b);
+    return std::equal(
+        runsA.begin(), runsA.end(), runsB.begin(), runsB.end(),
+        [](const PieceRun& x, const PieceRun& y) { return x.Row == y.Row && x.Count == y.Count; });
+}
+
+}  // namespace
+
+const RowLabel& LabelOfRow(const CuttingPlan& plan, std::int32_t row) {
+    static const RowLabel noLabel{};
+    if (row < 1 || static_cast<std::size_t>(row) > plan.RowLabels.size()) {
+        return noLabel;
+    }
+    return plan.RowLabels[static_cast<std::size_t>(row) - 1];
+}
+
+float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row) {
+    if (row < 1 || static_cast<std::size_t>(row) > plan.PieceLengths.size()) {
+        return 0.0f;
+    }
+    return plan.PieceLengths[static_cast<std::size_t>(row) - 1];
+}
+
+std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
+    PixelScale scale(job.Plan->BarLength, width);
+    const double cutWidth = job.Plan->CutWidth;
+    std::vector<DiagramBox> boxes;
+    double position = 0.0;
+    int edge = 0;
+    for (const PieceRun& run : job.Plan->RunsOf(bar)) {
+        const double charged = PieceLengthOfRow(*job.Plan, run.Row);
+        if (run.Count > 1 && scale.Pixels(charged) < 1.0) {
+            position += charged * run.Count;
+            const int right = scale.Edge(position);
+            AddBox(boxes, DiagramBox::Kind::Piece, edge, right, run.Row, run.Count);
+            edge = right;
+            continue;
+        }
+        for (std::int32_t piece = 0; piece < run.Count; ++piece) {
+            const int pieceEnd = scale.Edge(position + std::max(charged - cutWidth, 0.0));
+            position += charged;
+            const int cutEnd = scale.Edge(position);
+            AddBox(boxes, DiagramBox::Kind::Piece, edge, pieceEnd, run.Row, 1);
+            AddBox(boxes, DiagramBox::Kind::Cut, pieceEnd, cutEnd, 0, 1);
+            edge = cutEnd;
+        }
+    }
+    AddBox(boxes, DiagramBox::Kind::Leftover, edge, scale.Width(), 0, 1);
+    return boxes;
+}
+
+const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x) {
+    const auto after = std::upper_bound(
+        boxes.begin(), boxes.end(), x, [](int at, const DiagramBox& box) { return at < box.Left; });
+    if (after == boxes.begin()) {
+        return nullptr;
+    }
+    const DiagramBox& box = *std::prev(after);
+    return x < box.Left + box.Width ? &box : nullptr;
+}
+
+std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box) {
+    switch (box.Type) {
+        case DiagramBox::Kind::Piece: {
+            const RowLabel& label = LabelOfRow(*job.Plan, box.Row);
+            const std::string line = "Item # {" + label.Item + "}   " + label.Length;
+            return box.Count > 1 ? "Qty " + std::to_string(box.Count) + " " + line : line;
+        }
+        case DiagramBox::Kind::Cut:
+            return "Cut Width " + FormatLength(job.Plan->CutWidth, job.DecimalSeparator);
+        case DiagramBox::Kind::Leftover:
+            return LeftoverLabel(job, bar);
+    }
+    return std::string();
+}
+
+std::vector<BarGroup> GroupLikeBars(const CuttingPlan& plan) {
+    std::vector<BarGroup> groups;
+    for (std::uint32_t bar = 0; bar < plan.Bars.size(); ++bar) {
+        if (!groups.empty() && SameCuts(plan, plan.Bars[groups.back().First], plan.Bars[bar])) {
+            ++groups.back().Count;
+        } else {
+            groups.push_back({bar, 1});
+        }
+    }
+    return groups;
+}
+
+std::string GroupLabel(const BarGroup& group) {
+    const std::uint64_t first = std::uint64_t{group.First} + 1;
+    if (group.Count <= 1) {
+        return "Bar " + std::to_string(first);
+    }
+    return "Bars " + std::to_string(first) + "-" + std::to_string(first + group.Count - 1) + ", " +
+           std::to_string(group.Count) + " x";
+}
+
+std::string LeftoverLabel(const DiagramJob& job, const PlannedBar& bar) {
+    return (job.Plan->IsScrap(bar) ? "scrap " : "remaining ") +
+           FormatLength(bar.Left, job.DecimalSeparator);
+}
+
+std::string SettingsLine(const DiagramJob& job) {
+    const char separator = job.DecimalSeparator;
+    return "Bar Length " + FormatLength(job.Plan->BarLength, separator) + "   Cut Width " +
+           FormatLength(job.Plan->CutWidth, separator) + "   Scrap Below " +
+           FormatLength(job.Plan->ScrapBelow, separator) + "   Bars " +
+           std::to_string(job.Plan->Bars.size());
+}

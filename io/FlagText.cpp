@@ -1,7 +1,0 @@
-#include "io/FlagText.h"
-
-#include "model/Trim.h"
-
-bool IsSetFlag(std::string_view text) {
-    return Trim(text) == "1";
-}

@@ -222,6 +222,10 @@ class TMainForm : public QMainWindow {
     void RunInputCommand(const std::function<void()>& body);
     // The text of the error that ended the command, if one did.
     std::optional<std::string> Attempt(const std::function<void()>& body);
+    // After a Calculate: marks the cells of lengths and quantities that were
+    // read only in part and names them in the status line.
+    void FlagCellsReadInPart();
+    void ClearReadInPartMarks();
     // Calculate itself, which Button1Click keeps for Undo.
     void CalculateNow();
     // The grid holding the focus, if one does.

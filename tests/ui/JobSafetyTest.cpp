@@ -41,6 +41,7 @@ class JobSafetyTest : public QObject {
     void rowsThatDoNotFitAreRefusedWhole();
     void newAndOpenClearTheBoundLine();
     void aRecentJobOpensAgainFromTheFileMenu();
+    void lengthsReadInPartAreMarkedAndNamed();
     void theWindowComesBackAsItWasLeftOnceChanged();
 
   private:
@@ -272,6 +273,29 @@ void JobSafetyTest::theWindowComesBackAsItWasLeftOnceChanged() {
 
     init();
     QCOMPARE(form_->size(), design + QSize(120, 90));
+}
+
+void JobSafetyTest::lengthsReadInPartAreMarkedAndNamed() {
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->CutList().SetRows(1, {"2", "12.5 in"});
+    form_->CutList().SetRows(2, {"8c", "30"});
+    form_->CutList().SetRows(3, {"1", "48"});
+    form_->Button1Click(form_->Button1);
+    // Sorted longest first: 125, 48, 30.
+    QCOMPARE(
+        form_->StatusLine->text(),
+        QStringLiteral("Read in part: row 1 Length \"12.5 in\" as 125; row 3 Qty \"8c\" as 8"));
+    QAbstractItemModel* cells = form_->StringGrid1->model();
+    QVERIFY(cells->index(0, 1).data(Qt::BackgroundRole).isValid());
+    QVERIFY(cells->index(2, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!cells->index(1, 1).data(Qt::BackgroundRole).isValid());
+
+    // A mended cell loses its mark at once; the next Calculate names nothing.
+    Type(form_->StringGrid1, 0, 1, QStringLiteral("12.5"));
+    QVERIFY(!cells->index(0, 1).data(Qt::BackgroundRole).isValid());
+    Type(form_->StringGrid1, 2, 0, QStringLiteral("8"));
+    form_->Button1Click(form_->Button1);
+    QVERIFY(!form_->StatusLine->text().startsWith(QStringLiteral("Read in part")));
 }
 
 QTEST_MAIN(JobSafetyTest)

@@ -42,6 +42,7 @@ class JobSafetyTest : public QObject {
     void newAndOpenClearTheBoundLine();
     void aRecentJobOpensAgainFromTheFileMenu();
     void lengthsReadInPartAreMarkedAndNamed();
+    void theCutListGoesToACsvFileAndComesBack();
     void theWindowComesBackAsItWasLeftOnceChanged();
 
   private:
@@ -296,6 +297,37 @@ void JobSafetyTest::lengthsReadInPartAreMarkedAndNamed() {
     Type(form_->StringGrid1, 2, 0, QStringLiteral("8"));
     form_->Button1Click(form_->Button1);
     QVERIFY(!form_->StatusLine->text().startsWith(QStringLiteral("Read in part")));
+}
+
+void JobSafetyTest::theCutListGoesToACsvFileAndComesBack() {
+    form_->CutList().SetRows(1, {"3", "96", "A", "96.000", "3"});
+    form_->CutList().SetRows(2, {"2", "4' 1/2", "shelf, top"});
+    script_.csvName = File("list.csv");
+    form_->FileExportItem->trigger();
+    QCOMPARE(Bytes(File("list.csv")),
+             QByteArray("Qty,Length,Item #\r\n3,96,A\r\n2,4' 1/2,\"shelf, top\"\r\n"));
+
+    form_->CutList().SetRows(1, {"9", "9", "9", "9", "9"});
+    form_->CutList().SetRows(3, {"1", "10"});
+    form_->FileImportItem->trigger();
+    const std::vector<std::vector<std::string>> imported = {
+        {"3", "96", "A", "", ""}, {"2", "4' 1/2", "shelf, top", "", ""}, {"", "", "", "", ""}};
+    for (int row = 1; row <= 3; ++row) {
+        QCOMPARE(form_->CutList().Rows(row), imported[row - 1]);
+    }
+    form_->EditUndoItem->trigger();
+    QCOMPARE(form_->CutList().Cells(0, 1), std::string("9"));
+    QCOMPARE(form_->CutList().Cells(1, 3), std::string("10"));
+
+    // More rows than the cut list has: nothing goes in.
+    QFile many(File("many.csv"));
+    QVERIFY(many.open(QIODevice::WriteOnly));
+    many.write(QByteArray("1,10\n").repeated(500));
+    many.close();
+    script_.csvName = File("many.csv");
+    form_->FileImportItem->trigger();
+    QCOMPARE(script_.messages.size(), std::size_t{1});
+    QCOMPARE(form_->CutList().Cells(0, 1), std::string("9"));
 }
 
 QTEST_MAIN(JobSafetyTest)

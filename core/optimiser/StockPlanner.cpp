@@ -1,6 +1,7 @@
 #include "core/optimiser/StockPlanner.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "core/FewestBars.h"
@@ -9,6 +10,7 @@
 #include "core/optimiser/StockExactSearch.h"
 #include "core/optimiser/StockGreedy.h"
 #include "core/optimiser/StockPlanOut.h"
+#include "core/optimiser/StockRelaxation.h"
 
 namespace {
 
@@ -76,6 +78,45 @@ StockPlanResult OnOneLine(const PreparedCutList& cutList, const StockList& stock
     return result;
 }
 
+// The relaxation's bars rounded down, as far as pieces and rack allow, and
+// the pieces left planned greedily on what is left of the rack.
+std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, const StockRack& rack,
+                                                     const StockRelaxation& relaxation,
+                                                     const PlanningBudget& budget) {
+    std::vector<std::int64_t> left;
+    for (const PieceType& type : types.Types) {
+        left.push_back(type.Pieces);
+    }
+    StockRack rest = rack;
+    std::vector<StockPattern> uses;
+    auto inUse = relaxation.InUse;
+    std::stable_sort(inUse.begin(), inUse.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [pattern, amount] : inUse) {
+        const std::size_t s = static_cast<std::size_t>(pattern.Stock);
+        std::int64_t copies =
+            std::min(static_cast<std::int64_t>(std::floor(amount + 1e-6)), rest.OnHand[s]);
+        for (const TypeCount& entry : pattern.Bar) {
+            copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
+        }
+        if (copies <= 0) {
+            continue;
+        }
+        for (const TypeCount& entry : pattern.Bar) {
+            left[static_cast<std::size_t>(entry.Type)] -= entry.Count * copies;
+        }
+        rest.OnHand[s] -= copies;
+        uses.push_back({pattern.Stock, pattern.Bar, copies});
+    }
+    std::optional<std::vector<StockPattern>> more = PlanGreedily(types, rest, budget, left);
+    if (!more) {
+        return std::nullopt;
+    }
+    uses.insert(uses.end(), more->begin(), more->end());
+    MoveToCheaperStock(uses, types, rack);
+    return uses;
+}
+
 }  // namespace
 
 StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
@@ -105,7 +146,24 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
         pieces += type.Pieces;
     }
     std::optional<std::vector<StockPattern>> best = PlanGreedily(types, rack, budget, left);
-    const double bound = StockLowerBound(types, rack);
+    double bound = StockLowerBound(types, rack);
+    if (!(best && !(bound < WorthOf(*best, rack)))) {
+        // The relaxation may have half the time left; rounding and the
+        // search need the rest.
+        PlanningBudget relaxationBudget = budget;
+        if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
+            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
+        }
+        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget);
+        bound = std::max(bound, relaxation.LowerBound);
+        if (std::optional<std::vector<StockPattern>> rounded =
+                RoundedDown(types, rack, relaxation, budget)) {
+            if (!best || KeyOf(*rounded, types, rack) < KeyOf(*best, types, rack)) {
+                best = std::move(rounded);
+            }
+        }
+    }
     bool complete = false;
     if (pieces <= kMostPiecesSearchedThrough &&
         !(best && !(bound < KeyOf(*best, types, rack).Worth))) {

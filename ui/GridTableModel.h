@@ -2,6 +2,13 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/CellBlock.h"
 
 #include "model/TStringGrid.h"
 
@@ -23,6 +30,17 @@ class GridTableModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // Where the user's edits go: the window keeps them for Undo before it
+    // applies them; `typed` marks a keystroke in a cell's editor. Without one
+    // an edit is written straight into the grid.
+    std::function<void(CellChanges changes, bool typed)> ApplyEdit;
+    // Told why an edit was refused (cells that would reach past the grid).
+    std::function<void(const std::string&)> RefuseEdit;
+
+    // Puts tab-separated rows into the grid from the view's cell on, or
+    // refuses them whole when they do not fit; true when they were put.
+    bool PasteRows(const QModelIndex& at, const CellRows& rows);
+
     // Tells the view about changes made to the grid behind its back (by a
     // command); does nothing when the grid is unchanged since the last call.
     void Refresh();
@@ -31,7 +49,16 @@ class GridTableModel : public QAbstractTableModel {
     int GridCol(int column) const { return column + grid_.FixedCols; }
     int GridRow(int row) const { return row + grid_.FixedRows; }
 
+    TStringGrid& Grid() { return grid_; }
+
+    // Cells to mark (grid column, row), each as long as it keeps the text it
+    // had when it was marked; an empty list takes every mark away.
+    void MarkCells(const std::vector<std::pair<int, int>>& cells);
+
   private:
+    void Apply(CellChanges changes, bool typed);
+
+    std::map<std::pair<int, int>, std::string> marked_;
     TStringGrid& grid_;
     std::uint64_t shownRevision_ = 0;
 };

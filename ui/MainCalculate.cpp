@@ -13,6 +13,15 @@
 #include "ui/ReadableLabel.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
+    // What Calculate writes into the grids, refused or not, Undo takes back.
+    const std::vector<std::string> cutList = CellsOf(models_->CutList);
+    const std::vector<std::string> barSettings = CellsOf(models_->BarSettings);
+    CalculateNow();
+    RecordCalculation(cutList, barSettings);
+}
+
+void TMainForm::CalculateNow() {
+    ClearReadInPartMarks();
     RunCommand([this] {
         const RefusalHandler refuse = [this](const std::string& refusal) {
             boxes_->Beep();
@@ -63,5 +72,6 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
             options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
         ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
+        FlagCellsReadInPart();
     });
 }

@@ -81,3 +81,16 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
     return Chosen(chosen ? std::optional<QString>(WithDefaultExtension(*chosen, ".txt"))
                          : std::nullopt);
 }
+
+std::optional<QString> QtFileDialogs::StockFileName(QWidget* parent, bool toSave) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(toSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setDirectory(folder_);
+    dialog.setNameFilters({QStringLiteral("Stock (*.csv)"), QStringLiteral("All (*)")});
+    if (toSave) {
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    return Run(dialog);
+}

@@ -20,19 +20,6 @@ namespace {
 constexpr int kUsageExit = 64;
 constexpr const char* kUnwritableOutput = "Unable to write to standard output";
 
-// How close the plan from stock comes to the best any plan could do.
-std::string StockBoundText(double objective, double bound, bool costed) {
-    char text[160];
-    if (costed) {
-        std::snprintf(text, sizeof text, "Cost %.2f; no plan can cost less than %.2f", objective,
-                      bound);
-    } else {
-        std::snprintf(text, sizeof text, "Stock length %.3f; no plan can cut less than %.3f",
-                      objective, bound);
-    }
-    return text;
-}
-
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
     // Large: the grids hold 2500 cells and the sorter.

@@ -82,15 +82,19 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
                          : std::nullopt);
 }
 
-std::optional<QString> QtFileDialogs::StockFileName(QWidget* parent, bool toSave) {
+std::optional<QString> QtFileDialogs::CsvFileName(QWidget* parent, bool forExport) {
     QFileDialog dialog(parent);
-    dialog.setAcceptMode(toSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(forExport ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Export asks itself before it replaces a file, as Save As does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setFileMode(forExport ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(folder_);
-    dialog.setNameFilters({QStringLiteral("Stock (*.csv)"), QStringLiteral("All (*)")});
-    if (toSave) {
-        dialog.setDefaultSuffix(QStringLiteral("csv"));
-    } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    const QStringList filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("All (*.*)")};
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
     }
-    return Run(dialog);
+    const QString chosen = dialog.selectedFiles().front();
+    return Chosen(forExport ? WithDefaultExtension(chosen, QStringLiteral(".csv")) : chosen);
 }

@@ -21,6 +21,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
 }
 
 void TMainForm::CalculateNow() {
+    ClearReadInPartMarks();
     RunCommand([this] {
         const RefusalHandler refuse = [this](const std::string& refusal) {
             boxes_->Beep();
@@ -85,5 +86,6 @@ void TMainForm::CalculateNow() {
         }
         ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
+        FlagCellsReadInPart();
     });
 }

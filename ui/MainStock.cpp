@@ -95,7 +95,7 @@ void TMainForm::ReopenLastStock() {
 }
 
 void TMainForm::FileOpenStock() {
-    const std::optional<QString> name = dialogs_->StockFileName(this, false);
+    const std::optional<QString> name = dialogs_->CsvFileName(this, false);
     if (!name) {
         return;
     }
@@ -111,7 +111,7 @@ void TMainForm::FileOpenStock() {
 
 void TMainForm::FileSaveStock() {
     if (stockPath_.empty()) {
-        const std::optional<QString> name = dialogs_->StockFileName(this, true);
+        const std::optional<QString> name = dialogs_->CsvFileName(this, true);
         if (!name) {
             return;
         }

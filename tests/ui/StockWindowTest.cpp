@@ -21,7 +21,7 @@ class StockDialogs : public ScriptedFileDialogs {
   public:
     StockDialogs(BoxScript& script, QString stockFile)
         : ScriptedFileDialogs(script), stockFile_(std::move(stockFile)) {}
-    std::optional<QString> StockFileName(QWidget*, bool) override { return stockFile_; }
+    std::optional<QString> CsvFileName(QWidget*, bool) override { return stockFile_; }
 
   private:
     QString stockFile_;

@@ -5,8 +5,12 @@
 
 namespace {
 
+// A value is one line of the file: a line break inside one (a title pasted
+// with one) would shift every later value, so it is written as a blank.
 void AppendLine(std::string& text, const std::string& line) {
-    text += line;
+    for (const char c : line) {
+        text += (c == '\r' || c == '\n') ? ' ' : c;
+    }
     text += "\r\n";
 }
 

@@ -47,10 +47,52 @@ bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!index.isValid() || role != Qt::EditRole) {
         return false;
     }
-    grid_.SetCells(GridCol(index.column()), GridRow(index.row()), ToLatin1(value.toString()));
-    shownRevision_ = grid_.Revision();
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    const std::string text = ToLatin1(value.toString());
+    if (HoldsCellBreaks(text)) {
+        // Rows pasted into the cell editor: spread over the cells, as no cell
+        // may hold a tab or a line break (a job file keeps one cell a line).
+        const bool pasted = PasteRows(index, ParseCellRows(text));
+        if (!pasted) {
+            // The editor shows the cell again, not the text refused.
+            emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        }
+        return pasted;
+    }
+    const int col = GridCol(index.column());
+    const int row = GridRow(index.row());
+    Apply({{col, row, grid_.Cells(col, row), text}}, true);
     return true;
+}
+
+bool GridTableModel::PasteRows(const QModelIndex& at, const CellRows& rows) {
+    if (!at.isValid()) {
+        return false;
+    }
+    std::optional<CellChanges> changes =
+        PasteChanges(grid_, GridCol(at.column()), GridRow(at.row()), rows);
+    if (!changes) {
+        if (RefuseEdit) {
+            RefuseEdit(
+                "The cells pasted do not fit into the grid from this cell on; nothing "
+                "was pasted.");
+        }
+        return false;
+    }
+    Apply(std::move(*changes), false);
+    return true;
+}
+
+void GridTableModel::Apply(CellChanges changes, bool typed) {
+    std::erase_if(changes, [](const CellChange& change) { return change.Before == change.After; });
+    if (changes.empty()) {
+        return;
+    }
+    if (ApplyEdit) {
+        ApplyEdit(std::move(changes), typed);
+    } else {
+        ApplyAfter(grid_, changes);
+    }
+    Refresh();
 }
 
 void GridTableModel::Refresh() {

@@ -2,6 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/CellBlock.h"
 
 #include "model/TStringGrid.h"
 
@@ -23,6 +27,17 @@ class GridTableModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
+    // Where the user's edits go: the window keeps them for Undo before it
+    // applies them; `typed` marks a keystroke in a cell's editor. Without one
+    // an edit is written straight into the grid.
+    std::function<void(CellChanges changes, bool typed)> ApplyEdit;
+    // Told why an edit was refused (cells that would reach past the grid).
+    std::function<void(const std::string&)> RefuseEdit;
+
+    // Puts tab-separated rows into the grid from the view's cell on, or
+    // refuses them whole when they do not fit; true when they were put.
+    bool PasteRows(const QModelIndex& at, const CellRows& rows);
+
     // Tells the view about changes made to the grid behind its back (by a
     // command); does nothing when the grid is unchanged since the last call.
     void Refresh();
@@ -31,7 +46,11 @@ class GridTableModel : public QAbstractTableModel {
     int GridCol(int column) const { return column + grid_.FixedCols; }
     int GridRow(int row) const { return row + grid_.FixedRows; }
 
+    TStringGrid& Grid() { return grid_; }
+
   private:
+    void Apply(CellChanges changes, bool typed);
+
     TStringGrid& grid_;
     std::uint64_t shownRevision_ = 0;
 };

@@ -21,6 +21,8 @@ class LiveEditDelegate : public QStyledItemDelegate {
             line->setFrame(false);
             // The cell editor shows no hint of its own: it takes the grid's.
             line->setToolTip(QString());
+            // Nor a menu of its own: the grid's, with its commands for cells.
+            line->setContextMenuPolicy(Qt::NoContextMenu);
             connect(line, &QLineEdit::textEdited, this,
                     [this, line] { emit const_cast<LiveEditDelegate*>(this)->commitData(line); });
         }
@@ -45,6 +47,11 @@ class LiveEditDelegate : public QStyledItemDelegate {
             // editor stays, as it always is in the current cell, and the
             // focus comes back to it with its text and cursor as they were.
             return false;
+        }
+        if (event->type() == QEvent::ShortcutOverride &&
+            view_->LeavesKeyToWindow(static_cast<QKeyEvent*>(event))) {
+            // Not taken by the editor: the window's shortcut runs instead.
+            return true;
         }
         if (event->type() == QEvent::FocusIn) {
             view_->NoteFocusIn(static_cast<QFocusEvent*>(event)->reason());
@@ -187,9 +194,81 @@ bool GridView::MovesToNeighbour(const QLineEdit* editor, const QKeyEvent* event)
     return editor->cursorPosition() == edge;
 }
 
+QRect GridView::SelectedArea() const {
+    QRect area;
+    if (selectionModel() != nullptr) {
+        for (const QItemSelectionRange& range : selectionModel()->selection()) {
+            area |= QRect(QPoint(range.left(), range.top()), QPoint(range.right(), range.bottom()));
+        }
+    }
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && !area.contains(current.column(), current.row())) {
+        area = QRect(current.column(), current.row(), 1, 1);
+    }
+    return area;
+}
+
+bool GridView::LeavesKeyToWindow(const QKeyEvent* event) const {
+    const QKeyCombination key = event->keyCombination();
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+        key == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+        return true;
+    }
+    const QRect area = SelectedArea();
+    const bool range = area.width() > 1 || area.height() > 1;
+    return range && (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+                     event->matches(QKeySequence::Delete));
+}
+
+bool GridView::ExtendsRange(const QLineEdit* editor, const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier) {
+        return false;
+    }
+    const QModelIndex current = currentIndex();
+    const bool across = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    // Across the row only from a cell whose text is empty or wholly
+    // selected: otherwise Shift with Left or Right selects within the text.
+    if (!current.isValid() || (across && editor != nullptr && !editor->text().isEmpty() &&
+                               editor->selectedText() != editor->text())) {
+        return false;
+    }
+    int row = current.row();
+    int column = current.column();
+    switch (event->key()) {
+        case Qt::Key_Up:
+            --row;
+            break;
+        case Qt::Key_Down:
+            ++row;
+            break;
+        case Qt::Key_Left:
+            --column;
+            break;
+        case Qt::Key_Right:
+            ++column;
+            break;
+        default:
+            return false;
+    }
+    row = std::clamp(row, 0, model()->rowCount() - 1);
+    column = std::clamp(column, 0, model()->columnCount() - 1);
+    const QRect area = SelectedArea();
+    if (!anchor_.isValid() || !area.contains(anchor_.column(), anchor_.row()) ||
+        (area.width() == 1 && area.height() == 1)) {
+        anchor_ = current;
+    }
+    const QModelIndex next = model()->index(row, column);
+    selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(anchor_, next), QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
 bool GridView::EditorKeyPressed(QLineEdit* editor, QKeyEvent* event) {
     pressedElsewhere_ = false;
     const QModelIndex current = currentIndex();
+    if (ExtendsRange(editor, event)) {
+        return true;
+    }
     switch (event->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:

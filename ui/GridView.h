@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QTableView>
 
 class QKeyEvent;
@@ -24,6 +25,14 @@ class GridView : public QTableView {
     void SetColumnWidths(const std::vector<int>& widths);
     void SetRowHeight(int height);
 
+    // The selected cells as one rectangle of view rows and columns: the
+    // current cell when no range is selected, empty when there is none.
+    QRect SelectedArea() const;
+    // Whether a key pressed in the cell editor is the window's to handle:
+    // Undo and Redo always, Copy, Cut and Delete when a range of cells is
+    // selected, so that they act on the range and not on the cell's text.
+    bool LeavesKeyToWindow(const QKeyEvent* event) const;
+
     // Called by the cell editor for the keys it sees.
     void EditorKeyReleased(QKeyEvent* event);
     bool EditorKeyPressed(QLineEdit* editor, QKeyEvent* event);
@@ -47,6 +56,10 @@ class GridView : public QTableView {
     void AnnounceRelease(QKeyEvent* event);
     bool TakesTabFocus(const QWidget* widget) const;
     bool MovesToNeighbour(const QLineEdit* editor, const QKeyEvent* event) const;
+    // Shift with an arrow key: the range from the anchor to the new cell.
+    bool ExtendsRange(const QLineEdit* editor, const QKeyEvent* event);
+
+    QPersistentModelIndex anchor_;
 
     // Set when the window takes the focus back, until a key is pressed in
     // the grid: the release of a key pressed in another window, such as

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 
 #include "io/SettingsPath.h"
@@ -123,6 +124,7 @@ TMainForm::TMainForm(QWidget* parent)
     clientArea_->setMinimumSize(kClientWidth, kClientHeight);
     FormCreate(this);
     RefreshWidgets();
+    NoteJobUnchanged();
 }
 
 TMainForm::~TMainForm() {
@@ -249,13 +251,23 @@ void TMainForm::CreateMenus() {
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     FileNewItem =
         entry(FileMenu, "FileNewItem", QStringLiteral("&New"), QStringLiteral("Create a new file"));
+    FileNewItem->setShortcut(QKeySequence::New);
     FileOpenItem = entry(FileMenu, "FileOpenItem", QStringLiteral("&Open..."),
                          QStringLiteral("Open an existing file"));
+    FileOpenItem->setShortcut(QKeySequence::Open);
+    RecentMenu = FileMenu->addMenu(QStringLiteral("Recent &Jobs"));
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    HintDisplay::SetHint(RecentMenu->menuAction(), QStringLiteral("Open a job used lately"));
+    RecentMenu->setEnabled(false);
+    FileSaveItem = entry(FileMenu, "FileSaveItem", QStringLiteral("&Save"),
+                         QStringLiteral("Save current file"));
+    FileSaveItem->setShortcut(QKeySequence::Save);
     FileSaveAsItem = entry(FileMenu, "FileSaveAsItem", QStringLiteral("Save &As..."),
                            QStringLiteral("Save current file under a new name"));
     FileMenu->addSeparator();
     FilePrintItem = entry(FileMenu, "FilePrintItem", QStringLiteral("&Print"),
                           QStringLiteral("Print current file"));
+    FilePrintItem->setShortcut(QKeySequence::Print);
     FilePrintSetupItem = entry(FileMenu, "FilePrintSetupItem", QStringLiteral("P&rint Setup..."),
                                QStringLiteral("Change printer setup"));
     FileDiagramItem = entry(FileMenu, "FileDiagramItem", QStringLiteral("Cutting &Diagram..."),
@@ -264,17 +276,31 @@ void TMainForm::CreateMenus() {
     FileExitItem = entry(FileMenu, "FileExitItem", QStringLiteral("E&xit"),
                          QStringLiteral("Exit this application"));
 
+    EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    CreateEditEntries();
+    EditCalculateItem = entry(EditMenu, "EditCalculateItem", QStringLiteral("&Calculate"),
+                              QStringLiteral("Recalculate "));
+    EditCalculateItem->setShortcuts({QKeySequence(Qt::Key_F9),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
     HelpContentsItem = entry(HelpMenu, "HelpContentsItem", QStringLiteral("&Contents"),
                              QStringLiteral("Display the help contents screen"));
+    HelpContentsItem->setShortcut(QKeySequence::HelpContents);
     HelpSearchItem = entry(HelpMenu, "HelpSearchItem", QStringLiteral("&Search for Help On..."),
                            QStringLiteral("Search help file for a topic"));
     HelpHowToUseItem = entry(HelpMenu, "HelpHowToUseItem", QStringLiteral("&How to Use Help"),
                              QStringLiteral("Help on using the help system"));
+    HelpMenu->addSeparator();
+    HelpAboutItem = entry(HelpMenu, "HelpAboutItem", QStringLiteral("&About Velmar"),
+                          QStringLiteral("The program's name and version"));
     // Menus carry no pop-up hints either.
-    FileMenu->setToolTipsVisible(false);
-    HelpMenu->setToolTipsVisible(false);
+    for (QMenu* menu : {FileMenu, RecentMenu, EditMenu, HelpMenu}) {
+        menu->setToolTipsVisible(false);
+    }
 }
 
 void TMainForm::SetTabOrder() {
@@ -298,6 +324,31 @@ void TMainForm::LayOutClientArea(int width, int height) {
     const int statusLineHeight = PlaceOf("StatusLine").Height;
     SpeedBar->setGeometry(0, 0, width, speedBarHeight);
     StatusLine->setGeometry(0, height - statusLineHeight, width, statusLineHeight);
+    // Room beyond the design size goes to the report, across and down, and
+    // to the cut list, down; what stands right of the report or under it
+    // moves along. At the design size every control is where it was placed.
+    const int wider = std::max(0, width - kClientWidth);
+    const int taller = std::max(0, height - kClientHeight);
+    const auto grow = [](QWidget* widget, int across, int down) {
+        const ControlPlace& place = PlaceOf(widget->objectName().toStdString());
+        widget->setGeometry(place.Left, place.Top, place.Width + across, place.Height + down);
+    };
+    grow(StringGrid1, 0, taller);
+    grow(Memo1, wider, taller);
+    const int rightOfReport = PlaceOf("StringGrid2").Left;
+    const int underReport = PlaceOf("Label4").Top;
+    for (QWidget* widget : clientArea_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = widget->objectName().toStdString();
+        const auto place = std::find_if(kControlPlaces.begin(), kControlPlaces.end(),
+                                        [&name](const ControlPlace& p) { return p.Name == name; });
+        if (place == kControlPlaces.end() || widget == StringGrid1 || widget == Memo1 ||
+            widget == SpeedBar || widget == StatusLine) {
+            continue;
+        }
+        const int right = place->Left >= rightOfReport ? wider : 0;
+        const int down = place->Top >= underReport ? taller : 0;
+        widget->move(place->Left + right, place->Top + down);
+    }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -306,11 +357,7 @@ void TMainForm::showEvent(QShowEvent* event) {
         return;
     }
     shownOnce_ = true;
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        const QSize outer = frameGeometry().size();
-        move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
-    }
+    PlaceWindowAtStart();
     // Ask for the focus: without a window manager to hand it over, the
     // window would never become active and never run its activation step.
     activateWindow();

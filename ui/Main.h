@@ -7,24 +7,30 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/Calculate.h"
 #include "core/JobModels.h"
+#include "io/Job.h"
 #include "io/SettingsPath.h"
+#include "io/settings/WindowSettings.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
+#include "ui/CellBlock.h"
 #include "ui/FileDialogs.h"
 #include "ui/ReportPrinting.h"
 #include "ui/WindowBoxes.h"
 
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QUndoStack;
 class QToolButton;
 class GridTableModel;
 class GridView;
@@ -71,20 +77,37 @@ class TMainForm : public QMainWindow {
     QMenu* FileMenu = nullptr;
     QAction* FileNewItem = nullptr;
     QAction* FileOpenItem = nullptr;
+    QAction* FileSaveItem = nullptr;
     QAction* FileSaveAsItem = nullptr;
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
     QAction* FileDiagramItem = nullptr;
     QAction* FileExitItem = nullptr;
+    // The job files opened or saved last, to open again.
+    QMenu* RecentMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* EditUndoItem = nullptr;
+    QAction* EditRedoItem = nullptr;
+    QAction* EditCutItem = nullptr;
+    QAction* EditCopyItem = nullptr;
+    QAction* EditPasteItem = nullptr;
+    QAction* EditDeleteItem = nullptr;
+    QAction* EditInsertRowItem = nullptr;
+    QAction* EditDeleteRowItem = nullptr;
+    QAction* EditCalculateItem = nullptr;
     QMenu* HelpMenu = nullptr;
     QAction* HelpContentsItem = nullptr;
     QAction* HelpSearchItem = nullptr;
     QAction* HelpHowToUseItem = nullptr;
+    QAction* HelpAboutItem = nullptr;
 
     // ---- Commands and event handlers ------------------------------------
     void FileNew(QObject* Sender);
     void FileOpen(QObject* Sender);
     void FileSaveAs(QObject* Sender);
+    // Saves to the job file last opened or saved, or asks for a name as Save
+    // As does when there is none.
+    void FileSave(QObject* Sender);
     void FilePrint(QObject* Sender);
     void FilePrintSetup(QObject* Sender);
     // Opens the cutting diagram window, which shows the last complete
@@ -94,6 +117,23 @@ class TMainForm : public QMainWindow {
     void HelpContents(QObject* Sender);
     void HelpSearch(QObject* Sender);
     void HelpHowToUse(QObject* Sender);
+    // The program's name and version.
+    void HelpAbout(QObject* Sender);
+    // The grids' editing commands. They act on the grid that has the focus,
+    // on its selected range or else its current cell; Cut, Copy and Paste
+    // go through the clipboard as tab-separated rows.
+    void EditUndo();
+    void EditRedo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void EditDelete();
+    // Rows of the cut list: an empty row opens at the current one, or the
+    // selected rows go, the rows below moving up.
+    void EditInsertRow();
+    void EditDeleteRow();
+    // Opens a job file of the recent jobs, as Open does with a chosen one.
+    void FileOpenRecent(const QString& fileName);
     void FormCreate(QObject* Sender);
     void FormActivate(QObject* Sender);
     void Button1Click(QObject* Sender);
@@ -127,6 +167,12 @@ class TMainForm : public QMainWindow {
     double PlanningSeconds = PlanningLimits::kDefaultSeconds;
     std::chrono::milliseconds PlanningMoment{250};
 
+    // ---- The job and its file -------------------------------------------
+    // The job file last opened or saved; empty for a new job.
+    const QString& JobFileName() const { return jobFile_; }
+    // Whether the job differs from what was last opened, saved or made new.
+    bool JobChanged() const;
+
     // ---- Seams ----------------------------------------------------------
     void SetFileDialogs(std::unique_ptr<IFileDialogs> dialogs);
     void SetBoxes(std::unique_ptr<IWindowBoxes> boxes);
@@ -147,11 +193,14 @@ class TMainForm : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
   private:
     void CreateControls();
     void CreateMenus();
+    // The Edit menu's entries for the grids, before its Calculate.
+    void CreateEditEntries();
     void ConnectCommands();
     void SetTabOrder();
     void LayOutClientArea(int width, int height);
@@ -173,11 +222,55 @@ class TMainForm : public QMainWindow {
     void RunInputCommand(const std::function<void()>& body);
     // The text of the error that ended the command, if one did.
     std::optional<std::string> Attempt(const std::function<void()>& body);
+    // Calculate itself, which Button1Click keeps for Undo.
+    void CalculateNow();
+    // The grid holding the focus, if one does.
+    GridView* ActiveGrid() const;
+    GridTableModel* ModelOf(const GridView* grid) const;
+    // Keeps a change of the grids for Undo and makes it (again, if it has
+    // been made already); nothing happens for no change.
+    void RecordGridEdit(const QString& text, TStringGrid& grid, CellChanges changes, bool typed);
+    void RecordCalculation(const std::vector<std::string>& cutList,
+                           const std::vector<std::string>& barSettings);
+    // The window after an undo or redo: the grids and the title.
+    void ShowGridEdits();
+    void ShowGridMenu(GridView* grid, const QPoint& where);
+    // The window's first place: where it was last left, or the middle of
+    // the screen; and keeping it, once it has been moved or sized.
+    void PlaceWindowAtStart();
+    void KeepWindowPlace();
+    // Reads a job file into the window, as Open and the recent jobs do.
+    void OpenJob(const QString& fileName);
+    // Keeps a job file first among the recent jobs, in the menu and in the
+    // settings file; a settings file that refuses it costs only the list.
+    void NoteRecentJob(const QString& fileName);
+    void ShowRecentJobs();
+    void LoadRecentJobList();
+    // Empties the bound line of the last Calculate, when its job goes.
+    void ClearResultsShown();
+    // The job as the window holds it this moment.
+    Job CurrentJob() const;
+    // What the job is compared with to tell whether it changed.
+    void NoteJobUnchanged();
+    // Asks to save a changed job before a command sets it aside; false when
+    // the user cancels or the save does not happen.
+    bool MaySetJobAside();
+    // Saves the job, asking for a name when told to or when it has none;
+    // false when the user cancels.
+    bool SaveJob(bool chooseName);
+    // The window's title: the job file's name and whether the job changed.
+    void ShowJobState();
     // Keeps the plan of a complete Calculate for the diagram window.
     void KeepDiagramOf(const CalculateOutcome& outcome);
 
     std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;
+    QString jobFile_;
+    QUndoStack* undoStack_ = nullptr;
+    std::vector<std::string> recentJobs_;
+    WindowPlace startPlace_;
+    bool placeKept_ = false;
+    std::optional<Job> unchangedJob_;
 
     GridTableModel* cutListView_ = nullptr;
     GridTableModel* barSettingsView_ = nullptr;

@@ -13,6 +13,14 @@
 #include "ui/ReadableLabel.h"
 
 void TMainForm::Button1Click(QObject* /*Sender*/) {
+    // What Calculate writes into the grids, refused or not, Undo takes back.
+    const std::vector<std::string> cutList = CellsOf(models_->CutList);
+    const std::vector<std::string> barSettings = CellsOf(models_->BarSettings);
+    CalculateNow();
+    RecordCalculation(cutList, barSettings);
+}
+
+void TMainForm::CalculateNow() {
     RunCommand([this] {
         const RefusalHandler refuse = [this](const std::string& refusal) {
             boxes_->Beep();

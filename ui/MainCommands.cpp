@@ -72,6 +72,7 @@ void TMainForm::ConnectCommands() {
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { FileNew(SpeedButton1); });
     connect(FileOpenItem, &QAction::triggered, this, [this] { FileOpen(FileOpenItem); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { FileOpen(SpeedButton2); });
+    connect(FileSaveItem, &QAction::triggered, this, [this] { FileSave(FileSaveItem); });
     connect(FileSaveAsItem, &QAction::triggered, this, [this] { FileSaveAs(FileSaveAsItem); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { FileSaveAs(SpeedButton4); });
     connect(FilePrintItem, &QAction::triggered, this, [this] { FilePrint(FilePrintItem); });
@@ -80,6 +81,9 @@ void TMainForm::ConnectCommands() {
             [this] { FilePrintSetup(FilePrintSetupItem); });
     connect(FileDiagramItem, &QAction::triggered, this, [this] { FileDiagram(FileDiagramItem); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    connect(EditCalculateItem, &QAction::triggered, this,
+            [this] { Button1Click(EditCalculateItem); });
+    connect(HelpAboutItem, &QAction::triggered, this, [this] { HelpAbout(HelpAboutItem); });
     connect(StringGrid2, &GridView::KeyReleased, this, [this](QKeyEvent* event) {
         int key = event->key();
         StringGrid2KeyUp(StringGrid2, key, event->modifiers());
@@ -100,6 +104,12 @@ void TMainForm::ConnectCommands() {
         }
     });
     connect(FewestBarsCheckBox1, &QCheckBox::clicked, this, [this] { FewestBarsClick(); });
+    // The title shows at once whether the job has changed.
+    for (GridTableModel* grid : {cutListView_, barSettingsView_}) {
+        connect(grid, &QAbstractItemModel::dataChanged, this, [this] { ShowJobState(); });
+    }
+    connect(Title1, &QLineEdit::textChanged, this, [this] { ShowJobState(); });
+    connect(ItemNumBox1, &QCheckBox::toggled, this, [this] { ShowJobState(); });
     connect(FileExitItem, &QAction::triggered, this, [this] { FileExit(FileExitItem); });
     connect(HelpContentsItem, &QAction::triggered, this,
             [this] { HelpContents(HelpContentsItem); });
@@ -112,6 +122,8 @@ void TMainForm::FormCreate(QObject* /*Sender*/) {
     hints_ = new HintDisplay(this);
     hints_->WatchWindow(this);
     hints_->WatchMenu(FileMenu);
+    hints_->WatchMenu(RecentMenu);
+    hints_->WatchMenu(EditMenu);
     hints_->WatchMenu(HelpMenu);
     connect(hints_, &HintDisplay::HintChanged, this,
             [this](const QString& hint) { ShowHint(hint); });
@@ -134,7 +146,10 @@ void TMainForm::FormActivate(QObject* /*Sender*/) {
         StringGrid2->SetHeadings(0, models_->BarSettings.ColWidths.at(0));
         StringGrid2->SetColumnWidths({models_->BarSettings.ColWidths.at(1)});
         LoadLastini();
+        LoadRecentJobList();
     });
+    // The bar settings read are no change the user made.
+    NoteJobUnchanged();
 }
 
 void TMainForm::FileExit(QObject* /*Sender*/) {

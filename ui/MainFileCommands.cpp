@@ -1,11 +1,14 @@
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QUndoStack>
 
 #include "io/JobBinding.h"
 #include "io/JobFileReader.h"
 #include "io/JobFileWriter.h"
 #include "ui/Main.h"
+#include "ui/ReadableLabel.h"
 
 namespace {
 
@@ -17,41 +20,65 @@ std::string LocalPath(const QString& fileName) {
 
 void TMainForm::FileNew(QObject* /*Sender*/) {
     RunCommand([this] {
+        if (!MaySetJobAside()) {
+            return;
+        }
         models_->Report.Clear();
         EmptyCutList(models_->CutList);
         models_->Title = "Untitled";
         ShowTitle();
+        ClearResultsShown();
+        jobFile_.clear();
+        NoteJobUnchanged();
+        // Undo goes no further back than the job's start.
+        undoStack_->clear();
     });
 }
 
 void TMainForm::FileSaveAs(QObject* /*Sender*/) {
-    RunCommand([this] {
-        // The title as a file name, without the blanks around it (the
-        // window's first title starts with one).
-        const std::optional<QString> fileName =
-            dialogs_->SaveFileName(this, Title1->text().trimmed());
-        if (!fileName) {
-            return;
-        }
-        WriteJobFile(LocalPath(*fileName), TakeJob(models_->View()));
-    });
+    RunCommand([this] { SaveJob(true); });
 }
 
 void TMainForm::FileOpen(QObject* /*Sender*/) {
     RunCommand([this] {
-        const std::optional<QString> fileName = dialogs_->OpenFileName(this);
-        if (!fileName) {
+        if (!MaySetJobAside()) {
             return;
         }
-        // The file is read whole before the window is touched, so a file that
-        // cannot be opened leaves the job in the window as it was.
-        const Job job = ReadJobFile(LocalPath(*fileName));
-        models_->Report.Clear();
-        EmptyCutList(models_->CutList);
-        ApplyJob(job, models_->View());
-        ShowTitle();
-        ShowOptions();
+        if (const std::optional<QString> fileName = dialogs_->OpenFileName(this)) {
+            OpenJob(*fileName);
+        }
     });
+}
+
+void TMainForm::FileOpenRecent(const QString& fileName) {
+    RunCommand([this, &fileName] {
+        if (MaySetJobAside()) {
+            OpenJob(fileName);
+        }
+    });
+}
+
+void TMainForm::OpenJob(const QString& fileName) {
+    // The file is read whole before the window is touched, so a file that
+    // cannot be opened leaves the job in the window as it was.
+    const Job job = ReadJobFile(LocalPath(fileName));
+    models_->Report.Clear();
+    EmptyCutList(models_->CutList);
+    ApplyJob(job, models_->View());
+    ShowTitle();
+    ShowOptions();
+    ClearResultsShown();
+    jobFile_ = fileName;
+    NoteJobUnchanged();
+    undoStack_->clear();
+    NoteRecentJob(fileName);
+}
+
+void TMainForm::ClearResultsShown() {
+    // The bound speaks of the job it was found for; the bar count has always
+    // stayed until the next Calculate.
+    ShowReadableText(Label4, QString());
+    Label4->adjustSize();
 }
 
 void TMainForm::FilePrint(QObject* /*Sender*/) {

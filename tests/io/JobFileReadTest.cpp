@@ -226,4 +226,24 @@ TEST(JobFileFormat, CellOnItsLine) {
     }
 }
 
+TEST(JobFileFormat, LineBreaksInValuesNeverAddLines) {
+    Job job;
+    job.Title = "two\r\nlines";
+    job.BarSettings[1] = "0.1\n25";
+    job.Cell(3, 2) = "A\rB";
+    job.Cell(499, 4) = "last";
+    const std::string text = FormatJobFile(job);
+    std::size_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, static_cast<std::size_t>(Job::kLineCount));
+    const Job back = ParseJobFile(text);
+    EXPECT_EQ(back.Title, "two  lines");
+    EXPECT_EQ(back.BarSettings[1], "0.1 25");
+    EXPECT_EQ(back.Cell(3, 2), "A B");
+    EXPECT_EQ(back.Cell(499, 4), "last");
+}
+
 }  // namespace

@@ -25,6 +25,8 @@ class SilentBoxes : public IWindowBoxes {
     void ShowWarning(const std::string& text) override { shown.push_back(text); }
     void ShowMessage(const std::string& text) override { shown.push_back(text); }
     void Beep() override {}
+    SaveChoice AskToSave(const std::string&) override { return SaveChoice::Discard; }
+    bool AskToReplace(const std::string&) override { return true; }
     std::vector<std::string> shown;
 };
 

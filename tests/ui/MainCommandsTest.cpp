@@ -32,7 +32,10 @@ using Lines = std::vector<std::string>;
 struct BoxLog {
     Lines errors;
     Lines messages;
+    Lines questions;
     int beeps = 0;
+    SaveChoice saveAnswer = SaveChoice::Discard;
+    bool replaceAnswer = true;
 };
 
 class RecordingBoxes : public IWindowBoxes {
@@ -42,6 +45,14 @@ class RecordingBoxes : public IWindowBoxes {
     void ShowWarning(const std::string& text) override { log_.errors.push_back(text); }
     void ShowMessage(const std::string& text) override { log_.messages.push_back(text); }
     void Beep() override { ++log_.beeps; }
+    SaveChoice AskToSave(const std::string& question) override {
+        log_.questions.push_back(question);
+        return log_.saveAnswer;
+    }
+    bool AskToReplace(const std::string& question) override {
+        log_.questions.push_back(question);
+        return log_.replaceAnswer;
+    }
 
   private:
     BoxLog& log_;

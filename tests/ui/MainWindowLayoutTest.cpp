@@ -63,7 +63,7 @@ class MainWindowLayoutTest : public QObject {
     void noControlShowsAPopUpHint();
     void tabOrderFollowsTheInputFlow();
     void focusStartsInTheFirstCutListCellWithItsEditor();
-    void wideningMovesOnlyTheToolBarAndStatusLine();
+    void enlargingGivesTheRoomToTheReportAndTheCutList();
     void helpCommandsOpenTheirPages();
     void helpSearchFindsPagesByKeywordAndText();
 };
@@ -284,45 +284,72 @@ void MainWindowLayoutTest::menuEntriesShowTheirHints_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("keys");
     QTest::newRow("New") << "FileNewItem"
                          << "&New"
-                         << "Create a new file";
+                         << "Create a new file"
+                         << "Ctrl+N";
     QTest::newRow("Open") << "FileOpenItem"
                           << "&Open..."
-                          << "Open an existing file";
+                          << "Open an existing file"
+                          << "Ctrl+O";
+    QTest::newRow("Save") << "FileSaveItem"
+                          << "&Save"
+                          << "Save current file"
+                          << "Ctrl+S";
     QTest::newRow("SaveAs") << "FileSaveAsItem"
                             << "Save &As..."
-                            << "Save current file under a new name";
+                            << "Save current file under a new name"
+                            << "";
     QTest::newRow("Print") << "FilePrintItem"
                            << "&Print"
-                           << "Print current file";
+                           << "Print current file"
+                           << "Ctrl+P";
     QTest::newRow("PrintSetup") << "FilePrintSetupItem"
                                 << "P&rint Setup..."
-                                << "Change printer setup";
+                                << "Change printer setup"
+                                << "";
     QTest::newRow("Exit") << "FileExitItem"
                           << "E&xit"
-                          << "Exit this application";
+                          << "Exit this application"
+                          << "";
+    QTest::newRow("Calculate") << "EditCalculateItem"
+                               << "&Calculate"
+                               << "Recalculate "
+                               << "F9, Ctrl+Return, Ctrl+Enter";
+    QTest::newRow("Redo") << "EditRedoItem"
+                          << "&Redo"
+                          << "Make the change taken back again"
+                          << "Ctrl+Shift+Z, Ctrl+Y";
     QTest::newRow("Contents") << "HelpContentsItem"
                               << "&Contents"
-                              << "Display the help contents screen";
+                              << "Display the help contents screen"
+                              << "F1";
     QTest::newRow("Search") << "HelpSearchItem"
                             << "&Search for Help On..."
-                            << "Search help file for a topic";
+                            << "Search help file for a topic"
+                            << "";
     QTest::newRow("HowTo") << "HelpHowToUseItem"
                            << "&How to Use Help"
-                           << "Help on using the help system";
+                           << "Help on using the help system"
+                           << "";
 }
 
 void MainWindowLayoutTest::menuEntriesShowTheirHints() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QString, hint);
+    QFETCH(QString, keys);
     ScopedForm form;
     form.show();
     auto* action = form.findChild<QAction*>(name);
     QVERIFY(action != nullptr);
     QCOMPARE(action->text(), caption);
-    QVERIFY(action->shortcut().isEmpty());
+    QStringList shortcuts;
+    for (const QKeySequence& key : action->shortcuts()) {
+        shortcuts << key.toString();
+    }
+    QCOMPARE(shortcuts.join(QStringLiteral(", ")), keys);
     action->hover();
     QCOMPARE(form.StatusLine->text(), hint);
     // The control the pointer leaves for the open menu does not take over.
@@ -405,23 +432,35 @@ void MainWindowLayoutTest::focusStartsInTheFirstCutListCellWithItsEditor() {
     QVERIFY(focus == form.StringGrid2 || form.StringGrid2->isAncestorOf(focus));
 }
 
-void MainWindowLayoutTest::wideningMovesOnlyTheToolBarAndStatusLine() {
+void MainWindowLayoutTest::enlargingGivesTheRoomToTheReportAndTheCutList() {
     ScopedForm form;
     form.show();
     QList<QRect> before;
-    const QList<QWidget*> fixed = {form.Title1,      form.StringGrid1,     form.Memo1,
-                                   form.StringGrid2, form.Button1,         form.Label2,
-                                   form.ItemNumBox1, form.SumaryCheckBox1, form.SpeedButton1};
-    for (QWidget* w : fixed) {
+    const QList<QWidget*> controls = {form.Title1,      form.StringGrid1, form.Memo1,
+                                      form.StringGrid2, form.Button1,     form.Label2,
+                                      form.ItemNumBox1, form.Label4,      form.SpeedButton1};
+    for (QWidget* w : controls) {
         before << w->geometry();
     }
+    // What each control gains: (moved across, moved down, wider, taller).
+    const QList<QList<int>> gains = {{0, 0, 0, 0},   {0, 0, 0, 100}, {0, 0, 200, 100},
+                                     {200, 0, 0, 0}, {200, 0, 0, 0}, {200, 0, 0, 0},
+                                     {200, 0, 0, 0}, {0, 100, 0, 0}, {0, 0, 0, 0}};
     form.resize(form.width() + 200, form.height() + 100);
     QTest::qWait(0);
     QCOMPARE(form.SpeedBar->width(), kClientWidth + 200);
     QCOMPARE(form.StatusLine->width(), kClientWidth + 200);
     QCOMPARE(form.StatusLine->y(), kClientHeight + 100 - form.StatusLine->height());
-    for (qsizetype i = 0; i < fixed.size(); ++i) {
-        QCOMPARE(fixed[i]->geometry(), before[i]);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QList<int>& gain = gains[i];
+        QCOMPARE(controls[i]->geometry(),
+                 before[i].translated(gain[0], gain[1]).adjusted(0, 0, gain[2], gain[3]));
+    }
+    // Back at the design size, everything is where it was.
+    form.resize(form.width() - 200, form.height() - 100);
+    QTest::qWait(0);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QCOMPARE(controls[i]->geometry(), before[i]);
     }
 }
 

@@ -65,7 +65,12 @@ void WriteBars(const CuttingPlan& plan, const ReportOptions& options, LineSink& 
         if (index > 0) {
             out.Add(kBlankLine);
         }
-        out.Add(BarHeading(static_cast<int>(index) + 1, options.DecimalSeparator));
+        line = BarHeading(static_cast<int>(index) + 1, options.DecimalSeparator);
+        if (!plan.BarStock.empty()) {
+            // From stock, each bar says which length to take from the rack.
+            line += " from " + plan.StockOf(index).LengthText;
+        }
+        out.Add(line);
         if (index > 0) {
             out.Add(kBlankLine);
         }

@@ -1,9 +1,12 @@
 #include "core/Calculate.h"
 
+#include <algorithm>
+
 #include "core/CuttingReport.h"
 #include "core/FewestBars.h"
 #include "core/Nesting.h"
 #include "core/RowLabels.h"
+#include "core/optimiser/StockPlanner.h"
 
 namespace {
 
@@ -16,6 +19,15 @@ CalculateOutcome Refuse(const std::string& text, ReportLines& report,
     CalculateOutcome outcome;
     outcome.Refused = text;
     return outcome;
+}
+
+// The longest length a stock bar holds: what the first row must fit.
+float LongestUsable(const StockList& stock) {
+    float longest = 0.0f;
+    for (std::size_t line = 0; line < stock.Lengths.size(); ++line) {
+        longest = std::max(longest, stock.Usable(line));
+    }
+    return longest;
 }
 
 }  // namespace
@@ -32,7 +44,7 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
                            const RefusalHandler& onRefusal, LineSink& report,
                            const PlanningLimits& limits) {
     PreparationResult preparation =
-        StartCalculation(models, sorter, options, decimalSeparator, onRefusal);
+        StartCalculation(models, sorter, options, decimalSeparator, onRefusal, limits.Stock);
     if (preparation.Refused) {
         CalculateOutcome outcome;
         outcome.Refused = preparation.Refused;
@@ -45,9 +57,13 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
 
 PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& sorter,
                                    const Options& options, char decimalSeparator,
-                                   const RefusalHandler& onRefusal) {
+                                   const RefusalHandler& onRefusal, const StockList* stock) {
+    std::optional<float> barLength;
+    if (stock != nullptr && !stock->Lengths.empty()) {
+        barLength = LongestUsable(*stock);
+    }
     PreparationResult preparation =
-        PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator);
+        PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator, barLength);
     if (preparation.Refused) {
         Refuse(*preparation.Refused, models.Report, onRefusal);
     }
@@ -57,6 +73,19 @@ PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& s
 PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
                      const PlanningLimits& limits) {
     PlannedBars planned;
+    if (limits.Stock != nullptr) {
+        StockPlanResult fromStock = PlanFromStock(
+            cutList, *limits.Stock, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
+        planned.Method = "stock";
+        planned.Refused = std::move(fromStock.Refused);
+        planned.Plan = std::move(fromStock.Plan);
+        planned.LowerBound = QuickLowerBound(cutList);
+        planned.ProvenMinimal = fromStock.ProvenOptimal;
+        planned.Cancelled = fromStock.Cancelled;
+        planned.StockObjective = fromStock.Objective;
+        planned.StockLowerBound = fromStock.LowerBound;
+        return planned;
+    }
     if (options.FewestBars) {
         FewestBarsResult fewest =
             PlanFewestBars(cutList, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
@@ -109,6 +138,8 @@ CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutLi
     outcome.Method = planned.Method;
     outcome.LowerBound = planned.LowerBound;
     outcome.ProvenMinimal = planned.ProvenMinimal;
+    outcome.StockObjective = planned.StockObjective;
+    outcome.StockLowerBound = planned.StockLowerBound;
     outcome.Plan = std::make_shared<const CuttingPlan>(std::move(planned.Plan));
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.

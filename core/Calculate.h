@@ -11,24 +11,32 @@
 #include "core/CuttingPlan.h"
 #include "core/LineSink.h"
 #include "core/Refusals.h"
+#include "core/stock/StockList.h"
 #include "model/Options.h"
 #include "sorter/SASG.h"
 
-// How long the fewest-bars search may take, and how the user stops it.
+// How long the fewest-bars search may take, and how the user stops it; and
+// the stock on hand, when the bars are to be cut from it instead of from
+// bars of Bar Length.
 struct PlanningLimits {
     static constexpr double kDefaultSeconds = 10.0;
     double Seconds = kDefaultSeconds;
     const std::atomic<bool>* Cancelled = nullptr;
+    const StockList* Stock = nullptr;
 };
 
 // The bars planned for a prepared job, by the method the options ask for.
 struct PlannedBars {
     Refusal Refused;
     CuttingPlan Plan;
-    const char* Method = "first fit";  // "first fit", "alternate" or "fewest bars"
+    const char* Method = "first fit";  // "first fit", "alternate", "fewest bars" or "stock"
     std::int64_t LowerBound = 0;       // no plan can use fewer bars
     bool ProvenMinimal = false;        // the plan uses that many bars
     bool Cancelled = false;            // the user stopped the search; no plan
+    // From stock: the plan's total cost or stock length, and the least any
+    // plan from that stock could reach.
+    double StockObjective = 0.0;
+    double StockLowerBound = 0.0;
 };
 
 struct CalculateOutcome {
@@ -42,6 +50,8 @@ struct CalculateOutcome {
     const char* Method = "first fit";
     std::int64_t LowerBound = 0;
     bool ProvenMinimal = false;
+    double StockObjective = 0.0;
+    double StockLowerBound = 0.0;
     // The user stopped the search: nothing is planned or written, and what the
     // preparation wrote into the grids is the caller's to undo.
     bool Cancelled = false;
@@ -78,7 +88,8 @@ CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
 // and the report (the grids' texts and the report).
 PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& sorter,
                                    const Options& options, char decimalSeparator,
-                                   const RefusalHandler& onRefusal);
+                                   const RefusalHandler& onRefusal,
+                                   const StockList* stock = nullptr);
 PlannedBars PlanBars(PreparedCutList cutList, const Options& options, const PlanningLimits& limits);
 CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutList& cutList,
                                    PlannedBars planned, const Options& options,

@@ -126,7 +126,8 @@ Refusal UncountedQuantity(const TStringGrid& cutList, const PreparedCutList& pre
 }  // namespace
 
 PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
-                                 bool autoItemNumber, char decimalSeparator) {
+                                 bool autoItemNumber, char decimalSeparator,
+                                 std::optional<float> barLength) {
     TStringGrid& cutList = models.CutList;
     TStringGrid& barSettings = models.BarSettings;
     const int lastRow = LastDataRow(cutList);
@@ -152,7 +153,8 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
         NumberItems(cutList, prepared.UsedRows);
     }
 
-    prepared.BarLength = ConvertFeet(barSettings.Cells(kValueColumn, kBarLengthRow));
+    prepared.BarLength =
+        barLength ? *barLength : ConvertFeet(barSettings.Cells(kValueColumn, kBarLengthRow));
     prepared.CutWidth = ConvertFeet(barSettings.Cells(kValueColumn, kCutWidthRow));
     prepared.ScrapBelow = ConvertFeet(barSettings.Cells(kValueColumn, kScrapBelowRow));
 

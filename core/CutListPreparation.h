@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/CalculationModels.h"
 #include "core/PreparedCutList.h"
 #include "core/Refusals.h"
@@ -20,5 +22,8 @@ struct PreparationResult {
 // empties it after announcing the refusal). Floating-point errors propagate.
 // Only the first PreparedCutList::kCapacity data rows of a larger grid take
 // part; the rows beyond are left untouched.
+// Planned from stock, the longest length a stock bar holds is given as
+// `barLength` and takes the place of the Bar Length cell.
 PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sorter,
-                                 bool autoItemNumber, char decimalSeparator);
+                                 bool autoItemNumber, char decimalSeparator,
+                                 std::optional<float> barLength = std::nullopt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -29,6 +30,14 @@ struct RowLabel {
     std::string Item;    // the " Item #" cell
 };
 
+// A stock length a plan cuts bars from, when it plans from stock.
+struct PlanStock {
+    float Length = 0.0f;  // the bar as it stands on the rack
+    float Usable = 0.0f;  // what is left for the pieces after the end trim
+    std::optional<double> Cost;
+    std::string LengthText;  // as typed in the stock list
+};
+
 // The one result every planner returns: the bars in report order, each with
 // its pieces and its leftover. The report, the summary and the cutting
 // diagrams are all written from it. The runs of all bars share one array so
@@ -52,8 +61,16 @@ struct CuttingPlan {
     // diagrams draw to scale.
     std::vector<float> PieceLengths;
 
+    // Planned from stock: the stock lengths, and for each bar, in bar order,
+    // the index of the one it is cut from. Both empty for bars of BarLength.
+    std::vector<PlanStock> Stock;
+    std::vector<std::int32_t> BarStock;
+
     std::span<const PieceRun> RunsOf(const PlannedBar& bar) const {
         return std::span<const PieceRun>(Runs).subspan(bar.FirstRun, bar.RunCount);
+    }
+    const PlanStock& StockOf(std::size_t bar) const {
+        return Stock[static_cast<std::size_t>(BarStock[bar])];
     }
     // A leftover shorter than the scrap threshold is scrap, any other remains.
     bool IsScrap(const PlannedBar& bar) const { return bar.Left < ScrapBelow; }

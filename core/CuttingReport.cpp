@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/LeftoverTexts.h"
 #include "core/LengthNotation.h"
@@ -47,6 +49,52 @@ std::int64_t CheckedSum(std::int64_t augend, std::int64_t addend) {
         throw EOverflow();
     }
     return sum;
+}
+
+// Money and percentages: two decimals.
+std::string FormatMoney(double value, char separator) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    std::string formatted = text;
+    std::replace(formatted.begin(), formatted.end(), '.', separator);
+    return formatted;
+}
+
+// Per stock length the bars cut from it, then what the stock cost, its
+// length and the share of it that went into pieces.
+void WriteStockUsed(const CuttingPlan& plan, char separator, LineSink& out) {
+    std::vector<std::int64_t> bars(plan.Stock.size(), 0);
+    for (const std::int32_t stock : plan.BarStock) {
+        ++bars[static_cast<std::size_t>(stock)];
+    }
+    double stockLength = 0.0;
+    double cost = 0.0;
+    bool costed = true;
+    for (std::size_t s = 0; s < plan.Stock.size(); ++s) {
+        if (bars[s] == 0) {
+            continue;
+        }
+        out.Add("Bars of Stock Length " + plan.Stock[s].LengthText + " = " +
+                FormatCount(static_cast<double>(bars[s]), separator));
+        stockLength += static_cast<double>(plan.Stock[s].Length) * static_cast<double>(bars[s]);
+        costed = costed && plan.Stock[s].Cost.has_value();
+        cost += plan.Stock[s].Cost.value_or(0.0) * static_cast<double>(bars[s]);
+    }
+    if (costed) {
+        out.Add("Total Cost " + FormatMoney(cost, separator));
+    }
+    out.Add("Total Stock Length " + FormatLength(static_cast<float>(stockLength), separator));
+    double pieces = 0.0;
+    for (const PlannedBar& bar : plan.Bars) {
+        for (const PieceRun& run : plan.RunsOf(bar)) {
+            const float charged = plan.PieceLengths.empty()
+                                      ? 0.0f
+                                      : plan.PieceLengths[static_cast<std::size_t>(run.Row) - 1];
+            pieces += static_cast<double>(charged - plan.CutWidth) * run.Count;
+        }
+    }
+    const double yield = stockLength > 0.0 ? 100.0 * pieces / stockLength : 0.0;
+    out.Add("Yield " + FormatMoney(yield, separator) + " %");
 }
 
 std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSeparator,
@@ -93,7 +141,11 @@ void WriteSummary(const CuttingPlan& plan, TStringGrid& cutListGrid, char separa
     out.Add(kBlankLine);
     out.Add("Total Bars for job = " +
             FormatCount(static_cast<double>(plan.Bars.size()), separator));
-    out.Add("Bar Length " + FormatLength(plan.BarLength, separator));
+    if (plan.BarStock.empty()) {
+        out.Add("Bar Length " + FormatLength(plan.BarLength, separator));
+    } else {
+        WriteStockUsed(plan, separator, out);
+    }
     out.Add("Cut Width  " + FormatLength(plan.CutWidth, separator));
     out.Add(kBlankLine);
     const int usedRows = static_cast<int>(plan.RowLabels.size());

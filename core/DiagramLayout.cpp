@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <iterator>
 
 #include "core/NumberFormat.h"
@@ -44,8 +45,21 @@ void AddBox(std::vector<DiagramBox>& boxes, DiagramBox::Kind kind, int left, int
     boxes.push_back({kind, left, right - left, row, count});
 }
 
+// Planned from stock, each bar is drawn to the scale of the length its stock
+// holds; otherwise all to the bar length's.
+float LengthOfBar(const CuttingPlan& plan, const PlannedBar& bar) {
+    const std::less<const PlannedBar*> before;
+    const PlannedBar* first = plan.Bars.data();
+    if (plan.BarStock.size() != plan.Bars.size() || before(&bar, first) ||
+        !before(&bar, first + plan.Bars.size())) {
+        return plan.BarLength;
+    }
+    return plan.StockOf(static_cast<std::size_t>(&bar - first)).Usable;
+}
+
 bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b) {
-    if (std::bit_cast<std::uint32_t>(a.Left) != std::bit_cast<std::uint32_t>(b.Left)) {
+    if (LengthOfBar(plan, a) != LengthOfBar(plan, b) ||
+        std::bit_cast<std::uint32_t>(a.Left) != std::bit_cast<std::uint32_t>(b.Left)) {
         return false;
     }
     const auto runsA = plan.RunsOf(a);
@@ -73,7 +87,7 @@ float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row) {
 }
 
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
-    PixelScale scale(job.Plan->BarLength, width);
+    PixelScale scale(LengthOfBar(*job.Plan, bar), width);
     const double cutWidth = job.Plan->CutWidth;
     std::vector<DiagramBox> boxes;
     double position = 0.0;

@@ -89,6 +89,13 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
                 return Bad("--save needs a file name");
             }
             arguments.SaveTo = word.substr(7);
+        } else if (word == "--take-from-stock") {
+            arguments.TakeFromStock = true;
+        } else if (const auto stock = OptionValue(words, i, "--stock")) {
+            if (stock->empty()) {
+                return Bad("--stock needs a file name");
+            }
+            arguments.StockFile = *stock;
         } else if (const auto diagram = OptionValue(words, i, "--diagram")) {
             if (diagram->empty()) {
                 return Bad("--diagram needs a file name");
@@ -104,8 +111,14 @@ ParsedArguments ParseBatchArguments(const std::vector<std::string>& words) {
     if (arguments.FewestBars && arguments.AlternateMethod) {
         return Bad("--alternate and --fewest-bars exclude each other");
     }
-    if (arguments.TimeLimit && !arguments.FewestBars) {
-        return Bad("--time-limit goes with --fewest-bars");
+    if (arguments.StockFile && (arguments.FewestBars || arguments.AlternateMethod)) {
+        return Bad("--stock plans its own way and excludes --alternate and --fewest-bars");
+    }
+    if (arguments.TimeLimit && !arguments.FewestBars && !arguments.StockFile) {
+        return Bad("--time-limit goes with --fewest-bars or --stock");
+    }
+    if (arguments.TakeFromStock && !arguments.StockFile) {
+        return Bad("--take-from-stock goes with --stock");
     }
     if (files.empty()) {
         return Bad("no job file given");
@@ -126,14 +139,24 @@ std::string BatchUsage() {
            "JOBFILE\n"
            "       velmar-batch --fewest-bars [--time-limit SECONDS] [--short] [--json] [--save "
            "OUT] [--diagram OUT] JOBFILE\n"
+           "       velmar-batch --stock STOCKFILE [--take-from-stock] [--time-limit SECONDS] "
+           "[--short] [--json] [--save OUT] [--diagram OUT] JOBFILE\n"
            "Opens a Velmar job file, calculates it and prints the cutting report.\n"
            "\n"
            "  --short       Short Report: combine like cut lines\n"
            "  --alternate   Alternate Method: one longest piece per bar\n"
            "  --fewest-bars Fewest Bars: plan on as few bars as the search finds\n"
            "  --time-limit SECONDS\n"
-           "                how long that search may take (default 10); the best plan\n"
-           "                found by then is printed, never worse than first fit's\n"
+           "                how long that search (or the one from stock) may take (default\n"
+           "                10); the best plan found by then is printed, never worse than\n"
+           "                first fit's\n"
+           "  --stock STOCKFILE\n"
+           "                cut the bars from the stock this CSV file lists (Length,On "
+           "Hand,Cost):\n"
+           "                least cost when every line has a cost, else least stock length\n"
+           "  --take-from-stock\n"
+           "                then take the bars from STOCKFILE: lower On Hand, add the\n"
+           "                remaining leftovers as offcuts, and save it\n"
            "  --json        print the report, the cut list and the results as one JSON object\n"
            "  --save OUT    afterwards save the job to OUT, as Save As does\n"
            "  --diagram OUT draw the bars of the calculated job into OUT, a .pdf or .svg file\n"

@@ -12,6 +12,8 @@ struct BatchArguments {
     bool Json = false;
     std::optional<std::string> SaveTo;
     std::optional<std::string> DiagramTo;  // a .pdf or .svg file
+    std::optional<std::string> StockFile;  // plan from the stock this file lists
+    bool TakeFromStock = false;            // then write the stock the plan leaves back to it
     std::string JobFile;
 };
 

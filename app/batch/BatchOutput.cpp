@@ -1,6 +1,9 @@
 #include "app/batch/BatchOutput.h"
 
+#include <cstdio>
+
 #include "app/batch/JsonText.h"
+#include "app/batch/PlanJson.h"
 #include "model/GridLayout.h"
 
 void BeginReportJson(std::ostream& out) {
@@ -25,8 +28,15 @@ void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcom
         << ",\n\"method\": " << JsonString(outcome.Method) << ",\n\"lowerBound\": "
         << (outcome.LowerBound ? std::to_string(*outcome.LowerBound) : "null")
         << ",\n\"provenMinimal\": "
-        << (outcome.LowerBound ? (outcome.ProvenMinimal ? "true" : "false") : "null")
-        << ",\n\"message\": ";
+        << (outcome.LowerBound ? (outcome.ProvenMinimal ? "true" : "false") : "null");
+    WritePlanJson(out, outcome.Plan.get());
+    if (outcome.StockObjective) {
+        char text[128];
+        std::snprintf(text, sizeof text, ",\n\"objective\": %.17g,\n\"objectiveLowerBound\": %.17g",
+                      *outcome.StockObjective, outcome.StockLowerBound);
+        out << text;
+    }
+    out << ",\n\"message\": ";
     const std::optional<std::string> message = outcome.Message();
     out << (message ? JsonString(*message) : "null") << "\n}\n";
 }

@@ -3,9 +3,11 @@
 #include <new>
 
 #include "core/Calculate.h"
+#include "core/stock/TakeFromStock.h"
 #include "io/JobBinding.h"
 #include "io/JobFileReader.h"
 #include "io/JobFileWriter.h"
+#include "io/stock/StockFile.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -31,6 +33,21 @@ void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits
     outcome.LowerBound = result.LowerBound;
     outcome.ProvenMinimal = result.ProvenMinimal;
     outcome.Plan = result.Plan;
+    if (limits.Stock != nullptr) {
+        outcome.StockObjective = result.StockObjective;
+        outcome.StockLowerBound = result.StockLowerBound;
+    }
+}
+
+// The stock file read and its lines understood; a line that cannot be used
+// is an error that names it.
+StockList OpenStock(const std::string& path, StockFile& file) {
+    file = ReadStockFile(path);
+    StockReading reading = ReadStockList(file);
+    if (reading.Refused) {
+        throw EInOutError(*reading.Refused);
+    }
+    return std::move(reading.Stock);
 }
 
 // Runs one step; an error ends it and is noted with its text.
@@ -74,15 +91,32 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
     if (!Attempt([&] { OpenJob(arguments.JobFile, models); }, models, outcome)) {
         return outcome;
     }
+    StockFile stockFile;
+    StockList stock;
+    if (arguments.StockFile &&
+        !Attempt([&] { stock = OpenStock(*arguments.StockFile, stockFile); }, models, outcome)) {
+        return outcome;
+    }
 
     models.Options.ShortReport = arguments.ShortReport;
     models.Options.AlternateMethod = arguments.AlternateMethod;
     models.Options.FewestBars = arguments.FewestBars;
     PlanningLimits limits;
     limits.Seconds = arguments.TimeLimit.value_or(PlanningLimits::kDefaultSeconds);
+    if (arguments.StockFile) {
+        limits.Stock = &stock;
+    }
     models.Sorter.DecimalSeparator = decimalSeparator;
     Attempt([&] { CalculateJob(models, decimalSeparator, limits, report, outcome); }, models,
             outcome);
+    if (arguments.TakeFromStock && outcome.Plan) {
+        Attempt(
+            [&] {
+                WriteStockFile(*arguments.StockFile,
+                               TakeFromStock(stockFile, stock, *outcome.Plan));
+            },
+            models, outcome);
+    }
 
     if (arguments.SaveTo) {
         Attempt([&] { WriteJobFile(*arguments.SaveTo, TakeJob(models.View())); }, models, outcome);

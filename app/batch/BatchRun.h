@@ -22,6 +22,9 @@ struct BatchOutcome {
     bool ProvenMinimal = false;
     std::vector<std::string> Errors;          // error texts in order, without the full stop
     std::shared_ptr<const CuttingPlan> Plan;  // the plan of a complete Calculate
+    // With a stock file: the plan's objective and the bound no plan beats.
+    std::optional<double> StockObjective;
+    double StockLowerBound = 0.0;
 
     // An error outweighs a refusal: a refused job whose save failed has failed.
     Status ExitStatus() const;
@@ -29,10 +32,10 @@ struct BatchOutcome {
     std::optional<std::string> Message() const;
 };
 
-// Opens the job file into the models, runs Calculate as the window's button
-// does and, when asked, saves the job afterwards, whatever Calculate did.
-// The report of a complete Calculate goes line by line into `report` as it is
-// written; models.Report keeps only what a run that ended early left there
+// Opens the job file (and the stock file, when given) into the models, runs Calculate as the
+// window's button does and, when asked, saves the job afterwards, whatever Calculate did, and takes
+// a complete plan's bars from the stock file. The report of a complete Calculate goes line by line
+// into `report` as it is written; models.Report keeps only what a run that ended early left there
 // (the first bar heading when a quantity fails to convert). A step that runs
 // out of memory ends with "Out of memory". Calculate plans every bar before
 // it writes a line and the report then needs a line at a time, so a job too

@@ -1,5 +1,6 @@
 // velmar-batch: calculates a job file without the window.
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -20,6 +21,19 @@ namespace {
 
 constexpr int kUsageExit = 64;
 constexpr const char* kUnwritableOutput = "Unable to write to standard output";
+
+// How close the plan from stock comes to the best any plan could do.
+std::string StockBoundText(double objective, double bound, bool costed) {
+    char text[160];
+    if (costed) {
+        std::snprintf(text, sizeof text, "Cost %.2f; no plan can cost less than %.2f", objective,
+                      bound);
+    } else {
+        std::snprintf(text, sizeof text, "Stock length %.3f; no plan can cut less than %.3f",
+                      objective, bound);
+    }
+    return text;
+}
 
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
@@ -58,6 +72,11 @@ int Run(const BatchArguments& arguments) {
     }
     if (arguments.FewestBars && !arguments.Json && outcome.LowerBound) {
         std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.LowerBound) << '\n';
+    }
+    if (arguments.StockFile && !arguments.Json && outcome.StockObjective) {
+        std::cerr << StockBoundText(*outcome.StockObjective, outcome.StockLowerBound,
+                                    outcome.Plan->Stock.front().Cost.has_value())
+                  << '\n';
     }
     if (outcome.Refused) {
         std::cerr << *outcome.Refused << '\n';

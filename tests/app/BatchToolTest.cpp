@@ -267,9 +267,9 @@ JsonValue ParsedOutput(const ToolRun& run) {
         ADD_FAILURE() << "not JSON: " << run.out;
         return {};
     }
-    EXPECT_EQ(json->memberOrder,
-              (std::vector<std::string>{"report", "cutList", "usedRows", "lastErr", "barCount",
-                                        "method", "lowerBound", "provenMinimal", "message"}));
+    EXPECT_EQ(json->memberOrder, (std::vector<std::string>{
+                                     "report", "cutList", "usedRows", "lastErr", "barCount",
+                                     "method", "lowerBound", "provenMinimal", "plan", "message"}));
     const JsonValue& cutList = json->members.at("cutList");
     EXPECT_EQ(cutList.items.size(), 499u);
     for (const JsonValue& row : cutList.items) {

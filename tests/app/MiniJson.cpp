@@ -21,12 +21,18 @@ class Parser {
                 return true;
             }
         }
-        if (Peek() >= '0' && Peek() <= '9') {
+        if ((Peek() >= '0' && Peek() <= '9') || Peek() == '-') {
             value.kind = JsonValue::Kind::Number;
-            while (Peek() >= '0' && Peek() <= '9') {
+            if (Peek() == '-') {
                 value.text += text_[position_++];
             }
-            return true;
+            while ((Peek() >= '0' && Peek() <= '9') || Peek() == '.' || Peek() == 'e' ||
+                   Peek() == 'E' || Peek() == '+' || Peek() == '-') {
+                value.text += text_[position_++];
+            }
+            char* end = nullptr;
+            std::strtod(value.text.c_str(), &end);
+            return end == value.text.c_str() + value.text.size() && value.text != "-";
         }
         if (Peek() == '"') {
             value.kind = JsonValue::Kind::String;

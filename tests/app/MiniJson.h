@@ -7,7 +7,7 @@
 #include <vector>
 
 // Just enough JSON to check the batch tool's output: null, true and false,
-// whole non-negative numbers (their digits kept in text), strings (escapes
+// numbers (their text kept), strings (escapes
 // decoded, UTF-8 kept), arrays and objects. Anything else fails the parse.
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };

@@ -100,3 +100,22 @@ TEST(DiagramLayoutTest, TextsOfLeftoversAndSettings) {
 }
 
 }  // namespace
+
+namespace {
+
+// Cut from stock, each bar fills the strip to the scale of its own stock
+// length: one 96 takes 0.4 of a 240 bar and the whole of a 96.125 one.
+TEST(DiagramLayoutTest, BarsFromStockAreDrawnToTheirOwnLength) {
+    DiagramJob job = HandMadeDiagram({{{{1, 1}}, 143.875f}, {{{1, 1}}, 0.0f}});
+    auto plan = std::make_shared<CuttingPlan>(*job.Plan);
+    plan->Stock = {{240.0f, 240.0f, std::nullopt, "240"}, {100.0f, 96.125f, std::nullopt, "100"}};
+    plan->BarStock = {0, 1};
+    job.Plan = plan;
+    const std::vector<DiagramBox> onLong = BarBoxes(job, plan->Bars[0], 2400);
+    const std::vector<DiagramBox> onShort = BarBoxes(job, plan->Bars[1], 2400);
+    EXPECT_EQ(onLong[1].Left + onLong[1].Width, 961);
+    EXPECT_EQ(onShort[1].Left + onShort[1].Width, 2400);
+    EXPECT_EQ(GroupLikeBars(*plan).size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/PieceTypes.h"
+#include "core/stock/StockList.h"
+
+// Bars cut to one pattern from one stock line.
+struct StockPattern {
+    std::int32_t Stock = 0;  // index into the stock list's lengths
+    Pattern Bar;             // entries by type index, longest first
+    std::int64_t Bars = 0;
+};
+
+// The stock a job may draw on: each line's usable length, worth and the bars
+// still on hand.
+struct StockRack {
+    std::vector<float> Usable;
+    std::vector<double> Worth;
+    std::vector<std::int64_t> OnHand;  // kUnlimited where none is given
+
+    static constexpr std::int64_t kUnlimited = INT64_MAX / 4;
+    explicit StockRack(const StockList& stock);
+    std::size_t Size() const { return Usable.size(); }
+};
+
+// The leftover of a bar of the given usable length cut to the pattern by the
+// nesting's 32-bit test; empty when a piece does not fit.
+std::optional<float> LeftIn(float usable, const Pattern& pattern, const PieceTypes& types);
+
+// The plan's objective and bars.
+double WorthOf(const std::vector<StockPattern>& uses, const StockRack& rack);
+std::int64_t BarsOf(const std::vector<StockPattern>& uses);

@@ -1,0 +1,189 @@
+#include "core/optimiser/StockPlanner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/FewestBars.h"
+#include "core/PieceTypes.h"
+#include "core/optimiser/StockBound.h"
+#include "core/optimiser/StockExactSearch.h"
+#include "core/optimiser/StockGreedy.h"
+#include "core/optimiser/StockPlanOut.h"
+#include "core/optimiser/StockRelaxation.h"
+
+namespace {
+
+constexpr std::int64_t kMostPiecesPerJob = 16777216;
+
+std::string LengthText(float length) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", static_cast<double>(length));
+    return text;
+}
+
+// What is missing: the pieces no bar on hand is left for.
+std::string StockTooShort(const PieceTypes& types, const std::vector<std::int64_t>& left,
+                          float cutWidth) {
+    std::string text = "Not enough stock on hand: no bar is left for";
+    const char* separator = " ";
+    for (std::size_t t = 0; t < types.Types.size(); ++t) {
+        if (left[t] > 0) {
+            text += separator + std::to_string(left[t]) + " x " +
+                    LengthText(types.Types[t].Length - cutWidth);
+            separator = ", ";
+        }
+    }
+    return text;
+}
+
+Refusal Unplannable(const PieceTypes& types, const StockRack& rack) {
+    float longest = 0.0f;
+    for (const float usable : rack.Usable) {
+        longest = std::max(longest, usable);
+    }
+    std::int64_t pieces = 0;
+    for (const PieceType& type : types.Types) {
+        if (!(longest >= type.Length)) {
+            return kBarShorterThanPiece;
+        }
+        pieces += type.Pieces;
+        if (pieces > kMostPiecesPerJob) {
+            return kQuantityTooLarge;
+        }
+    }
+    return std::nullopt;
+}
+
+// One line as many as needed: the bars are those of the fewest-bars search.
+StockPlanResult OnOneLine(const PreparedCutList& cutList, const StockList& stock,
+                          const StockRack& rack, const PlanningBudget& budget) {
+    PreparedCutList onBar = cutList;
+    onBar.BarLength = rack.Usable[0];
+    FewestBarsResult fewest = PlanFewestBars(onBar, budget);
+    StockPlanResult result;
+    result.Refused = fewest.Refused;
+    result.Cancelled = fewest.Cancelled;
+    if (result.Refused || result.Cancelled) {
+        return result;
+    }
+    result.Plan = std::move(fewest.Plan);
+    result.Plan.BarLength = stock.Lengths[0].Length;
+    result.Plan.Stock.push_back({stock.Lengths[0].Length, rack.Usable[0], stock.Lengths[0].Cost,
+                                 stock.Lengths[0].LengthText});
+    result.Plan.BarStock.assign(result.Plan.Bars.size(), 0);
+    result.Objective = rack.Worth[0] * static_cast<double>(result.Plan.Bars.size());
+    result.LowerBound = rack.Worth[0] * static_cast<double>(fewest.LowerBound);
+    result.ProvenOptimal = fewest.ProvenMinimal;
+    return result;
+}
+
+// The relaxation's bars rounded down, as far as pieces and rack allow, and
+// the pieces left planned greedily on what is left of the rack.
+std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, const StockRack& rack,
+                                                     const StockRelaxation& relaxation,
+                                                     const PlanningBudget& budget) {
+    std::vector<std::int64_t> left;
+    for (const PieceType& type : types.Types) {
+        left.push_back(type.Pieces);
+    }
+    StockRack rest = rack;
+    std::vector<StockPattern> uses;
+    auto inUse = relaxation.InUse;
+    std::stable_sort(inUse.begin(), inUse.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    for (const auto& [pattern, amount] : inUse) {
+        const std::size_t s = static_cast<std::size_t>(pattern.Stock);
+        std::int64_t copies =
+            std::min(static_cast<std::int64_t>(std::floor(amount + 1e-6)), rest.OnHand[s]);
+        for (const TypeCount& entry : pattern.Bar) {
+            copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
+        }
+        if (copies <= 0) {
+            continue;
+        }
+        for (const TypeCount& entry : pattern.Bar) {
+            left[static_cast<std::size_t>(entry.Type)] -= entry.Count * copies;
+        }
+        rest.OnHand[s] -= copies;
+        uses.push_back({pattern.Stock, pattern.Bar, copies});
+    }
+    std::optional<std::vector<StockPattern>> more = PlanGreedily(types, rest, budget, left);
+    if (!more) {
+        return std::nullopt;
+    }
+    uses.insert(uses.end(), more->begin(), more->end());
+    MoveToCheaperStock(uses, types, rack);
+    return uses;
+}
+
+}  // namespace
+
+StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
+                              const PlanningBudget& budget) {
+    StockPlanResult result;
+    if (stock.Lengths.empty()) {
+        result.Refused = kNoStock;
+        return result;
+    }
+    if (stock.MixedCosts) {
+        result.Refused = kMixedCosts;
+        return result;
+    }
+    const StockRack rack(stock);
+    const PieceTypes types = GroupPieceTypes(cutList);
+    if ((result.Refused = Unplannable(types, rack))) {
+        return result;
+    }
+    if (rack.Size() == 1 && rack.OnHand[0] == StockRack::kUnlimited) {
+        return OnOneLine(cutList, stock, rack, budget);
+    }
+
+    std::vector<std::int64_t> left;
+    std::int64_t pieces = 0;
+    for (const PieceType& type : types.Types) {
+        left.push_back(type.Pieces);
+        pieces += type.Pieces;
+    }
+    std::optional<std::vector<StockPattern>> best = PlanGreedily(types, rack, budget, left);
+    double bound = StockLowerBound(types, rack);
+    if (!(best && !(bound < WorthOf(*best, rack)))) {
+        // The relaxation may have half the time left; rounding and the
+        // search need the rest.
+        PlanningBudget relaxationBudget = budget;
+        if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
+            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
+        }
+        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget);
+        bound = std::max(bound, relaxation.LowerBound);
+        if (std::optional<std::vector<StockPattern>> rounded =
+                RoundedDown(types, rack, relaxation, budget)) {
+            if (!best || KeyOf(*rounded, types, rack) < KeyOf(*best, types, rack)) {
+                best = std::move(rounded);
+            }
+        }
+    }
+    bool complete = false;
+    if (pieces <= kMostPiecesSearchedThrough &&
+        !(best && !(bound < KeyOf(*best, types, rack).Worth))) {
+        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget);
+        complete = exact.Complete;
+        if (exact.Best) {
+            best = std::move(exact.Best);
+        }
+    }
+    if (budget.IsCancelled()) {
+        result.Cancelled = true;
+        return result;
+    }
+    if (!best) {
+        result.Refused = StockTooShort(types, left, cutList.CutWidth);
+        return result;
+    }
+    result.Objective = WorthOf(*best, rack);
+    result.LowerBound = complete ? result.Objective : std::min(bound, result.Objective);
+    result.ProvenOptimal = complete || !(bound < result.Objective);
+    result.Plan = StockPlanOut(cutList, types, stock, rack, std::move(*best));
+    return result;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/CuttingPlan.h"
+#include "core/PlanningBudget.h"
+#include "core/PreparedCutList.h"
+#include "core/Refusals.h"
+#include "core/stock/StockList.h"
+
+struct StockPlanResult {
+    Refusal Refused;
+    CuttingPlan Plan;         // its Stock and BarStock say what each bar is cut from
+    double Objective = 0.0;   // the plan's total cost, or its total stock length
+    double LowerBound = 0.0;  // no plan from this stock does better
+    bool ProvenOptimal = false;
+    bool Cancelled = false;  // the user stopped the search; Plan is empty
+};
+
+// Plans the prepared cut list from the stock on hand: every bar is cut from
+// one stock length, never more bars of a length than are on hand, each piece
+// charged its decimal length plus one cut width and fitted by the nesting's
+// 32-bit test into the length left after the end trim. Least total cost when
+// every line is costed, least total stock length when none is; ties go to
+// fewer bars, then to one long leftover rather than several short ones. The
+// stock lengths take the place of BarLength.
+//
+// Refused: a mix of costed and uncosted lines, a piece longer than every
+// stock length ("Bar Length less than Cut length"), more pieces than a
+// 32-bit count can take down, and a job the stock on hand cannot hold (the
+// message says which pieces are left without a bar).
+StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
+                              const PlanningBudget& budget);
+
+inline constexpr const char* kMixedCosts =
+    "Give every stock length a cost, or none: some have a cost and some have not";
+inline constexpr const char* kNoStock = "The stock list holds no stock length";

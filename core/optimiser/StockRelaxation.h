@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "core/PlanningBudget.h"
+#include "core/optimiser/StockPatterns.h"
+
+struct StockRelaxation {
+    // No plan from the rack does better: the Lagrangian bound of the last
+    // piece worths, which is the relaxation's optimum once no pattern of any
+    // stock length is worth more than its bar.
+    double LowerBound = 0.0;
+    bool Solved = false;  // the relaxation's optimum over every pattern
+    // The patterns of the relaxation's solution and their (fractional) bars.
+    std::vector<std::pair<StockPattern, double>> InUse;
+};
+
+// The linear relaxation of planning from stock: bars of each stock length cut
+// to any pattern in any non-negative amount, each line's bars at most those
+// on hand, every type's pieces covered, least objective. Solved by COIN-OR
+// CLP with column generation, one pricing problem per stock length: the most
+// valuable pattern of the piece worths that its usable length holds, worth
+// having when it is worth more than the bar costs. Within the budget.
+StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
+                               const PlanningBudget& budget);

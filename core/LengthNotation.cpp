@@ -46,7 +46,10 @@ struct Extended {
 };
 
 template <class Arithmetic>
-typename Arithmetic::Number ReadNumber(const std::string& text) {
+typename Arithmetic::Number ReadNumber(const std::string& text, bool* whole) {
+    if (whole != nullptr && !TextToNumberTakesWhole(text)) {
+        *whole = false;
+    }
     return Arithmetic::Store(TextToNumber(text));
 }
 
@@ -64,14 +67,15 @@ typename Arithmetic::Number Divide(typename Arithmetic::Number numerator,
 }
 
 template <class Arithmetic>
-typename Arithmetic::Number Convert(std::string_view text) {
+typename Arithmetic::Number Convert(std::string_view text, bool* whole = nullptr) {
     using Number = typename Arithmetic::Number;
     std::string w = Trim(Strip('A', '"', CutTo255(text)));
 
     Number fraction = 0;
     const std::size_t slash = Position(w, '/');
     if (slash > 0) {
-        const Number denominator = ReadNumber<Arithmetic>(Strip('A', ' ', From(w, slash + 1)));
+        const Number denominator =
+            ReadNumber<Arithmetic>(Strip('A', ' ', From(w, slash + 1)), whole);
         w = Head(w, slash - 1);
         // The numerator starts after the last blank before the slash, or at
         // the first character when there is none.
@@ -82,7 +86,7 @@ typename Arithmetic::Number Convert(std::string_view text) {
             }
         }
         w = Trim(w);
-        const Number numerator = ReadNumber<Arithmetic>(Strip('A', ' ', From(w, start)));
+        const Number numerator = ReadNumber<Arithmetic>(Strip('A', ' ', From(w, start)), whole);
         w = Head(w, start);
         fraction = Divide<Arithmetic>(numerator, denominator);
         if (start == 1) {
@@ -93,7 +97,8 @@ typename Arithmetic::Number Convert(std::string_view text) {
     Number feet = 0;
     const std::size_t apostrophe = Position(w, '\'');
     if (apostrophe > 0) {
-        const Number feetNumber = ReadNumber<Arithmetic>(Strip('A', ' ', Head(w, apostrophe - 1)));
+        const Number feetNumber =
+            ReadNumber<Arithmetic>(Strip('A', ' ', Head(w, apostrophe - 1)), whole);
         // The product of a float and 12 is exact in extended precision, so
         // this is the single rounding of a 32-bit multiplication.
         feet = Arithmetic::Store(static_cast<long double>(feetNumber) * 12.0L);
@@ -103,7 +108,7 @@ typename Arithmetic::Number Convert(std::string_view text) {
     w = Trim(w);
     Number inches = 0;
     if (!w.empty()) {
-        inches = ReadNumber<Arithmetic>(w);
+        inches = ReadNumber<Arithmetic>(w, whole);
     }
 
     long double sum = static_cast<long double>(feet) + inches;
@@ -170,4 +175,14 @@ float ConvertFeet(std::string_view text) {
 
 long double ConvertFeetExtended(std::string_view text) {
     return Convert<Extended>(text);
+}
+
+bool ConvertFeetReadsWhole(std::string_view text) {
+    bool whole = true;
+    try {
+        Convert<Extended>(text, &whole);
+    } catch (const Exception&) {
+        return true;
+    }
+    return whole;
 }

@@ -25,3 +25,8 @@ long double ConvertFeetExtended(std::string_view text);
 
 // A cell text as the length routines read it: its first 255 characters.
 std::string_view CutTo255(std::string_view text);
+
+// Whether ConvertFeet reads every number of the text whole; false when one
+// of them is read only up to a character that does not fit ("12.5 in").
+// A text ConvertFeet refuses counts as read whole: its error says more.
+bool ConvertFeetReadsWhole(std::string_view text);

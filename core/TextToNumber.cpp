@@ -127,3 +127,36 @@ long double TextToNumber(std::string_view text) {
     const long double value = Scale(mantissa.Value, exponent - decimals + mantissa.IgnoredDigits);
     return negative ? -value : value;
 }
+
+bool TextToNumberTakesWhole(std::string_view text) {
+    const std::size_t end = text.size();
+    std::size_t i = 0;
+    while (i < end && text[i] == ' ') {
+        ++i;
+    }
+    if (i < end && (text[i] == '-' || text[i] == '+')) {
+        ++i;
+    }
+    while (i < end && IsDigit(text[i])) {
+        ++i;
+    }
+    if (i < end && text[i] == '.') {
+        ++i;
+        while (i < end && IsDigit(text[i])) {
+            ++i;
+        }
+    }
+    if (i < end && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        if (i < end && (text[i] == '-' || text[i] == '+')) {
+            ++i;
+        }
+        if (i == end || !IsDigit(text[i])) {
+            return false;
+        }
+        while (i < end && IsDigit(text[i])) {
+            ++i;
+        }
+    }
+    return i == end;
+}

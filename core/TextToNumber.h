@@ -6,3 +6,8 @@
 // the notation's rules): malformed text is never refused, and a number beyond
 // the extended range reads as an infinity.
 long double TextToNumber(std::string_view text);
+
+// Whether that reading takes the text whole: false when it stops at a
+// character that does not fit a number ("12.5 in", "1250,5", "8c") and so
+// reads less than the text shows.
+bool TextToNumberTakesWhole(std::string_view text);

@@ -81,3 +81,20 @@ std::optional<QString> QtFileDialogs::SaveFileName(QWidget* parent, const QStrin
     return Chosen(chosen ? std::optional<QString>(WithDefaultExtension(*chosen, ".txt"))
                          : std::nullopt);
 }
+
+std::optional<QString> QtFileDialogs::CsvFileName(QWidget* parent, bool forExport) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(forExport ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Export asks itself before it replaces a file, as Save As does.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setFileMode(forExport ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDirectory(folder_);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    const QStringList filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("All (*.*)")};
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().front();
+    return Chosen(forExport ? WithDefaultExtension(chosen, QStringLiteral(".csv")) : chosen);
+}

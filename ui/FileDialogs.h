@@ -15,6 +15,8 @@ class IFileDialogs {
     // The name to save the job under, proposing the given name; nothing when
     // the user cancels.
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& proposed) = 0;
+    // The name of a cut list file (CSV) to import, or to export to.
+    virtual std::optional<QString> CsvFileName(QWidget* parent, bool forExport) = 0;
 };
 
 // The platform's open and save dialogs: filter "Text" (*.txt, chosen at
@@ -30,6 +32,7 @@ class QtFileDialogs : public IFileDialogs {
 
     std::optional<QString> OpenFileName(QWidget* parent) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& proposed) override;
+    std::optional<QString> CsvFileName(QWidget* parent, bool forExport) override;
 
   private:
     std::optional<QString> Chosen(std::optional<QString> fileName);

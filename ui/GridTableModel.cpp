@@ -1,5 +1,7 @@
 #include "ui/GridTableModel.h"
 
+#include <QColor>
+
 #include "ui/Latin1.h"
 
 GridTableModel::GridTableModel(TStringGrid& grid, QObject* parent)
@@ -20,6 +22,14 @@ int GridTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && role == Qt::BackgroundRole && !marked_.empty()) {
+        const std::pair<int, int> cell{GridCol(index.column()), GridRow(index.row())};
+        const auto mark = marked_.find(cell);
+        if (mark != marked_.end() && mark->second == grid_.Cells(cell.first, cell.second)) {
+            return QColor(0xFF, 0xD8, 0x80);
+        }
+        return {};
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
@@ -93,6 +103,17 @@ void GridTableModel::Apply(CellChanges changes, bool typed) {
         ApplyAfter(grid_, changes);
     }
     Refresh();
+}
+
+void GridTableModel::MarkCells(const std::vector<std::pair<int, int>>& cells) {
+    marked_.clear();
+    for (const auto& [col, row] : cells) {
+        marked_[{col, row}] = grid_.Cells(col, row);
+    }
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole});
+    }
 }
 
 void GridTableModel::Refresh() {

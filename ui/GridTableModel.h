@@ -3,7 +3,10 @@
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/CellBlock.h"
 
@@ -48,9 +51,14 @@ class GridTableModel : public QAbstractTableModel {
 
     TStringGrid& Grid() { return grid_; }
 
+    // Cells to mark (grid column, row), each as long as it keeps the text it
+    // had when it was marked; an empty list takes every mark away.
+    void MarkCells(const std::vector<std::pair<int, int>>& cells);
+
   private:
     void Apply(CellChanges changes, bool typed);
 
+    std::map<std::pair<int, int>, std::string> marked_;
     TStringGrid& grid_;
     std::uint64_t shownRevision_ = 0;
 };

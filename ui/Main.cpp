@@ -265,6 +265,11 @@ void TMainForm::CreateMenus() {
     FileSaveAsItem = entry(FileMenu, "FileSaveAsItem", QStringLiteral("Save &As..."),
                            QStringLiteral("Save current file under a new name"));
     FileMenu->addSeparator();
+    FileImportItem = entry(FileMenu, "FileImportItem", QStringLiteral("&Import Cut List..."),
+                           QStringLiteral("Read the cut list from a CSV file"));
+    FileExportItem = entry(FileMenu, "FileExportItem", QStringLiteral("&Export Cut List..."),
+                           QStringLiteral("Write the cut list to a CSV file"));
+    FileMenu->addSeparator();
     FilePrintItem = entry(FileMenu, "FilePrintItem", QStringLiteral("&Print"),
                           QStringLiteral("Print current file"));
     FilePrintItem->setShortcut(QKeySequence::Print);

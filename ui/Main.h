@@ -79,6 +79,8 @@ class TMainForm : public QMainWindow {
     QAction* FileOpenItem = nullptr;
     QAction* FileSaveItem = nullptr;
     QAction* FileSaveAsItem = nullptr;
+    QAction* FileImportItem = nullptr;
+    QAction* FileExportItem = nullptr;
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
     QAction* FileDiagramItem = nullptr;
@@ -108,6 +110,10 @@ class TMainForm : public QMainWindow {
     // Saves to the job file last opened or saved, or asks for a name as Save
     // As does when there is none.
     void FileSave(QObject* Sender);
+    // The cut list from and to a CSV file: the rows imported replace the
+    // list (Undo gives it back); the export holds Qty, Length and Item #.
+    void FileImportCutList(QObject* Sender);
+    void FileExportCutList(QObject* Sender);
     void FilePrint(QObject* Sender);
     void FilePrintSetup(QObject* Sender);
     // Opens the cutting diagram window, which shows the last complete
@@ -222,6 +228,10 @@ class TMainForm : public QMainWindow {
     void RunInputCommand(const std::function<void()>& body);
     // The text of the error that ended the command, if one did.
     std::optional<std::string> Attempt(const std::function<void()>& body);
+    // After a Calculate: marks the cells of lengths and quantities that were
+    // read only in part and names them in the status line.
+    void FlagCellsReadInPart();
+    void ClearReadInPartMarks();
     // Calculate itself, which Button1Click keeps for Undo.
     void CalculateNow();
     // The grid holding the focus, if one does.

@@ -21,6 +21,7 @@ void TMainForm::Button1Click(QObject* /*Sender*/) {
 }
 
 void TMainForm::CalculateNow() {
+    ClearReadInPartMarks();
     RunCommand([this] {
         const RefusalHandler refuse = [this](const std::string& refusal) {
             boxes_->Beep();
@@ -71,5 +72,6 @@ void TMainForm::CalculateNow() {
             options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
         ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
+        FlagCellsReadInPart();
     });
 }

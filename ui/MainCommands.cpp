@@ -75,6 +75,10 @@ void TMainForm::ConnectCommands() {
     connect(FileSaveItem, &QAction::triggered, this, [this] { FileSave(FileSaveItem); });
     connect(FileSaveAsItem, &QAction::triggered, this, [this] { FileSaveAs(FileSaveAsItem); });
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { FileSaveAs(SpeedButton4); });
+    connect(FileImportItem, &QAction::triggered, this,
+            [this] { FileImportCutList(FileImportItem); });
+    connect(FileExportItem, &QAction::triggered, this,
+            [this] { FileExportCutList(FileExportItem); });
     connect(FilePrintItem, &QAction::triggered, this, [this] { FilePrint(FilePrintItem); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { FilePrint(SpeedButton3); });
     connect(FilePrintSetupItem, &QAction::triggered, this,

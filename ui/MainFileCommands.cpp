@@ -79,6 +79,7 @@ void TMainForm::ClearResultsShown() {
     // stayed until the next Calculate.
     ShowReadableText(Label4, QString());
     Label4->adjustSize();
+    ClearReadInPartMarks();
 }
 
 void TMainForm::FilePrint(QObject* /*Sender*/) {

@@ -30,11 +30,14 @@ void TMainForm::NoteJobUnchanged() {
 }
 
 void TMainForm::ShowJobState() {
+    // A job without a file has only the program's name to show: the mark
+    // of a change belongs to a file's name.
     if (jobFile_.isEmpty()) {
+        setWindowModified(false);
         setWindowTitle(QStringLiteral("Velmar"));
-    } else {
-        setWindowTitle(QFileInfo(jobFile_).fileName() + QStringLiteral("[*] - Velmar"));
+        return;
     }
+    setWindowTitle(QFileInfo(jobFile_).fileName() + QStringLiteral("[*] - Velmar"));
     setWindowModified(JobChanged());
 }
 

@@ -202,4 +202,17 @@ TEST(CutTo255Test, KeepsTheFirst255Characters) {
     EXPECT_EQ(CutTo255(""), "");
 }
 
+TEST(ConvertFeetReadsWholeTest, TellsTextsReadOnlyInPart) {
+    const struct {
+        const char* text;
+        bool whole;
+    } cases[] = {{"25.125", true},  {"2'   1 1/8", true}, {"10 15/16", true}, {"96\"", true},
+                 {"-3", true},      {"1.5e2", true},      {"", true},         {"12.5 in", false},
+                 {"1250,5", false}, {"8c", false},        {"1e", false},      {"2' 6x", false},
+                 {"1/2mm", false},  {"3 1/0", true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ConvertFeetReadsWhole(c.text), c.whole) << "[" << c.text << "]";
+    }
+}
+
 }  // namespace

@@ -41,6 +41,8 @@ class JobSafetyTest : public QObject {
     void rowsThatDoNotFitAreRefusedWhole();
     void newAndOpenClearTheBoundLine();
     void aRecentJobOpensAgainFromTheFileMenu();
+    void lengthsReadInPartAreMarkedAndNamed();
+    void theCutListGoesToACsvFileAndComesBack();
     void theWindowComesBackAsItWasLeftOnceChanged();
 
   private:
@@ -272,6 +274,60 @@ void JobSafetyTest::theWindowComesBackAsItWasLeftOnceChanged() {
 
     init();
     QCOMPARE(form_->size(), design + QSize(120, 90));
+}
+
+void JobSafetyTest::lengthsReadInPartAreMarkedAndNamed() {
+    form_->BarSettings().SetCells(1, 0, "240");
+    form_->CutList().SetRows(1, {"2", "12.5 in"});
+    form_->CutList().SetRows(2, {"8c", "30"});
+    form_->CutList().SetRows(3, {"1", "48"});
+    form_->Button1Click(form_->Button1);
+    // Sorted longest first: 125, 48, 30.
+    QCOMPARE(
+        form_->StatusLine->text(),
+        QStringLiteral("Read in part: row 1 Length \"12.5 in\" as 125; row 3 Qty \"8c\" as 8"));
+    QAbstractItemModel* cells = form_->StringGrid1->model();
+    QVERIFY(cells->index(0, 1).data(Qt::BackgroundRole).isValid());
+    QVERIFY(cells->index(2, 0).data(Qt::BackgroundRole).isValid());
+    QVERIFY(!cells->index(1, 1).data(Qt::BackgroundRole).isValid());
+
+    // A mended cell loses its mark at once; the next Calculate names nothing.
+    Type(form_->StringGrid1, 0, 1, QStringLiteral("12.5"));
+    QVERIFY(!cells->index(0, 1).data(Qt::BackgroundRole).isValid());
+    Type(form_->StringGrid1, 2, 0, QStringLiteral("8"));
+    form_->Button1Click(form_->Button1);
+    QVERIFY(!form_->StatusLine->text().startsWith(QStringLiteral("Read in part")));
+}
+
+void JobSafetyTest::theCutListGoesToACsvFileAndComesBack() {
+    form_->CutList().SetRows(1, {"3", "96", "A", "96.000", "3"});
+    form_->CutList().SetRows(2, {"2", "4' 1/2", "shelf, top"});
+    script_.csvName = File("list.csv");
+    form_->FileExportItem->trigger();
+    QCOMPARE(Bytes(File("list.csv")),
+             QByteArray("Qty,Length,Item #\r\n3,96,A\r\n2,4' 1/2,\"shelf, top\"\r\n"));
+
+    form_->CutList().SetRows(1, {"9", "9", "9", "9", "9"});
+    form_->CutList().SetRows(3, {"1", "10"});
+    form_->FileImportItem->trigger();
+    const std::vector<std::vector<std::string>> imported = {
+        {"3", "96", "A", "", ""}, {"2", "4' 1/2", "shelf, top", "", ""}, {"", "", "", "", ""}};
+    for (int row = 1; row <= 3; ++row) {
+        QCOMPARE(form_->CutList().Rows(row), imported[row - 1]);
+    }
+    form_->EditUndoItem->trigger();
+    QCOMPARE(form_->CutList().Cells(0, 1), std::string("9"));
+    QCOMPARE(form_->CutList().Cells(1, 3), std::string("10"));
+
+    // More rows than the cut list has: nothing goes in.
+    QFile many(File("many.csv"));
+    QVERIFY(many.open(QIODevice::WriteOnly));
+    many.write(QByteArray("1,10\n").repeated(500));
+    many.close();
+    script_.csvName = File("many.csv");
+    form_->FileImportItem->trigger();
+    QCOMPARE(script_.messages.size(), std::size_t{1});
+    QCOMPARE(form_->CutList().Cells(0, 1), std::string("9"));
 }
 
 QTEST_MAIN(JobSafetyTest)

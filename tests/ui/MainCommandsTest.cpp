@@ -72,6 +72,7 @@ class ScriptedDialogs : public IFileDialogs {
         script_.proposed = proposed;
         return script_.saveAnswer;
     }
+    std::optional<QString> CsvFileName(QWidget*, bool) override { return std::nullopt; }
 
   private:
     DialogScript& script_;

@@ -17,6 +17,7 @@ struct BoxScript {
     bool replaceAnswer = true;
     std::optional<QString> openAnswer;
     std::optional<QString> saveName;
+    std::optional<QString> csvName;
     int saveDialogs = 0;
 };
 
@@ -48,6 +49,7 @@ class ScriptedFileDialogs : public IFileDialogs {
         ++script_.saveDialogs;
         return script_.saveName;
     }
+    std::optional<QString> CsvFileName(QWidget*, bool) override { return script_.csvName; }
 
   private:
     BoxScript& script_;

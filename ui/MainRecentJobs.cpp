@@ -61,7 +61,6 @@ void TMainForm::ShowRecentJobs() {
 
 void TMainForm::HelpAbout(QObject* /*Sender*/) {
     QMessageBox::about(this, QStringLiteral("About Velmar"),
-                       QStringLiteral("Velmar %1\n\nA cutting-list optimiser for the workshop: "
-                                      "it nests straight cuts into stock bars of one length.")
+                       QStringLiteral("Velmar %1\n\nA cutting-list optimiser for the workshop.")
                            .arg(QStringLiteral(VELMAR_VERSION)));
 }

@@ -1,6 +1,7 @@
 #include "ui/GridView.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -216,6 +217,12 @@ bool GridView::LeavesKeyToWindow(const QKeyEvent* event) const {
     }
     const QRect area = SelectedArea();
     const bool range = area.width() > 1 || area.height() > 1;
+    if (event->matches(QKeySequence::Paste)) {
+        // Rows go into the cells from this one on, not into its text.
+        const QString pasted = QApplication::clipboard()->text();
+        return range || pasted.contains(QLatin1Char('\t')) || pasted.contains(QLatin1Char('\n')) ||
+               pasted.contains(QLatin1Char('\r'));
+    }
     return range && (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
                      event->matches(QKeySequence::Delete));
 }

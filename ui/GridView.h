@@ -29,8 +29,9 @@ class GridView : public QTableView {
     // current cell when no range is selected, empty when there is none.
     QRect SelectedArea() const;
     // Whether a key pressed in the cell editor is the window's to handle:
-    // Undo and Redo always, Copy, Cut and Delete when a range of cells is
-    // selected, so that they act on the range and not on the cell's text.
+    // Undo and Redo always, Copy, Cut, Paste and Delete when a range of cells
+    // is selected, so that they act on the range and not on the cell's text,
+    // and Paste of rows (text with tabs or line breaks) always.
     bool LeavesKeyToWindow(const QKeyEvent* event) const;
 
     // Called by the cell editor for the keys it sees.

@@ -1,4 +1,5 @@
 // velmar-batch: calculates a job file without the window.
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "app/batch/LocaleSeparator.h"
 #include "app/batch/ReportStream.h"
 #include "core/BoundText.h"
+#include "io/files/PendingTemporaries.h"
 #include "model/Exceptions.h"
 
 namespace {
@@ -75,6 +77,12 @@ int Run(const BatchArguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that went away (`| head`) is a failed write like any other:
+    // reported, with the job still saved, instead of ending the tool unseen.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Interrupted during --save or --diagram, the tool leaves no temporary
+    // file behind.
+    RemovePendingTemporariesOnInterrupt();
     try {
         const ParsedArguments parsed =
             ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));

@@ -186,9 +186,12 @@ void JobSafetyTest::saveWritesToTheJobFileAndTheTitleShowsIt() {
 
 void JobSafetyTest::pastedRowsSpreadOverTheCells() {
     QApplication::clipboard()->setText(QStringLiteral("3\t96\tA\r\n2\t48\n"));
+    form_->CutList().SetCells(0, 5, "99");
+    form_->RefreshWidgets();
     QLineEdit* editor = EditorAt(form_->StringGrid1, 4, 0);
     QVERIFY(editor != nullptr);
-    editor->selectAll();
+    // The rows replace the cell, wherever the cursor stands in its text.
+    editor->setCursorPosition(1);
     QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
 
     const std::vector<std::vector<std::string>> expected = {{"3", "96", "A"}, {"2", "48", ""}};

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
 
@@ -136,6 +137,8 @@ TMainForm::~TMainForm() {
     help_ = nullptr;
     delete diagram_;
     diagram_ = nullptr;
+    delete StockWindow;
+    StockWindow = nullptr;
     delete clientArea_;
     clientArea_ = nullptr;
 }
@@ -227,6 +230,8 @@ void TMainForm::CreateControls() {
     Label4 = PlaceLabel(area, "Label4", QString(), WindowFont());
     Label4->setAccessibleName(QStringLiteral("Label4"));
 
+    CreateStockControls(area);
+
     StatusLine = Place(new QLabel(area), "StatusLine");
     StatusLine->setAccessibleName(QStringLiteral("StatusLine"));
     StatusLine->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -237,6 +242,37 @@ void TMainForm::CreateControls() {
     // The cut list opens on its first data cell.
     StringGrid1->setCurrentIndex(cutListView_->index(0, 0));
     StringGrid1->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::CreateStockControls(QWidget* area) {
+    stock_.SetCells(0, 0, "Length");
+    stock_.SetCells(1, 0, "On Hand");
+    stock_.SetCells(2, 0, "Cost");
+    // The stock list has a window of its own, so that nothing of the main
+    // window had to move for it.
+    StockWindow = new QWidget(this, Qt::Window);
+    StockWindow->setObjectName(QStringLiteral("StockWindow"));
+    StockWindow->setWindowTitle(QStringLiteral("Velmar Stock"));
+    StockWindow->resize(220, 320);
+    StockGrid1 = new GridView(StockWindow);
+    StockGrid1->setObjectName(QStringLiteral("StockGrid1"));
+    StockGrid1->setAccessibleName(QStringLiteral("StockGrid1"));
+    auto* stockLayout = new QVBoxLayout(StockWindow);
+    stockLayout->setContentsMargins(0, 0, 0, 0);
+    stockLayout->addWidget(StockGrid1);
+    stockView_ = new GridTableModel(stock_, StockGrid1);
+    StockGrid1->setModel(stockView_);
+    StockGrid1->SetHeadings(kGridRowHeight, 0);
+    StockGrid1->SetRowHeight(kGridRowHeight);
+    StockGrid1->SetColumnWidths({64, 56, 44});
+    HintDisplay::SetHint(StockGrid1,
+                         QStringLiteral("The stock on hand: a length per line, the bars on hand "
+                                        "(blank: as many as needed) and the cost of a bar"));
+    UseStockCheckBox1 =
+        SetUpCheckBox(new QCheckBox(area), "UseStockCheckBox1", QStringLiteral("Use Stock"), false);
+    HintDisplay::SetHint(UseStockCheckBox1,
+                         QStringLiteral("Cuts the bars from the stock on hand instead of from "
+                                        "bars of Bar Length"));
 }
 
 void TMainForm::CreateMenus() {
@@ -278,6 +314,20 @@ void TMainForm::CreateMenus() {
     FileDiagramItem = entry(FileMenu, "FileDiagramItem", QStringLiteral("Cutting &Diagram..."),
                             QStringLiteral("Draw the bars of the last calculation"));
     FileMenu->addSeparator();
+    FileStockItem = entry(FileMenu, "FileStockItem", QStringLiteral("Stock &List..."),
+                          QStringLiteral("Show the stock on hand"));
+    FileOpenStockItem = entry(FileMenu, "FileOpenStockItem", QStringLiteral("Open S&tock..."),
+                              QStringLiteral("Open a stock file into the stock list"));
+    FileSaveStockItem = entry(FileMenu, "FileSaveStockItem", QStringLiteral("Save Stoc&k"),
+                              QStringLiteral("Save the stock list to its stock file"));
+    FileTakeStockItem =
+        entry(FileMenu, "FileTakeStockItem", QStringLiteral("Take &from Stock..."),
+              QStringLiteral("Take the bars of the last plan from stock and keep its offcuts"));
+    FileRestoreStockItem =
+        entry(FileMenu, "FileRestoreStockItem", QStringLiteral("R&estore Stock"),
+              QStringLiteral("Put the stock back as it was before it was taken from"));
+    FileRestoreStockItem->setEnabled(false);
+    FileMenu->addSeparator();
     FileExitItem = entry(FileMenu, "FileExitItem", QStringLiteral("E&xit"),
                          QStringLiteral("Exit this application"));
 
@@ -312,6 +362,7 @@ void TMainForm::SetTabOrder() {
     const QList<QWidget*> order = {StringGrid1,
                                    StringGrid2,
                                    Memo1,
+                                   UseStockCheckBox1,
                                    Button1,
                                    Title1,
                                    ItemNumBox1,

@@ -11,9 +11,11 @@
 
 #include "core/Calculate.h"
 #include "core/job/JobModels.h"
+#include "core/stock/StockList.h"
 #include "io/job/Job.h"
 #include "io/settings/SettingsPath.h"
 #include "io/settings/WindowSettings.h"
+#include "io/stock/StockFile.h"
 #include "model/Options.h"
 #include "model/RegionalSettings.h"
 #include "ui/CellBlock.h"
@@ -73,6 +75,11 @@ class TMainForm : public QMainWindow {
     // how few any plan could use.
     QLabel* Label4 = nullptr;
     QLabel* StatusLine = nullptr;
+    // The stock on hand (Length, On Hand, Cost) and whether Calculate cuts
+    // the bars from it instead of from bars of Bar Length.
+    QWidget* StockWindow = nullptr;
+    GridView* StockGrid1 = nullptr;
+    QCheckBox* UseStockCheckBox1 = nullptr;
 
     QMenu* FileMenu = nullptr;
     QAction* FileNewItem = nullptr;
@@ -84,6 +91,11 @@ class TMainForm : public QMainWindow {
     QAction* FilePrintItem = nullptr;
     QAction* FilePrintSetupItem = nullptr;
     QAction* FileDiagramItem = nullptr;
+    QAction* FileStockItem = nullptr;
+    QAction* FileOpenStockItem = nullptr;
+    QAction* FileSaveStockItem = nullptr;
+    QAction* FileTakeStockItem = nullptr;
+    QAction* FileRestoreStockItem = nullptr;
     QAction* FileExitItem = nullptr;
     // The job files opened or saved last, to open again.
     QMenu* RecentMenu = nullptr;
@@ -120,6 +132,18 @@ class TMainForm : public QMainWindow {
     // Calculate and follows every new one.
     void FileDiagram(QObject* Sender);
     void FileExit(QObject* Sender);
+    // The stock file: opened into the stock grid, saved from it (under the
+    // name it was opened from, or a new one), and remembered to be opened
+    // again at the next start.
+    void FileOpenStock();
+    void FileSaveStock();
+    // After a confirmation, takes the last plan from stock its bars from the
+    // stock grid (lower On Hand, the remaining leftovers added as offcuts)
+    // and saves the stock file; Restore Stock puts back the stock as it was.
+    void FileTakeFromStock();
+    void FileRestoreStock();
+    TStringGrid& StockList() { return stock_; }
+    const std::string& StockFilePath() const { return stockPath_; }
     void HelpContents(QObject* Sender);
     void HelpSearch(QObject* Sender);
     void HelpHowToUse(QObject* Sender);
@@ -203,6 +227,14 @@ class TMainForm : public QMainWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void CreateStockControls(QWidget* area);
+    void ShowStockFile(const StockFile& file);
+    StockFile StockFileOfGrid() const;
+    void ReopenLastStock();
+    void RememberStockFile();
+    // The stock to plan from when Use Stock is ticked; a line that does not
+    // read is refused as Calculate refuses a job.
+    std::optional<::StockList> StockToPlanFrom(bool& refused);
     void CreateControls();
     void CreateMenus();
     // The Edit menu's entries for the grids, before its Calculate.
@@ -273,6 +305,13 @@ class TMainForm : public QMainWindow {
     // Keeps the plan of a complete Calculate for the diagram window.
     void KeepDiagramOf(const CalculateOutcome& outcome);
 
+    TStringGrid stock_{nullptr, 3, 101};
+    GridTableModel* stockView_ = nullptr;
+    std::string stockPath_;
+    std::string stockEndTrim_;
+    std::optional<::StockList> plannedStock_;  // what the last plan from stock was made from
+    std::shared_ptr<const CuttingPlan> stockPlan_;
+    std::optional<StockFile> stockBeforeTake_;
     std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;
     QString jobFile_;

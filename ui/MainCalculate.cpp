@@ -28,21 +28,29 @@ void TMainForm::CalculateNow() {
             boxes_->ShowMessage(refusal);
         };
         const Options options = models_->Options;
+        bool stockRefused = false;
+        const std::optional<::StockList> stock = StockToPlanFrom(stockRefused);
+        if (stockRefused) {
+            return;
+        }
+        const ::StockList* fromStock = stock ? &*stock : nullptr;
+        const bool search = options.FewestBars || fromStock != nullptr;
         // Only a search can be cancelled; first fit does not pay for a copy
         // of the grids and of a report that may run to millions of lines.
         std::optional<CalculationSnapshot> before;
-        if (options.FewestBars) {
+        if (search) {
             before.emplace(models_->Calculation(), models_->Sorter);
         }
-        const PreparationResult preparation = StartCalculation(
-            models_->Calculation(), models_->Sorter, options, regional_.DecimalSeparator, refuse);
+        const PreparationResult preparation =
+            StartCalculation(models_->Calculation(), models_->Sorter, options,
+                             regional_.DecimalSeparator, refuse, fromStock);
         if (preparation.Refused) {
             return;
         }
         std::optional<PlannedBars> planned;
-        if (options.FewestBars) {
+        if (search) {
             planned = PlanWithProgress(this, preparation.CutList, options, PlanningSeconds,
-                                       PlanningMoment);
+                                       PlanningMoment, fromStock);
         } else {
             // First fit is quick: it stays on the event thread, as it always has.
             planned = PlanBars(preparation.CutList, options, {});
@@ -62,14 +70,20 @@ void TMainForm::CalculateNow() {
             return;
         }
         KeepDiagramOf(outcome);
+        plannedStock_ = stock;
+        stockPlan_ = stock ? outcome.Plan : nullptr;
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();
         models_->BarCount = std::to_string(outcome.BarCount);
         ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
-        const std::string bound =
+        std::string bound =
             options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
+        if (stock) {
+            bound = StockBoundText(outcome.StockObjective, outcome.StockLowerBound,
+                                   stock->Objective == StockObjective::LeastCost);
+        }
         ShowReadableText(Label4, ToQString(bound));
         Label4->adjustSize();
         FlagCellsReadInPart();

@@ -84,6 +84,14 @@ void TMainForm::ConnectCommands() {
     connect(FilePrintSetupItem, &QAction::triggered, this,
             [this] { FilePrintSetup(FilePrintSetupItem); });
     connect(FileDiagramItem, &QAction::triggered, this, [this] { FileDiagram(FileDiagramItem); });
+    connect(FileStockItem, &QAction::triggered, this, [this] {
+        StockWindow->show();
+        StockWindow->raise();
+    });
+    connect(FileOpenStockItem, &QAction::triggered, this, [this] { FileOpenStock(); });
+    connect(FileSaveStockItem, &QAction::triggered, this, [this] { FileSaveStock(); });
+    connect(FileTakeStockItem, &QAction::triggered, this, [this] { FileTakeFromStock(); });
+    connect(FileRestoreStockItem, &QAction::triggered, this, [this] { FileRestoreStock(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
     connect(EditCalculateItem, &QAction::triggered, this,
             [this] { Button1Click(EditCalculateItem); });

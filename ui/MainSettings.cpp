@@ -14,6 +14,7 @@ void TMainForm::Savelastini() {
 void TMainForm::LoadLastini() {
     models_->Options = CurrentOptions();
     ApplyLastSettings(::LoadLastini(settings_.Path), models_->BarSettings, models_->Options);
+    ReopenLastStock();
     ShowOptions();
 }
 

@@ -21,9 +21,11 @@ bool Ready(const std::future<PlannedBars>& planning, std::chrono::milliseconds w
 
 std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
                                             const Options& options, double seconds,
-                                            std::chrono::milliseconds moment) {
+                                            std::chrono::milliseconds moment,
+                                            const StockList* stock) {
     std::atomic<bool> cancelled{false};
     PlanningLimits limits;
+    limits.Stock = stock;
     limits.Seconds = seconds;
     limits.Cancelled = &cancelled;
     std::future<PlannedBars> planning = std::async(std::launch::async, [cutList, options, limits] {

@@ -14,4 +14,5 @@ class QWidget;
 // planning is thrown here, on the caller's thread.
 std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
                                             const Options& options, double seconds,
-                                            std::chrono::milliseconds moment);
+                                            std::chrono::milliseconds moment,
+                                            const StockList* stock = nullptr);

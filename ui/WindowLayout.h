@@ -45,6 +45,7 @@ inline constexpr std::array kControlPlaces = {
     // Added beside the others where the window had room, so none moved.
     ControlPlace{"FewestBarsCheckBox1", 580, 264, 88, 17},
     ControlPlace{"Label4", 176, 283, 0, 0},
+    ControlPlace{"UseStockCheckBox1", 580, 248, 88, 17},
     ControlPlace{"StatusLine", 0, kClientHeight - 17, kClientWidth, 17},
 };
 

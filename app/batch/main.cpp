@@ -1,4 +1,5 @@
 // velmar-batch: calculates a job file without the window.
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -13,25 +14,13 @@
 #include "app/batch/LocaleSeparator.h"
 #include "app/batch/ReportStream.h"
 #include "core/report/BoundText.h"
+#include "io/files/PendingTemporaries.h"
 #include "model/Exceptions.h"
 
 namespace {
 
 constexpr int kUsageExit = 64;
 constexpr const char* kUnwritableOutput = "Unable to write to standard output";
-
-// How close the plan from stock comes to the best any plan could do.
-std::string StockBoundText(double objective, double bound, bool costed) {
-    char text[160];
-    if (costed) {
-        std::snprintf(text, sizeof text, "Cost %.2f; no plan can cost less than %.2f", objective,
-                      bound);
-    } else {
-        std::snprintf(text, sizeof text, "Stock length %.3f; no plan can cut less than %.3f",
-                      objective, bound);
-    }
-    return text;
-}
 
 int Run(const BatchArguments& arguments) {
     const char decimalSeparator = LocaleDecimalSeparator();
@@ -88,6 +77,12 @@ int Run(const BatchArguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that went away (`| head`) is a failed write like any other:
+    // reported, with the job still saved, instead of ending the tool unseen.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Interrupted during --save or --diagram, the tool leaves no temporary
+    // file behind.
+    RemovePendingTemporariesOnInterrupt();
     try {
         const ParsedArguments parsed =
             ParseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));

@@ -168,7 +168,10 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     }
 
     // Only the first row is tested: after the sort it holds the longest piece.
-    if (!(prepared.BarLength >= prepared.PieceLen[1])) {
+    // A negative cut width would give length back with every cut, as if the
+    // pieces were shorter than cut: no bar can hold such a cut.
+    if (!(prepared.BarLength >= prepared.PieceLen[1]) ||
+        (prepared.UsedRows >= 1 && prepared.CutWidth < 0.0f)) {
         result.Refused = kBarShorterThanPiece;
     } else if (static_cast<long double>(prepared.BarLength) * prepared.PieceLen[1] *
                    prepared.PieceQty[1] ==

@@ -24,7 +24,7 @@ Refusal Unplannable(const PreparedCutList& cutList) {
         if (count == 0) {
             continue;
         }
-        if (!(cutList.BarLength >= cutList.PieceLen[row])) {
+        if (!(cutList.BarLength >= cutList.PieceLen[row]) || cutList.CutWidth < 0.0f) {
             return kBarShorterThanPiece;
         }
         pieces += count;

@@ -39,7 +39,11 @@ PieceTypes GroupPieceTypes(const PreparedCutList& cutList) {
 }
 
 std::optional<float> LeftoverOf(const Pattern& pattern, const PieceTypes& types) {
-    float left = types.BarLength;
+    return LeftIn(types.BarLength, pattern, types);
+}
+
+std::optional<float> LeftIn(float usable, const Pattern& pattern, const PieceTypes& types) {
+    float left = usable;
     for (const TypeCount& entry : pattern) {
         const float length = types.Types[static_cast<std::size_t>(entry.Type)].Length;
         for (std::int64_t piece = 0; piece < entry.Count; ++piece) {

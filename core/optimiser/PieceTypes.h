@@ -51,3 +51,7 @@ struct PatternUse {
 // nesting's own test: the 32-bit free length is stored after every piece and
 // must be at least the next piece's length. Empty when a piece does not fit.
 std::optional<float> LeftoverOf(const Pattern& pattern, const PieceTypes& types);
+
+// The same for a bar of the given usable length, such as a stock length less
+// its end trim.
+std::optional<float> LeftIn(float usable, const Pattern& pattern, const PieceTypes& types);

@@ -8,20 +8,6 @@ StockRack::StockRack(const StockList& stock) {
     }
 }
 
-std::optional<float> LeftIn(float usable, const Pattern& pattern, const PieceTypes& types) {
-    float left = usable;
-    for (const TypeCount& entry : pattern) {
-        const float length = types.Types[static_cast<std::size_t>(entry.Type)].Length;
-        for (std::int64_t piece = 0; piece < entry.Count; ++piece) {
-            if (!(left >= length)) {
-                return std::nullopt;
-            }
-            left = left - length;
-        }
-    }
-    return left;
-}
-
 double WorthOf(const std::vector<StockPattern>& uses, const StockRack& rack) {
     double worth = 0.0;
     for (const StockPattern& use : uses) {

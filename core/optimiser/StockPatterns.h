@@ -26,10 +26,6 @@ struct StockRack {
     std::size_t Size() const { return Usable.size(); }
 };
 
-// The leftover of a bar of the given usable length cut to the pattern by the
-// nesting's 32-bit test; empty when a piece does not fit.
-std::optional<float> LeftIn(float usable, const Pattern& pattern, const PieceTypes& types);
-
 // The plan's objective and bars.
 double WorthOf(const std::vector<StockPattern>& uses, const StockRack& rack);
 std::int64_t BarsOf(const std::vector<StockPattern>& uses);

@@ -46,7 +46,7 @@ Refusal UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
         if (!(quantity > 0.0f)) {
             continue;
         }
-        if (!(cutList.BarLength >= cutList.PieceLen[row])) {
+        if (!(cutList.BarLength >= cutList.PieceLen[row]) || cutList.CutWidth < 0.0f) {
             return kBarShorterThanPiece;
         }
         // A fractional quantity still places a piece for its fraction.

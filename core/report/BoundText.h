@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 // What the window and the batch tool say about a plan next to its bars: how
@@ -12,6 +13,21 @@ inline std::string BarsAndBoundText(std::int64_t bars, std::int64_t lowerBound) 
                        "; no plan can use fewer than " + std::to_string(lowerBound);
     if (bars > lowerBound) {
         text += "; not proven minimal";
+    }
+    return text;
+}
+
+// The same for a plan from stock: its cost (or stock length, when the stock
+// has no costs) and the least any plan from that stock could reach, e.g.
+// "Cost 412.50; no plan can cost less than 410.20".
+inline std::string StockBoundText(double objective, double bound, bool costed) {
+    char text[160];
+    if (costed) {
+        std::snprintf(text, sizeof text, "Cost %.2f; no plan can cost less than %.2f", objective,
+                      bound);
+    } else {
+        std::snprintf(text, sizeof text, "Stock length %.3f; no plan can cut less than %.3f",
+                      objective, bound);
     }
     return text;
 }

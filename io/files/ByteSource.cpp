@@ -1,6 +1,9 @@
 #include "io/files/ByteSource.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,10 +20,32 @@ std::size_t MemoryByteSource::Read(char* buffer, std::size_t size) {
     return count;
 }
 
+namespace {
+
+// A pipe made by a shell (`<(...)`, /dev/stdin) has its writer already; a
+// pipe with a name in a folder may have none, and waiting for one would hang.
+bool IsNamedPipe(int descriptor) {
+    struct stat status {};
+    struct statfs system {};
+    return ::fstat(descriptor, &status) == 0 && S_ISFIFO(status.st_mode) &&
+           ::fstatfs(descriptor, &system) == 0 && system.f_type != PIPEFS_MAGIC;
+}
+
+}  // namespace
+
 FileByteSource::FileByteSource(const std::string& path) {
-    descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opening without blocking so that a named pipe cannot stall the open.
+    descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor_ < 0) {
         throw EInOutError(OpenForReadingErrorText(errno));
+    }
+    const bool namedPipe = IsNamedPipe(descriptor_);
+    const int flags = ::fcntl(descriptor_, F_GETFL);
+    if (namedPipe || flags < 0 || ::fcntl(descriptor_, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(descriptor_);
+        descriptor_ = -1;
+        throw EInOutError(namedPipe ? kNamedPipeReadText : SystemErrorText(error));
     }
 }
 

@@ -17,6 +17,13 @@ Descriptor::~Descriptor() {
     }
 }
 
+void Descriptor::Reset(int descriptor) {
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);
+    }
+    descriptor_ = descriptor;
+}
+
 void Descriptor::Write(std::string_view bytes) const {
     while (!bytes.empty()) {
         const ssize_t count = ::write(descriptor_, bytes.data(), bytes.size());

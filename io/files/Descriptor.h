@@ -16,6 +16,9 @@ class Descriptor {
 
     int Get() const { return descriptor_; }
 
+    // Takes another descriptor, closing the one held, if any.
+    void Reset(int descriptor);
+
     // Every byte, from the current position.
     void Write(std::string_view bytes) const;
 

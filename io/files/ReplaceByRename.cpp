@@ -2,14 +2,17 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 
 #include "io/files/Descriptor.h"
-#include "io/files/PathParts.h"
+#include "io/files/PendingTemporaries.h"
+#include "io/files/TemporaryNames.h"
 
 namespace {
 
@@ -18,14 +21,24 @@ bool IsRefusal(int errorNumber) {
 }
 
 // A new file beside the target, removed again unless it has been renamed into
-// place.
+// place. It stays locked until then, so that no other save takes it for one
+// left behind by a save that was killed.
 class TemporaryFile {
   public:
-    explicit TemporaryFile(const std::string& target)
-        : name_(NameBeside(target)), file_(::mkostemp(name_.data(), O_CLOEXEC)) {
-        if (file_.Get() < 0) {
-            error_ = errno;
+    explicit TemporaryFile(const std::string& target) {
+        RemoveStaleTemporariesBeside(target);
+        for (;;) {
+            name_ = TemporaryPatternBeside(target);
+            file_.Reset(::mkostemp(name_.data(), O_CLOEXEC));
+            if (file_.Get() < 0) {
+                error_ = errno;
+                return;
+            }
+            if (LockAndKeep()) {
+                break;
+            }
         }
+        pending_.emplace(name_);
     }
     ~TemporaryFile() {
         if (error_ == 0 && !renamed_) {
@@ -62,14 +75,25 @@ class TemporaryFile {
     }
 
   private:
-    // Shortened, so that the longest name a directory allows still leaves
-    // room for the dot and the random suffix.
-    static std::string NameBeside(const std::string& target) {
-        return DirectoryOf(target) + "/." + NameOf(target).substr(0, 64) + ".XXXXXX";
+    // The lock is held through a second descriptor, as the first is closed
+    // before the rename. False when another save removed the file as stale
+    // before it was locked; a file system without locks leaves it unlocked,
+    // and so safe from that removal too.
+    bool LockAndKeep() {
+        while (::flock(file_.Get(), LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat status {};
+        if (::fstat(file_.Get(), &status) == 0 && status.st_nlink == 0) {
+            return false;
+        }
+        lock_.Reset(::dup(file_.Get()));
+        return true;
     }
 
     std::string name_;
-    Descriptor file_;
+    Descriptor file_{-1};
+    Descriptor lock_{-1};
+    std::optional<PendingTemporary> pending_;
     int error_ = 0;
     bool renamed_ = false;
 };

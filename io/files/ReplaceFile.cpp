@@ -7,17 +7,28 @@
 #include <cerrno>
 
 #include "io/files/Descriptor.h"
+#include "io/files/FileErrorText.h"
 #include "io/files/LinkTarget.h"
 #include "io/files/ReplaceByRename.h"
 #include "io/files/RewriteInPlace.h"
+#include "model/Exceptions.h"
 
 namespace {
 
 // A pipe or a device (/dev/stdout, a printer port) takes the bytes as they
-// come: renaming a file over it would destroy the device node instead.
-void WriteThrough(const std::string& path, std::string_view bytes) {
-    Descriptor device(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+// come: renaming a file over it would destroy the device node instead. The
+// open does not block, as it would for ever on a named pipe nobody reads;
+// the writes then do, as the reader takes the bytes.
+void WriteThrough(const std::string& path, const struct stat& existing, std::string_view bytes) {
+    Descriptor device(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     if (device.Get() < 0) {
+        if (errno == ENXIO && S_ISFIFO(existing.st_mode)) {
+            throw EInOutError(kNamedPipeNoReaderText);
+        }
+        ThrowSystemError(errno);
+    }
+    const int flags = ::fcntl(device.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(device.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ThrowSystemError(errno);
     }
     device.Write(bytes);
@@ -55,7 +66,7 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
         ThrowSystemError(EISDIR);
     }
     if (!S_ISREG(existing.st_mode)) {
-        WriteThrough(target, bytes);
+        WriteThrough(target, existing, bytes);
         return;
     }
     RequireWritePermission(target);

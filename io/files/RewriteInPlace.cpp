@@ -1,6 +1,7 @@
 #include "io/files/RewriteInPlace.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +85,14 @@ void RewriteInPlace(const std::string& path, std::string_view bytes) {
     Descriptor file(OpenForRewrite(path));
     if (file.Get() < 0) {
         ThrowSystemError(errno);
+    }
+    // Two saves rewriting the file at once would mix their bytes and cut
+    // each other's tails: each waits for the other's rewrite to end. The
+    // lock goes with the descriptor.
+    while (::flock(file.Get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ThrowSystemError(errno);
+        }
     }
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) {

@@ -6,7 +6,9 @@
 
 #include <cerrno>
 
+#include "io/files/ReplaceFile.h"
 #include "io/settings/ProfileText.h"
+#include "model/Exceptions.h"
 
 namespace {
 
@@ -55,25 +57,14 @@ ProfileFileText ReadProfileFile(const std::string& path) {
     return file;
 }
 
+// Replaced whole, as a job file is, so that a full disk keeps the old file.
 bool WriteWholeFile(const std::string& path, std::string_view text) {
-    const int descriptor =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (descriptor < 0) {
+    try {
+        ReplaceFileContents(path, text);
+        return true;
+    } catch (const EInOutError&) {
         return false;
     }
-    bool written = true;
-    while (!text.empty()) {
-        const ssize_t count = ::write(descriptor, text.data(), text.size());
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            written = false;
-            break;
-        }
-        text.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return ::close(descriptor) == 0 && written;
 }
 
 }  // namespace

@@ -16,7 +16,9 @@ inline constexpr std::size_t kMaxProfileFileBytes = 1024 * 1024;
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue, const std::string& path);
 
-// Sets the key, creating the file when it is missing. False when the file
+// Sets the key, creating the file when it is missing. The file is replaced
+// as a job file is (see ReplaceFileContents): a failure leaves it as it was,
+// and a link to it stays a link. False when the file
 // cannot be read or written, is no regular file or is larger than
 // kMaxProfileFileBytes.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,

@@ -10,19 +10,31 @@
 #include <vector>
 
 #include "io/files/PathParts.h"
+#include "io/settings/ProfileFile.h"
 
 namespace {
 
-bool CanWrite(const std::string& path) {
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+// Every write reads the file first, so a file that cannot be read, or is too
+// large to be read, could not be written either.
+bool CanReadAndWrite(const std::string& path) {
+    return ::faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK, AT_EACCESS) == 0;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
 }
 
 bool WritableThere(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0) {
-        return S_ISREG(status.st_mode) && CanWrite(path);
+        return S_ISREG(status.st_mode) &&
+               static_cast<std::size_t>(status.st_size) <= kMaxProfileFileBytes &&
+               CanReadAndWrite(path);
     }
-    if (errno != ENOENT) {
+    // A link leading nowhere is no file of settings to be kept beside the
+    // program.
+    if (errno != ENOENT || IsLink(path)) {
         return false;
     }
     const std::string folder = DirectoryOf(path);

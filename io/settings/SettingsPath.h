@@ -30,8 +30,9 @@ struct SettingsLocation {
 std::string ConfigSettingsFilePath(const char* xdgConfigHome, const char* home);
 
 // The file beside the program whenever it can be written there (it is a
-// regular file that can be written, or it is missing and the folder takes
-// new files); otherwise the one under the user's configuration folder, as an
+// regular file that can be read and written and is not larger than
+// kMaxProfileFileBytes, or it is missing, not even a link leading nowhere,
+// and the folder takes new files); otherwise the one under the user's configuration folder, as an
 // installed program's folder is not the user's to write.
 SettingsLocation ChooseSettingsLocation(const std::string& besidePath,
                                         const std::string& configPath);

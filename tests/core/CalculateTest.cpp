@@ -126,6 +126,12 @@ Options ShortWithoutAutoItems() {
     return options;
 }
 
+Options WithMethod(bool Options::*method) {
+    Options options = AutoItems(false);
+    options.*method = true;
+    return options;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Calculate, CalculateRefusals,
     testing::Values(
@@ -140,6 +146,22 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"1", "96", ""}},
                     {"96", "0.125", "0"},
                     AutoItems(false),
+                    kBarShorterThanPiece},
+        // A negative cut width would hand length back with every cut.
+        RefusalCase{"NegativeCutWidthFirstFit",
+                    {{"3", "60", ""}},
+                    {"100", "-100", "0"},
+                    AutoItems(false),
+                    kBarShorterThanPiece},
+        RefusalCase{"NegativeCutWidthAlternate",
+                    {{"3", "60", ""}},
+                    {"100", "-0.125", "0"},
+                    WithMethod(&Options::AlternateMethod),
+                    kBarShorterThanPiece},
+        RefusalCase{"NegativeCutWidthFewestBars",
+                    {{"3", "60", ""}},
+                    {"100", "-100", "0"},
+                    WithMethod(&Options::FewestBars),
                     kBarShorterThanPiece},
         RefusalCase{"EmptyCutList",
                     {},

@@ -244,21 +244,23 @@ TEST(FewestBars, BarsWithTheSamePiecesStandTogether) {
 
 TEST(FewestBars, RefusesWhatTheNestingRefuses) {
     const struct {
+        BarSettings bar;
         std::vector<JobRow> rows;
         const char* refusal;
     } cases[] = {
-        {{{"1", "96", "1"}, {"1", "250", "2"}}, kBarShorterThanPiece},
-        {{{"16777216", "96", "1"}, {"1", "30", "2"}}, kQuantityTooLarge},
+        {kExampleBar, {{"1", "96", "1"}, {"1", "250", "2"}}, kBarShorterThanPiece},
+        {kExampleBar, {{"16777216", "96", "1"}, {"1", "30", "2"}}, kQuantityTooLarge},
+        {{100.0f, -0.5f, 0.0f}, {{"3", "60", "1"}}, kBarShorterThanPiece},
     };
     for (const auto& c : cases) {
-        const HandBuiltJob prepared(kExampleBar, c.rows);
+        const HandBuiltJob prepared(c.bar, c.rows);
         EXPECT_EQ(Plan(prepared.cutList).Refused, c.refusal);
     }
 }
 
 TEST(FewestBars, PiecesWithoutLengthCloseTheFirstBar) {
-    BarSettings bar{100.0f, -0.5f, 0.0f};
-    const HandBuiltJob prepared(bar, {{"2", "60", "1"}, {"3", "0.5", "2"}});
+    BarSettings bar{100.0f, 0.0f, 0.0f};
+    const HandBuiltJob prepared(bar, {{"2", "60", "1"}, {"3", "0", "2"}});
     const FewestBarsResult result = Plan(prepared.cutList);
     ExpectSoundPlan(prepared.cutList, result);
     ASSERT_EQ(result.Plan.Bars.size(), 2u);

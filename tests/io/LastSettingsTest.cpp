@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TempDir.h"
 #include "io/settings/LastSettings.h"
 #include "io/settings/ProfileFile.h"
@@ -58,6 +61,29 @@ TEST(Savelastini, RefusedWriteNamesTheFullPath) {
         }
         EXPECT_FALSE(std::filesystem::exists(path));
     }
+}
+
+// A write that fails half-way, here at the file size limit as at a full
+// disk, leaves the previous file as it was and nothing beside it.
+TEST(Savelastini, AFailedWriteKeepsThePreviousFile) {
+    TempDir dir;
+    const std::string path = dir.File("BarIni.ini");
+    Savelastini(
+        path, LastSettings{std::string(2047, '1'), std::string(2047, '2'), std::string(2047, '3')});
+    const std::string before = ReadBytes(path);
+    const ChildOutcome save = RunInChild(
+        [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            Savelastini(path, Example);
+        },
+        false);
+    EXPECT_EQ(save.error, "Unable to write to " + path);
+    EXPECT_TRUE(ReadBytes(path) == before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
 }
 
 TEST(Savelastini, StopsAtTheRefusedKey) {

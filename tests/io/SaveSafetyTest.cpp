@@ -5,7 +5,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -46,6 +48,14 @@ void LimitFileSize() {
     ::setrlimit(RLIMIT_FSIZE, &small);
 }
 
+void SaveCatching(const std::string& path, const Job& job, std::string& error) {
+    try {
+        WriteJobFile(path, job);
+    } catch (const std::exception& e) {
+        error = e.what();
+    }
+}
+
 // A file the user may write in a folder where they may not create one is
 // rewritten in place; a failure half-way puts the old contents back.
 TEST(SaveSafety, InPlaceSaveReplacesTheJobOrLeavesItWhole) {
@@ -73,6 +83,43 @@ TEST(SaveSafety, InPlaceSaveReplacesTheJobOrLeavesItWhole) {
     EXPECT_TRUE(ReadBytes(path) == FormatJobFile(saved));
     EXPECT_EQ(InodeOf(path), inode);
     EXPECT_EQ(FileCount(dir.Path()), 1);
+}
+
+// Saves of a long and a short job racing each other on the in-place path
+// must leave one of them whole, never the short one over the long one's tail.
+TEST(SaveSafety, ConcurrentInPlaceSavesLeaveOneWholeJob) {
+    TempDir dir;
+    const std::string path = dir.File("job.txt");
+    WriteBytes(path, "");
+    SetMode(path, 0666);
+    SetMode(dir.Path(), 0555);
+    Job longJob = TitledJob("Long");
+    for (std::string& cell : longJob.Cells) {
+        cell = "1234567890";
+    }
+    const Job shortJob = TitledJob("Short");
+    const ChildOutcome race = RunInChild(
+        [&] {
+            for (int round = 0; round < 100; ++round) {
+                std::string errors[2];
+                std::thread first([&] { SaveCatching(path, longJob, errors[0]); });
+                std::thread second([&] { SaveCatching(path, shortJob, errors[1]); });
+                first.join();
+                second.join();
+                const std::string left = ReadBytes(path);
+                if (!errors[0].empty() || !errors[1].empty() ||
+                    (left != FormatJobFile(longJob) && left != FormatJobFile(shortJob))) {
+                    throw std::runtime_error("round " + std::to_string(round) + ": " + errors[0] +
+                                             errors[1] + " " + std::to_string(left.size()) +
+                                             " bytes left");
+                }
+            }
+        },
+        true, 120);
+    SetMode(dir.Path(), 0700);
+
+    EXPECT_TRUE(race.finished);
+    EXPECT_EQ(race.error, "");
 }
 
 TEST(SaveSafety, ReadOnlyJobIsRefusedAndKept) {

@@ -5,6 +5,7 @@
 
 #include "TempDir.h"
 #include "io/settings/LastSettings.h"
+#include "io/settings/ProfileFile.h"
 #include "io/settings/SettingsPath.h"
 
 namespace {
@@ -14,6 +15,10 @@ TEST(SettingsLocation, BesideTheProgramWhenItCanBeWrittenThereElseTheConfigFolde
     std::filesystem::create_directories(dir.Path() / "with-file");
     WriteBytes(dir.File("with-file/BarIni.ini"), "[Bar]\r\n");
     std::filesystem::create_directories(dir.Path() / "taken/BarIni.ini");
+    std::filesystem::create_directories(dir.Path() / "large");
+    WriteBytes(dir.File("large/BarIni.ini"), std::string(kMaxProfileFileBytes + 1, ' '));
+    std::filesystem::create_directories(dir.Path() / "dangling");
+    std::filesystem::create_symlink(dir.Path() / "gone.ini", dir.Path() / "dangling/BarIni.ini");
     const std::string config = dir.File("config/velmar/BarIni.ini");
     const struct {
         const char* beside;
@@ -23,6 +28,8 @@ TEST(SettingsLocation, BesideTheProgramWhenItCanBeWrittenThereElseTheConfigFolde
         {"with-file/BarIni.ini", true},  // the file exists and can be written
         {"missing/BarIni.ini", false},   // a folder that takes no file
         {"taken/BarIni.ini", false},     // the name is taken by a folder
+        {"large/BarIni.ini", false},     // too large to be read back
+        {"dangling/BarIni.ini", false},  // a link leading nowhere
     };
     for (const auto& c : cases) {
         const std::string beside = dir.File(c.beside);

@@ -1,0 +1,152 @@
+// The stock on hand in the window: Use Stock plans from the stock list, a
+// stock file is opened, reopened at the next start, taken from after a
+// question and restored.
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "WindowStandIns.h"
+#include "ui/Latin1.h"
+#include "ui/Main.h"
+
+namespace {
+
+class StockDialogs : public ScriptedFileDialogs {
+  public:
+    StockDialogs(BoxScript& script, QString stockFile)
+        : ScriptedFileDialogs(script), stockFile_(std::move(stockFile)) {}
+    std::optional<QString> CsvFileName(QWidget*, bool) override { return stockFile_; }
+
+  private:
+    QString stockFile_;
+};
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The shelf brackets, 3 x 96, 2 x 48, 4 x 30 at cut width 0.125, with no
+// bar length: the stock takes its place.
+void TypeShelfJob(TMainForm& form) {
+    form.BarSettings().SetCells(1, 0, "");
+    form.BarSettings().SetCells(1, 1, "0.125");
+    form.BarSettings().SetCells(1, 2, "20");
+    const char* rows[][2] = {{"3", "96"}, {"2", "48"}, {"4", "30"}};
+    for (int row = 1; row <= 3; ++row) {
+        form.CutList().SetCells(0, row, rows[row - 1][0]);
+        form.CutList().SetCells(1, row, rows[row - 1][1]);
+    }
+    form.RefreshWidgets();
+}
+
+}  // namespace
+
+class StockWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        script_ = BoxScript{};
+    }
+    void cleanup() { dir_.reset(); }
+
+    void useStockPlansFromTheStockList();
+    void aLineThatDoesNotReadIsRefused();
+    void takingFromStockIsAskedSavedAndRestored();
+
+  private:
+    std::unique_ptr<TMainForm> NewForm() {
+        auto form = std::make_unique<TMainForm>();
+        form->SetSettingsPath(ToLatin1(dir_->filePath(QStringLiteral("BarIni.ini"))));
+        form->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
+        form->SetFileDialogs(std::make_unique<StockDialogs>(script_, StockFile()));
+        form->FormActivate(form.get());
+        return form;
+    }
+    QString StockFile() const { return dir_->filePath(QStringLiteral("stock.csv")); }
+
+    BoxScript script_;
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+void StockWindowTest::useStockPlansFromTheStockList() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    TypeShelfJob(*form);
+    form->StockList().SetCells(0, 1, "240");
+    form->StockList().SetCells(1, 1, "2");
+    form->StockList().SetCells(0, 2, "120");
+    form->UseStockCheckBox1->setChecked(true);
+    form->Button1Click(form->Button1);
+    QCOMPARE(script_.messages, std::vector<std::string>{});
+    const std::vector<std::string> report = form->Report().All();
+    QVERIFY(!report.empty());
+    QVERIFY(report.front().starts_with("Bar 1 ________________ from "));
+    QVERIFY(form->Label4->text().startsWith(QStringLiteral("Stock length ")));
+
+    // Without the box, the same job plans on Bar Length again, and is
+    // refused for want of one.
+    form->UseStockCheckBox1->setChecked(false);
+    form->Button1Click(form->Button1);
+    QCOMPARE(script_.messages.size(), 1u);
+}
+
+void StockWindowTest::aLineThatDoesNotReadIsRefused() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    TypeShelfJob(*form);
+    form->StockList().SetCells(0, 1, "240");
+    form->StockList().SetCells(1, 1, "two");
+    form->UseStockCheckBox1->setChecked(true);
+    form->Button1Click(form->Button1);
+    QCOMPARE(script_.messages, std::vector<std::string>{
+                                   "Stock line 1: On Hand \"two\" is not a whole number of bars"});
+}
+
+void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
+    const QByteArray before = "Length,On Hand,Cost\r\n240,5,\r\n";
+    {
+        QFile file(StockFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    std::unique_ptr<TMainForm> form = NewForm();
+    form->FileOpenStock();
+    QCOMPARE(form->StockList().Cells(1, 1), std::string("5"));
+    TypeShelfJob(*form);
+    form->UseStockCheckBox1->setChecked(true);
+    form->Button1Click(form->Button1);
+    const int bars = form->Label2->text().toInt();
+    QVERIFY(bars > 0);
+
+    script_.replaceAnswer = false;
+    form->FileTakeFromStock();
+    QCOMPARE(Bytes(StockFile()), before);
+    script_.replaceAnswer = true;
+    form->FileTakeFromStock();
+    QCOMPARE(script_.questions.size(), 2u);
+    const QByteArray taken = Bytes(StockFile());
+    QVERIFY(
+        taken.startsWith("Length,On Hand,Cost\r\n240," + QByteArray::number(5 - bars) + ",\r\n"));
+
+    // The next start opens the stock file as it was left.
+    form.reset();
+    form = NewForm();
+    QCOMPARE(form->StockList().Cells(1, 1), std::to_string(5 - bars));
+
+    form->FileOpenStock();
+    TypeShelfJob(*form);
+    form->UseStockCheckBox1->setChecked(true);
+    form->Button1Click(form->Button1);
+    form->FileTakeFromStock();
+    form->FileRestoreStock();
+    QCOMPARE(Bytes(StockFile()), taken);
+}
+
+QTEST_MAIN(StockWindowTest)
+#include "StockWindowTest.moc"

@@ -57,10 +57,11 @@ Refusal Unplannable(const PieceTypes& types, const StockRack& rack) {
 
 // One line as many as needed: the bars are those of the fewest-bars search.
 StockPlanResult OnOneLine(const PreparedCutList& cutList, const StockList& stock,
-                          const StockRack& rack, const PlanningBudget& budget) {
+                          const StockRack& rack, const PlanningBudget& budget,
+                          const OptimiserSettings& settings) {
     PreparedCutList onBar = cutList;
     onBar.BarLength = rack.Usable[0];
-    FewestBarsResult fewest = PlanFewestBars(onBar, budget);
+    FewestBarsResult fewest = PlanFewestBars(onBar, budget, settings);
     StockPlanResult result;
     result.Refused = fewest.Refused;
     result.Cancelled = fewest.Cancelled;
@@ -82,7 +83,8 @@ StockPlanResult OnOneLine(const PreparedCutList& cutList, const StockList& stock
 // the pieces left planned greedily on what is left of the rack.
 std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, const StockRack& rack,
                                                      const StockRelaxation& relaxation,
-                                                     const PlanningBudget& budget) {
+                                                     const PlanningBudget& budget,
+                                                     const OptimiserSettings& settings) {
     std::vector<std::int64_t> left;
     for (const PieceType& type : types.Types) {
         left.push_back(type.Pieces);
@@ -108,7 +110,8 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
         rest.OnHand[s] -= copies;
         uses.push_back({pattern.Stock, pattern.Bar, copies});
     }
-    std::optional<std::vector<StockPattern>> more = PlanGreedily(types, rest, budget, left);
+    std::optional<std::vector<StockPattern>> more =
+        PlanGreedily(types, rest, budget, left, settings);
     if (!more) {
         return std::nullopt;
     }
@@ -120,7 +123,7 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
 }  // namespace
 
 StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                              const PlanningBudget& budget) {
+                              const PlanningBudget& budget, const OptimiserSettings& settings) {
     StockPlanResult result;
     if (stock.Lengths.empty()) {
         result.Refused = kNoStock;
@@ -136,7 +139,7 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
         return result;
     }
     if (rack.Size() == 1 && rack.OnHand[0] == StockRack::kUnlimited) {
-        return OnOneLine(cutList, stock, rack, budget);
+        return OnOneLine(cutList, stock, rack, budget, settings);
     }
 
     std::vector<std::int64_t> left;
@@ -145,7 +148,8 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
         left.push_back(type.Pieces);
         pieces += type.Pieces;
     }
-    std::optional<std::vector<StockPattern>> best = PlanGreedily(types, rack, budget, left);
+    std::optional<std::vector<StockPattern>> best =
+        PlanGreedily(types, rack, budget, left, settings);
     double bound = StockLowerBound(types, rack);
     if (!(best && !(bound < WorthOf(*best, rack)))) {
         // The relaxation may have half the time left; rounding and the
@@ -155,19 +159,19 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
             const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
             relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
         }
-        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget);
+        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget, settings);
         bound = std::max(bound, relaxation.LowerBound);
         if (std::optional<std::vector<StockPattern>> rounded =
-                RoundedDown(types, rack, relaxation, budget)) {
+                RoundedDown(types, rack, relaxation, budget, settings)) {
             if (!best || KeyOf(*rounded, types, rack) < KeyOf(*best, types, rack)) {
                 best = std::move(rounded);
             }
         }
     }
     bool complete = false;
-    if (pieces <= kMostPiecesSearchedThrough &&
+    if (pieces <= settings.Stock.MostPiecesSearchedThrough &&
         !(best && !(bound < KeyOf(*best, types, rack).Worth))) {
-        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget);
+        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget, settings.Stock);
         complete = exact.Complete;
         if (exact.Best) {
             best = std::move(exact.Best);

@@ -9,31 +9,9 @@
 #include "core/optimiser/FirstFitPatterns.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/optimiser/PlanFromPatterns.h"
-#include "core/plan/Refusals.h"
+#include "core/plan/UnplannableRows.h"
 
 namespace {
-
-// The nesting's limits: a piece that fits no empty bar, and more pieces than
-// a 32-bit count can take down one by one.
-Refusal Unplannable(const PreparedCutList& cutList) {
-    constexpr std::int64_t kMostPiecesPerJob = 16777216;
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
-    std::int64_t pieces = 0;
-    for (int row = 1; row <= usedRows; ++row) {
-        const std::int64_t count = PiecesOf(cutList.PieceQty[row]);
-        if (count == 0) {
-            continue;
-        }
-        if (!(cutList.BarLength >= cutList.PieceLen[row]) || cutList.CutWidth < 0.0f) {
-            return kBarShorterThanPiece;
-        }
-        pieces += count;
-        if (pieces > kMostPiecesPerJob) {
-            return kQuantityTooLarge;
-        }
-    }
-    return std::nullopt;
-}
 
 // Searches for a plan of as many bars as the lower bound by diving through
 // the linear relaxation: the bars it uses whole are fixed, the rest solved
@@ -278,7 +256,7 @@ class BarSearch {
 FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
                                 const OptimiserSettings& settings) {
     FewestBarsResult result;
-    if ((result.Refused = Unplannable(cutList))) {
+    if ((result.Refused = UnplannableRows(cutList))) {
         return result;
     }
     const PieceTypes types = GroupPieceTypes(cutList);

@@ -11,10 +11,9 @@
 #include "core/optimiser/StockGreedy.h"
 #include "core/optimiser/StockPlanOut.h"
 #include "core/optimiser/StockRelaxation.h"
+#include "core/plan/UnplannableRows.h"
 
 namespace {
-
-constexpr std::int64_t kMostPiecesPerJob = 16777216;
 
 std::string LengthText(float length) {
     char text[64];
@@ -37,22 +36,15 @@ std::string StockTooShort(const PieceTypes& types, const std::vector<std::int64_
     return text;
 }
 
-Refusal Unplannable(const PieceTypes& types, const StockRack& rack) {
-    float longest = 0.0f;
+// The refusals of the nesting, with the longest usable stock length as the
+// bar: a piece no stock length holds, too many pieces to count.
+Refusal Unplannable(const PreparedCutList& cutList, const StockRack& rack) {
+    PreparedCutList onLongest = cutList;
+    onLongest.BarLength = 0.0f;
     for (const float usable : rack.Usable) {
-        longest = std::max(longest, usable);
+        onLongest.BarLength = std::max(onLongest.BarLength, usable);
     }
-    std::int64_t pieces = 0;
-    for (const PieceType& type : types.Types) {
-        if (!(longest >= type.Length)) {
-            return kBarShorterThanPiece;
-        }
-        pieces += type.Pieces;
-        if (pieces > kMostPiecesPerJob) {
-            return kQuantityTooLarge;
-        }
-    }
-    return std::nullopt;
+    return UnplannableRows(onLongest);
 }
 
 // One line as many as needed: the bars are those of the fewest-bars search.
@@ -134,10 +126,12 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
         return result;
     }
     const StockRack rack(stock);
-    const PieceTypes types = GroupPieceTypes(cutList);
-    if ((result.Refused = Unplannable(types, rack))) {
+    // Checked before the pieces are counted out: a refused quantity may lie
+    // beyond any whole count.
+    if ((result.Refused = Unplannable(cutList, rack))) {
         return result;
     }
+    const PieceTypes types = GroupPieceTypes(cutList);
     if (rack.Size() == 1 && rack.OnHand[0] == StockRack::kUnlimited) {
         return OnOneLine(cutList, stock, rack, budget, settings);
     }

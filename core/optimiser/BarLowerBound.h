@@ -18,3 +18,12 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 // linear relaxation's optimum this is the relaxation's own bound.
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
                         const std::vector<double>& worths);
+
+// The length a piece of the type counts for in a bound: its own on a common
+// grid, where the 32-bit test is exact arithmetic, otherwise short by the
+// most one rounding can give back (and then possibly 0 or less).
+double BoundLength(const PieceTypes& types, std::size_t type);
+
+// The bars that pieces of the given total worth need when no bar holds more
+// worth than `mostPerBar`, rounded up; 0 when nothing is worth anything.
+std::int64_t BarsForWorth(long double totalWorth, double mostPerBar);

@@ -79,6 +79,7 @@ PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
         planned.Method = "stock";
         planned.Refused = std::move(fromStock.Refused);
         planned.Plan = std::move(fromStock.Plan);
+        planned.Plan.EndTrim = limits.Stock->EndTrim;
         planned.LowerBound = QuickLowerBound(cutList);
         planned.ProvenMinimal = fromStock.ProvenOptimal;
         planned.Cancelled = fromStock.Cancelled;

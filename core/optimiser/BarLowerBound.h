@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 
 // Lower bounds on the bars any plan needs for the given pieces of each type.
@@ -17,12 +18,12 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 // the most valuable single bar can hold, rounded up. With the worths of the
 // linear relaxation's optimum this is the relaxation's own bound.
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
-                        const std::vector<double>& worths);
+                        const std::vector<double>& worths, const OptimiserSettings& settings);
 
 // The length a piece of the type counts for in a bound: its own on a common
-// grid, where the 32-bit test is exact arithmetic, otherwise short by the
-// most one rounding can give back (and then possibly 0 or less).
-double BoundLength(const PieceTypes& types, std::size_t type);
+// grid of `unit` (0: none), where the 32-bit test is exact arithmetic,
+// otherwise short by the most one rounding can give back (so possibly 0).
+double BoundLength(const PieceTypes& types, std::size_t type, double unit);
 
 // The bars that pieces of the given total worth need when no bar holds more
 // worth than `mostPerBar`, rounded up; 0 when nothing is worth anything.

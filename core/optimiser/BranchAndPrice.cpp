@@ -73,17 +73,18 @@ bool SuitsBranchAndPrice(const PieceTypes& types) {
 class BranchAndPrice::Tree {
   public:
     Tree(const PieceTypes& types, const PlanningBudget& budget, std::vector<PatternUse> best,
-         std::int64_t lowerBound)
+         std::int64_t lowerBound, const OptimiserSettings& settings)
         : types_(types),
           budget_(budget),
+          settings_(settings),
           typeOf_(TypeOfEachPiece(types)),
           lp_(std::vector<std::int64_t>(typeOf_.size(), 1)),
-          unit_(CommonUnit(types)),
+          unit_(CommonUnit(types, settings.Knapsack)),
           best_(std::move(best)),
           bestBars_(BarsOf(best_)),
           known_(lowerBound) {
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
-            weightOfType_.push_back(BoundLength(types, t));
+            weightOfType_.push_back(BoundLength(types, t, unit_));
         }
         open_.push({{}, lowerBound, 0, next_++});
     }
@@ -172,9 +173,9 @@ class BranchAndPrice::Tree {
                 }
                 items.push_back(item);
             }
-            const KnapsackOutcome priced =
-                PriceWithConflicts(items, groups.Conflicts, static_cast<double>(types_.BarLength),
-                                   kWorthMore, kPatternsPerRound, kPricingNodes, unit_);
+            const KnapsackOutcome priced = PriceWithConflicts(
+                items, groups.Conflicts, static_cast<double>(types_.BarLength), kWorthMore,
+                kPatternsPerRound, kPricingNodes, unit_, settings_.Knapsack);
             long double total = 0.0L;
             for (const double worth : worths) {
                 total += static_cast<long double>(worth);
@@ -324,8 +325,9 @@ class BranchAndPrice::Tree {
         if (count == 0 || count > kFewPiecesLeft || bestBars_ - 1 - bars <= 0) {
             return;
         }
-        if (const auto completed = CompleteIntoBars(types_, left, bestBars_ - 1 - bars, budget_,
-                                                    kCompletionStepsPerPiece * count, 0)) {
+        if (const auto completed =
+                CompleteIntoBars(types_, left, bestBars_ - 1 - bars, budget_,
+                                 kCompletionStepsPerPiece * count, 0, settings_.Completion)) {
             plan.insert(plan.end(), completed->begin(), completed->end());
             Consider(plan);
         }
@@ -333,6 +335,7 @@ class BranchAndPrice::Tree {
 
     const PieceTypes& types_;
     const PlanningBudget& budget_;
+    const OptimiserSettings& settings_;
     std::vector<std::int32_t> typeOf_;
     CuttingStockLp lp_;
     double unit_;
@@ -346,8 +349,9 @@ class BranchAndPrice::Tree {
 };
 
 BranchAndPrice::BranchAndPrice(const PieceTypes& types, const PlanningBudget& budget,
-                               std::vector<PatternUse> best, std::int64_t lowerBound)
-    : tree_(std::make_unique<Tree>(types, budget, std::move(best), lowerBound)) {}
+                               std::vector<PatternUse> best, std::int64_t lowerBound,
+                               const OptimiserSettings& settings)
+    : tree_(std::make_unique<Tree>(types, budget, std::move(best), lowerBound, settings)) {}
 
 BranchAndPrice::~BranchAndPrice() = default;
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/plan/PlanningBudget.h"
 
@@ -26,7 +27,8 @@ class BranchAndPrice {
   public:
     // `best` is the best plan so far and `lowerBound` a bound already known.
     BranchAndPrice(const PieceTypes& types, const PlanningBudget& budget,
-                   std::vector<PatternUse> best, std::int64_t lowerBound);
+                   std::vector<PatternUse> best, std::int64_t lowerBound,
+                   const OptimiserSettings& settings = {});
     ~BranchAndPrice();
     BranchAndPrice(const BranchAndPrice&) = delete;
     BranchAndPrice& operator=(const BranchAndPrice&) = delete;

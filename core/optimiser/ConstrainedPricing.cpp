@@ -168,7 +168,8 @@ class ConflictSearch {
 KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
                                    const std::vector<std::vector<std::int32_t>>& conflicts,
                                    double capacity, double threshold, std::size_t keep,
-                                   std::int64_t nodeLimit, double unit) {
+                                   std::int64_t nodeLimit, double unit,
+                                   const KnapsackSettings& settings) {
     const bool anyConflict = std::any_of(conflicts.begin(), conflicts.end(),
                                          [](const auto& with) { return !with.empty(); });
     auto plain = [&] {
@@ -176,8 +177,8 @@ KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
         for (std::size_t i = 0; i < items.size(); ++i) {
             knapsack.push_back({items[i].Weight, items[i].Worth, 1, static_cast<std::int32_t>(i)});
         }
-        return MostValuablePatterns(std::move(knapsack), capacity, threshold, keep, nodeLimit,
-                                    unit);
+        return MostValuablePatterns(std::move(knapsack), capacity, threshold, keep, nodeLimit, unit,
+                                    settings);
     };
     // The programme over the grid pays for every unit of the bar with every
     // item; few items to a long bar are mostly weighed faster one by one.

@@ -21,4 +21,5 @@ struct ConflictItem {
 KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
                                    const std::vector<std::vector<std::int32_t>>& conflicts,
                                    double capacity, double threshold, std::size_t keep,
-                                   std::int64_t nodeLimit, double unit);
+                                   std::int64_t nodeLimit, double unit,
+                                   const KnapsackSettings& settings = {});

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/plan/CuttingPlan.h"
 #include "core/plan/PlanningBudget.h"
 #include "core/plan/PreparedCutList.h"
@@ -22,7 +23,8 @@ struct FewestBarsResult {
 // where the nesting refuses it (a piece longer than the bar, more pieces than
 // a 32-bit count can take down); a sum beyond the 32-bit range throws
 // EOverflow as the nesting does.
-FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget);
+FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
+                                const OptimiserSettings& settings = {});
 
 // The bound that costs no search: the pieces' total length over the bar
 // length, rounded up, and at least one bar.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/plan/CuttingPlan.h"
 #include "core/plan/PlanningBudget.h"
 #include "core/plan/PreparedCutList.h"
@@ -28,7 +29,7 @@ struct StockPlanResult {
 // 32-bit count can take down, and a job the stock on hand cannot hold (the
 // message says which pieces are left without a bar).
 StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                              const PlanningBudget& budget);
+                              const PlanningBudget& budget, const OptimiserSettings& settings = {});
 
 inline constexpr const char* kMixedCosts =
     "Give every stock length a cost, or none: some have a cost and some have not";

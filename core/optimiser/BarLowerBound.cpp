@@ -111,3 +111,17 @@ std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>
     const auto perBar = static_cast<std::int64_t>(most);
     return total / perBar + (total % perBar != 0 ? 1 : 0);
 }
+
+double BoundLength(const PieceTypes& types, std::size_t type, double unit) {
+    return unit > 0.0 ? static_cast<double>(types.Types[type].Length) : KnapsackLength(types, type);
+}
+
+// The worths and the knapsack's best are sums of a few thousand doubles, off
+// by a few thousand times 2^-53 of themselves at most; WholeBars' margin of
+// 1e-9 of the ratio outweighs that.
+std::int64_t BarsForWorth(long double totalWorth, double mostPerBar) {
+    if (!(mostPerBar > 0.0)) {
+        return 0;
+    }
+    return WholeBars(totalWorth / static_cast<long double>(mostPerBar));
+}

@@ -88,8 +88,9 @@ PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
         return planned;
     }
     if (options.FewestBars) {
-        FewestBarsResult fewest =
-            PlanFewestBars(cutList, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
+        PlanningBudget budget = PlanningBudget::Seconds(limits.Seconds, limits.Cancelled);
+        budget.Progress = limits.Progress;
+        FewestBarsResult fewest = PlanFewestBars(cutList, budget);
         planned.Method = "fewest bars";
         planned.Refused = std::move(fewest.Refused);
         planned.Plan = std::move(fewest.Plan);

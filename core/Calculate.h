@@ -23,6 +23,8 @@ struct PlanningLimits {
     double Seconds = kDefaultSeconds;
     const std::atomic<bool>* Cancelled = nullptr;
     const StockList* Stock = nullptr;
+    // Told the best plan's bars and the bound as Fewest Bars improves them.
+    std::function<void(std::int64_t bestBars, std::int64_t bound)> Progress;
 };
 
 // The bars planned for a prepared job, by the method the options ask for.

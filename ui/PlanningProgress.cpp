@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cmath>
 #include <future>
+#include <memory>
 
 namespace {
 
@@ -24,7 +25,15 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
                                             std::chrono::milliseconds moment,
                                             const StockList* stock) {
     std::atomic<bool> cancelled{false};
+    // Written by the planning thread, read by the poll: the best plan's bars
+    // and the bound, 0 until the search first tells them.
+    auto bestBars = std::make_shared<std::atomic<std::int64_t>>(0);
+    auto bound = std::make_shared<std::atomic<std::int64_t>>(0);
     PlanningLimits limits;
+    limits.Progress = [bestBars, bound](std::int64_t bars, std::int64_t fewest) {
+        bound->store(fewest);
+        bestBars->store(bars);
+    };
     limits.Stock = stock;
     limits.Seconds = seconds;
     limits.Cancelled = &cancelled;
@@ -53,6 +62,9 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         cancelled = true;
         loop.quit();
     });
+    const QString looking = dialog.labelText();
+    std::int64_t shownBars = 0;
+    std::int64_t shownBound = 0;
     const auto started = std::chrono::steady_clock::now();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -62,6 +74,17 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
         dialog.setValue(std::min(steps, static_cast<int>(elapsed.count() * kStepsPerSecond)));
+        const std::int64_t bars = bestBars->load();
+        const std::int64_t fewest = bound->load();
+        if (bars > 0 && (bars != shownBars || fewest != shownBound)) {
+            shownBars = bars;
+            shownBound = fewest;
+            dialog.setLabelText(
+                looking +
+                QStringLiteral("\nBest plan so far: %1 bars; no plan can use fewer than %2.")
+                    .arg(bars)
+                    .arg(fewest));
+        }
     });
     poll.start(kPollInterval);
     dialog.show();

@@ -108,7 +108,8 @@ TEST(CalculateFewestBars, CancelledRunWritesNoReport) {
     TypeTripletJob(window);
     window.report.Assign({"an earlier report"});
     const std::atomic<bool> cancelled{true};
-    const CalculateOutcome outcome = CalculateIn(window, Ticked(true, false), {10.0, &cancelled});
+    const CalculateOutcome outcome =
+        CalculateIn(window, Ticked(true, false), {10.0, &cancelled, nullptr, {}});
     EXPECT_TRUE(outcome.Cancelled);
     EXPECT_FALSE(outcome.Refused);
     EXPECT_EQ(outcome.Plan, nullptr);

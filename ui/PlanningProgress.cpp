@@ -13,24 +13,20 @@ constexpr std::chrono::milliseconds kPollInterval{50};
 // The progress bar counts tenths of a second of the time budget.
 constexpr double kStepsPerSecond = 10.0;
 
-bool Ready(const std::future<PlannedBars>& planning, std::chrono::milliseconds wait) {
+bool Ready(const std::future<PlanOutcome>& planning, std::chrono::milliseconds wait) {
     return planning.wait_for(wait) == std::future_status::ready;
 }
 
 }  // namespace
 
-std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
-                                            const Options& options, double seconds,
-                                            std::chrono::milliseconds moment,
-                                            const StockList* stock) {
+PlanOutcome PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
+                             const Options& options, double seconds,
+                             std::chrono::milliseconds moment, const StockList* stock) {
     std::atomic<bool> cancelled{false};
-    PlanningLimits limits;
-    limits.Stock = stock;
-    limits.Seconds = seconds;
-    limits.Cancelled = &cancelled;
-    std::future<PlannedBars> planning = std::async(std::launch::async, [cutList, options, limits] {
-        return PlanBars(cutList, options, limits);
-    });
+    std::future<PlanOutcome> planning = std::async(
+        std::launch::async, [cutList, plan = DefaultPlanning(options, stock, seconds, &cancelled)] {
+            return plan(cutList);
+        });
     if (moment.count() > 0 && Ready(planning, moment)) {
         return planning.get();
     }
@@ -73,7 +69,9 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         // Told to stop, the search ends within a step; whatever it found or
         // failed at no longer matters.
         planning.wait();
-        return std::nullopt;
+        PlanOutcome nothing;
+        nothing.Cancelled = true;
+        return nothing;
     }
     return planning.get();
 }

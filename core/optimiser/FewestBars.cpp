@@ -282,22 +282,23 @@ class BarSearch {
 
 }  // namespace
 
-FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget) {
-    FewestBarsResult result;
-    if ((result.Refused = Unplannable(cutList))) {
-        return result;
+PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget) {
+    PlanOutcome outcome;
+    outcome.Method = kFewestBarsMethod;
+    if ((outcome.Refused = Unplannable(cutList))) {
+        return outcome;
     }
     const PieceTypes types = GroupPieceTypes(cutList);
     BarSearch search(types, budget);
     search.Run();
     if (budget.IsCancelled()) {
-        result.Cancelled = true;
-        return result;
+        outcome.Cancelled = true;
+        return outcome;
     }
-    result.Plan = PlanFromPatterns(cutList, types, search.Best());
-    result.LowerBound = search.LowerBound();
-    result.ProvenMinimal = static_cast<std::int64_t>(result.Plan.Bars.size()) <= result.LowerBound;
-    return result;
+    outcome.Plan = SharedPlan(PlanFromPatterns(cutList, types, search.Best()), cutList);
+    outcome.LowerBound = search.LowerBound();
+    outcome.ProvenMinimal = outcome.BarCount() <= outcome.LowerBound;
+    return outcome;
 }
 
 std::int64_t QuickLowerBound(const PreparedCutList& cutList) {

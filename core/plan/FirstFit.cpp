@@ -158,12 +158,13 @@ class BarPacker {
 
 }  // namespace
 
-FirstFitResult PlanFirstFit(PreparedCutList& cutList, const FirstFitOptions& options) {
+PlanOutcome PlanFirstFit(PreparedCutList& cutList, const FirstFitOptions& options) {
     const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
-    FirstFitResult result;
-    result.Refused = UnfinishableRows(cutList, usedRows);
-    if (!result.Refused) {
-        result.Plan = BarPacker(cutList, usedRows, options).Run();
+    PlanOutcome outcome;
+    outcome.Method = options.AlternateMethod ? kAlternateMethod : kFirstFitMethod;
+    outcome.Refused = UnfinishableRows(cutList, usedRows);
+    if (!outcome.Refused) {
+        outcome.Plan = SharedPlan(BarPacker(cutList, usedRows, options).Run(), cutList);
     }
-    return result;
+    return outcome;
 }

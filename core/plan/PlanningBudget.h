@@ -7,6 +7,8 @@
 // the user cancels.
 struct PlanningBudget {
     using Clock = std::chrono::steady_clock;
+    // What a search may take unless told otherwise.
+    static constexpr double kDefaultSeconds = 10.0;
 
     Clock::time_point Deadline = Clock::time_point::max();
     const std::atomic<bool>* Cancelled = nullptr;

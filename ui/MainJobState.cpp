@@ -30,14 +30,11 @@ void TMainForm::NoteJobUnchanged() {
 }
 
 void TMainForm::ShowJobState() {
-    // A job without a file has only the program's name to show: the mark
-    // of a change belongs to a file's name.
-    if (jobFile_.isEmpty()) {
-        setWindowModified(false);
-        setWindowTitle(QStringLiteral("Velmar"));
-        return;
-    }
-    setWindowTitle(QFileInfo(jobFile_).fileName() + QStringLiteral("[*] - Velmar"));
+    // A job without a file keeps the program's name as its title; a change
+    // is marked on it all the same, so unsaved typing never looks saved.
+    setWindowTitle(jobFile_.isEmpty()
+                       ? QStringLiteral("Velmar[*]")
+                       : QFileInfo(jobFile_).fileName() + QStringLiteral("[*] - Velmar"));
     setWindowModified(JobChanged());
 }
 

@@ -39,9 +39,9 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 }
 
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
-                        const std::vector<double>& worths) {
+                        const std::vector<double>& worths, const OptimiserSettings& settings) {
     // On a common grid the 32-bit test is exact and lengths count in full.
-    const double unit = CommonUnit(types);
+    const double unit = CommonUnit(types, settings.Knapsack);
     std::vector<KnapsackItem> items;
     long double total = 0.0L;
     for (std::size_t t = 0; t < types.Types.size(); ++t) {
@@ -54,9 +54,9 @@ std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>
             total += static_cast<long double>(worths[t]) * static_cast<long double>(pieces[t]);
         }
     }
-    constexpr std::int64_t kNodeLimit = 2000000;
     const KnapsackOutcome best =
-        MostValuablePatterns(items, static_cast<double>(types.BarLength), 0.0, 1, kNodeLimit, unit);
+        MostValuablePatterns(items, static_cast<double>(types.BarLength), 0.0, 1,
+                             settings.Relaxation.BoundNodes, unit, settings.Knapsack);
     if (!(best.UpperBound > 0.0)) {
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 
 // Lower bounds on the bars any plan needs for the given pieces of each type.
@@ -17,4 +18,4 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 // the most valuable single bar can hold, rounded up. With the worths of the
 // linear relaxation's optimum this is the relaxation's own bound.
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
-                        const std::vector<double>& worths);
+                        const std::vector<double>& worths, const OptimiserSettings& settings);

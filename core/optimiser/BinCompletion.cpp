@@ -5,10 +5,6 @@
 
 namespace {
 
-// Completions of one bar weighed before the most promising are tried.
-constexpr std::size_t kCompletionsPerBar = 24;
-constexpr std::int64_t kStepsPerBar = 4000;
-
 struct Completion {
     Pattern Bar;
     double Waste = 0.0;
@@ -18,8 +14,10 @@ struct Completion {
 class Completer {
   public:
     Completer(const PieceTypes& types, std::vector<std::int64_t> pieces,
-              const PlanningBudget& budget, std::int64_t nodeLimit, unsigned seed)
+              const PlanningBudget& budget, std::int64_t nodeLimit, unsigned seed,
+              const CompletionSettings& settings)
         : types_(types),
+          settings_(settings),
           pieces_(std::move(pieces)),
           budget_(budget),
           nodeLimit_(nodeLimit),
@@ -129,7 +127,7 @@ class Completer {
                                               lengths_.end(), left, std::greater<>());
         for (auto t = static_cast<std::size_t>(fitting - lengths_.begin()); t < pieces_.size();
              ++t) {
-            if (++steps_ > kStepsPerBar) {
+            if (++steps_ > settings_.StepsPerBar) {
                 return;
             }
             // Even every shorter piece left would not bring the waste down.
@@ -161,7 +159,7 @@ class Completer {
     }
 
     void Keep(float waste) {
-        if (found_.size() == kCompletionsPerBar) {
+        if (found_.size() == settings_.CompletionsPerBar) {
             auto worst = std::max_element(
                 found_.begin(), found_.end(),
                 [](const Completion& a, const Completion& b) { return a.Waste < b.Waste; });
@@ -189,6 +187,7 @@ class Completer {
     }
 
     const PieceTypes& types_;
+    const CompletionSettings& settings_;
     std::vector<std::int64_t> pieces_;
     const PlanningBudget& budget_;
     std::int64_t nodeLimit_;
@@ -210,6 +209,7 @@ std::optional<std::vector<PatternUse>> CompleteIntoBars(const PieceTypes& types,
                                                         std::vector<std::int64_t> pieces,
                                                         std::int64_t bars,
                                                         const PlanningBudget& budget,
-                                                        std::int64_t nodeLimit, unsigned seed) {
-    return Completer(types, std::move(pieces), budget, nodeLimit, seed).Run(bars);
+                                                        std::int64_t nodeLimit, unsigned seed,
+                                                        const CompletionSettings& settings) {
+    return Completer(types, std::move(pieces), budget, nodeLimit, seed, settings).Run(bars);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/plan/PlanningBudget.h"
 
@@ -18,4 +19,5 @@ std::optional<std::vector<PatternUse>> CompleteIntoBars(const PieceTypes& types,
                                                         std::vector<std::int64_t> pieces,
                                                         std::int64_t bars,
                                                         const PlanningBudget& budget,
-                                                        std::int64_t nodeLimit, unsigned seed);
+                                                        std::int64_t nodeLimit, unsigned seed,
+                                                        const CompletionSettings& settings);

@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr double kWorthMore = 1.0 + 1e-9;
-constexpr std::size_t kPatternsPerRound = 2;
-constexpr std::int64_t kPricingNodes = 300000;
-
 // The pricing weighs exact sums; the rare pattern the 32-bit test refuses
 // loses its shortest pieces until it passes.
 Pattern Passing(Pattern pattern, const PieceTypes& types) {
@@ -30,9 +26,11 @@ double WorthOf(const Pattern& pattern, const std::vector<double>& worths) {
 }  // namespace
 
 Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
-                           const std::vector<std::int64_t>& pieces, const PlanningBudget& budget) {
+                           const std::vector<std::int64_t>& pieces, const PlanningBudget& budget,
+                           const OptimiserSettings& settings) {
+    const RelaxationSettings& tuning = settings.Relaxation;
     lp.Cover(pieces);
-    const double unit = CommonUnit(types);
+    const double unit = CommonUnit(types, settings.Knapsack);
     Relaxation relaxation;
     while (!budget.Over()) {
         if (!lp.Solve(budget.SecondsLeft())) {
@@ -45,13 +43,13 @@ Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
             items.push_back({static_cast<double>(types.Types[t].Length), relaxation.PieceWorths[t],
                              pieces[t], static_cast<std::int32_t>(t)});
         }
-        const KnapsackOutcome priced =
-            MostValuablePatterns(std::move(items), static_cast<double>(types.BarLength), kWorthMore,
-                                 kPatternsPerRound, kPricingNodes, unit);
+        const KnapsackOutcome priced = MostValuablePatterns(
+            std::move(items), static_cast<double>(types.BarLength), tuning.WorthMore,
+            tuning.PatternsPerRound, tuning.PricingNodes, unit, settings.Knapsack);
         bool added = false;
         for (const Pattern& candidate : priced.Found) {
             Pattern pattern = Passing(candidate, types);
-            if (WorthOf(pattern, relaxation.PieceWorths) > kWorthMore && lp.Add(pattern)) {
+            if (WorthOf(pattern, relaxation.PieceWorths) > tuning.WorthMore && lp.Add(pattern)) {
                 added = true;
             }
         }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/optimiser/CuttingStockLp.h"
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/plan/PlanningBudget.h"
 
@@ -19,4 +20,5 @@ struct Relaxation {
 };
 
 Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
-                           const std::vector<std::int64_t>& pieces, const PlanningBudget& budget);
+                           const std::vector<std::int64_t>& pieces, const PlanningBudget& budget,
+                           const OptimiserSettings& settings);

@@ -9,47 +9,9 @@
 #include "core/optimiser/FirstFitPatterns.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/optimiser/PlanFromPatterns.h"
-#include "core/plan/Refusals.h"
+#include "core/plan/UnplannableRows.h"
 
 namespace {
-
-// The nesting's limits: a piece that fits no empty bar, and more pieces than
-// a 32-bit count can take down one by one.
-Refusal Unplannable(const PreparedCutList& cutList) {
-    constexpr std::int64_t kMostPiecesPerJob = 16777216;
-    const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
-    std::int64_t pieces = 0;
-    for (int row = 1; row <= usedRows; ++row) {
-        const std::int64_t count = PiecesOf(cutList.PieceQty[row]);
-        if (count == 0) {
-            continue;
-        }
-        if (!(cutList.BarLength >= cutList.PieceLen[row]) || cutList.CutWidth < 0.0f) {
-            return kBarShorterThanPiece;
-        }
-        pieces += count;
-        if (pieces > kMostPiecesPerJob) {
-            return kQuantityTooLarge;
-        }
-    }
-    return std::nullopt;
-}
-
-// Dead ends the dive may back out of before it settles for the best plan
-// found so far.
-constexpr int kMostDeadEnds = 24;
-// Bin completion takes over when no more pieces than these are left.
-constexpr std::int64_t kMostPiecesToComplete = 3000;
-constexpr unsigned kCompletionAttempts = 8;
-constexpr std::int64_t kCompletionStepsPerPiece = 4;
-// When the dive gives up with time to spare, bin completion goes on with
-// twice the steps at each round, up to this many per piece.
-constexpr std::int64_t kMostCompletionStepsPerPiece = 4096;
-// Deep in the dive, bin completion is tried once no more pieces are left.
-constexpr std::int64_t kFewPiecesLeft = 150;
-// Patterns rounded up one bar at a time, most nearly whole first, at each
-// step of the dive.
-constexpr std::size_t kBranches = 3;
 
 // Searches for a plan of as many bars as the lower bound by diving through
 // the linear relaxation: the bars it uses whole are fixed, the rest solved
@@ -75,8 +37,9 @@ std::vector<std::int64_t> AllPieces(const PieceTypes& types) {
 
 class BarSearch {
   public:
-    BarSearch(const PieceTypes& types, const PlanningBudget& budget)
-        : types_(types), budget_(budget), lp_(AllPieces(types)) {
+    BarSearch(const PieceTypes& types, const PlanningBudget& budget,
+              const OptimiserSettings& settings)
+        : types_(types), budget_(budget), settings_(settings), lp_(AllPieces(types)) {
         // The relaxation starts from the fullest bar of each single length.
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
             const float length = types.Types[t].Length;
@@ -119,7 +82,7 @@ class BarSearch {
         if (bestBars_ <= lowerBound_) {
             return true;
         }
-        if (fixedBars > 0 && PieceCount(pieces) <= kFewPiecesLeft &&
+        if (fixedBars > 0 && PieceCount(pieces) <= settings_.Dive.FewPiecesLeft &&
             TryCompletion(pieces, fixed, fixedBars)) {
             return true;
         }
@@ -133,10 +96,12 @@ class BarSearch {
             const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
             relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
         }
-        const Relaxation relaxation = SolveRelaxation(lp_, types_, pieces, relaxationBudget);
+        const Relaxation relaxation =
+            SolveRelaxation(lp_, types_, pieces, relaxationBudget, settings_);
         if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
-            lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths));
+            lowerBound_ = std::max(lowerBound_,
+                                   WorthBound(types_, pieces, relaxation.PieceWorths, settings_));
             if (bestBars_ <= lowerBound_ ||
                 (lowerBound_ > before && TryCompletion(pieces, fixed, fixedBars))) {
                 return true;
@@ -162,8 +127,8 @@ class BarSearch {
         }
         std::stable_sort(partial.begin(), partial.end(),
                          [](const auto& a, const auto& b) { return a.second > b.second; });
-        for (std::size_t i = 0; i < std::min(partial.size(), kBranches); ++i) {
-            if (deadEnds_ > kMostDeadEnds) {
+        for (std::size_t i = 0; i < std::min(partial.size(), settings_.Dive.Branches); ++i) {
+            if (deadEnds_ > settings_.Dive.MostDeadEnds) {
                 return false;
             }
             std::vector<std::int64_t> left = pieces;
@@ -184,13 +149,16 @@ class BarSearch {
     // under the bound, a few times over with the ties taken in new orders.
     bool TryCompletion(const std::vector<std::int64_t>& pieces,
                        const std::vector<PatternUse>& fixed, std::int64_t fixedBars) {
+        const DiveSettings& dive = settings_.Dive;
         const std::int64_t count = PieceCount(pieces);
-        if (count > kMostPiecesToComplete) {
+        if (count > dive.MostPiecesToComplete) {
             return false;
         }
-        for (unsigned attempt = 0; attempt < kCompletionAttempts && !budget_.Over(); ++attempt) {
+        for (unsigned attempt = 0; attempt < dive.CompletionAttempts && !budget_.Over();
+             ++attempt) {
             const auto bars = CompleteIntoBars(types_, pieces, lowerBound_ - fixedBars, budget_,
-                                               kCompletionStepsPerPiece * count, attempt);
+                                               dive.CompletionStepsPerPiece * count, attempt,
+                                               settings_.Completion);
             if (bars) {
                 Consider(fixed, *bars, fixedBars + BarsOf(*bars));
                 return true;
@@ -202,17 +170,19 @@ class BarSearch {
     // The last resort within the budget: bin completion on the whole job,
     // each round with more steps and the ties in a new order.
     void KeepCompleting(const std::vector<std::int64_t>& pieces) {
+        const DiveSettings& dive = settings_.Dive;
         const std::int64_t count = PieceCount(pieces);
-        if (count > kMostPiecesToComplete) {
+        if (count > dive.MostPiecesToComplete) {
             return;
         }
-        unsigned attempt = kCompletionAttempts;
-        for (std::int64_t perPiece = 2 * kCompletionStepsPerPiece;
-             perPiece <= kMostCompletionStepsPerPiece && bestBars_ > lowerBound_ && !budget_.Over();
+        unsigned attempt = dive.CompletionAttempts;
+        for (std::int64_t perPiece = 2 * dive.CompletionStepsPerPiece;
+             perPiece <= dive.MostCompletionStepsPerPiece && bestBars_ > lowerBound_ &&
+             !budget_.Over();
              perPiece *= 2) {
             for (unsigned round = 0; round < 2 && !budget_.Over(); ++round, ++attempt) {
                 const auto bars = CompleteIntoBars(types_, pieces, lowerBound_, budget_,
-                                                   perPiece * count, attempt);
+                                                   perPiece * count, attempt, settings_.Completion);
                 if (bars) {
                     Consider({}, *bars, BarsOf(*bars));
                     return;
@@ -273,6 +243,7 @@ class BarSearch {
 
     const PieceTypes& types_;
     const PlanningBudget& budget_;
+    const OptimiserSettings& settings_;
     std::vector<PatternUse> best_;
     std::int64_t bestBars_ = 0;
     std::int64_t lowerBound_ = 0;
@@ -282,14 +253,15 @@ class BarSearch {
 
 }  // namespace
 
-PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget) {
+PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
+                           const OptimiserSettings& settings) {
     PlanOutcome outcome;
     outcome.Method = kFewestBarsMethod;
-    if ((outcome.Refused = Unplannable(cutList))) {
+    if ((outcome.Refused = UnplannableRows(cutList))) {
         return outcome;
     }
     const PieceTypes types = GroupPieceTypes(cutList);
-    BarSearch search(types, budget);
+    BarSearch search(types, budget, settings);
     search.Run();
     if (budget.IsCancelled()) {
         outcome.Cancelled = true;

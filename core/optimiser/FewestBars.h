@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/plan/PlanOutcome.h"
 #include "core/plan/PlanningBudget.h"
 #include "core/plan/PreparedCutList.h"
@@ -14,7 +15,8 @@
 // a 32-bit count can take down); a sum beyond the 32-bit range throws
 // EOverflow as the nesting does. The outcome's lower bound is the best the
 // search proved; the plan is minimal when it uses that many bars.
-PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget);
+PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
+                           const OptimiserSettings& settings = {});
 
 // The bound that costs no search: the pieces' total length over the bar
 // length, rounded up, and at least one bar.

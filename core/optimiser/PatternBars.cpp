@@ -1,23 +1,8 @@
 #include "core/optimiser/PatternBars.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "model/Exceptions.h"
-
-namespace {
-
-float Checked(float value) {
-    if (std::isinf(value)) {
-        throw EOverflow();
-    }
-    if (std::isnan(value)) {
-        throw EInvalidOp();
-    }
-    return value;
-}
-
-}  // namespace
+#include "core/plan/CheckedFloat.h"
 
 bool PatternStandsBefore(const Pattern& a, const Pattern& b) {
     const std::size_t common = std::min(a.size(), b.size());
@@ -95,7 +80,7 @@ void FinishPatternPlan(const PreparedCutList& cutList, const PieceTypes& types, 
             const std::int64_t pieces = PiecesOf(cutList.PieceQty[row]);
             freeRuns.push_back({row, static_cast<std::int32_t>(pieces)});
             for (std::int64_t piece = 0; piece < pieces; ++piece) {
-                first.Left = Checked(first.Left - cutList.PieceLen[row]);
+                first.Left = StoredDifference(first.Left, cutList.PieceLen[row]);
             }
         }
         const auto at = plan.Runs.begin() + first.FirstRun + first.RunCount;
@@ -108,9 +93,9 @@ void FinishPatternPlan(const PreparedCutList& cutList, const PieceTypes& types, 
 
     for (const PlannedBar& bar : plan.Bars) {
         if (plan.IsScrap(bar)) {
-            plan.TotalScrap = Checked(plan.TotalScrap + bar.Left);
+            plan.TotalScrap = StoredSum(plan.TotalScrap, bar.Left);
         } else {
-            plan.TotalRemaining = Checked(plan.TotalRemaining + bar.Left);
+            plan.TotalRemaining = StoredSum(plan.TotalRemaining, bar.Left);
         }
     }
 }

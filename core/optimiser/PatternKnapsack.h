@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
 
 // One piece type offered to a bar: its length, its worth and how many pieces
@@ -25,14 +26,20 @@ struct KnapsackOutcome {
 // capacity. When every length and the capacity are whole multiples of `unit`
 // (0: no such unit) and the multiples are few, dynamic programming over the
 // capacity finds the single best pattern exactly; otherwise a depth-first
-// branch and bound over the pieces per type, types taken in order of worth per
-// length and pruned by the fractional filling of the rest of the bar, keeps
-// the best `keep` patterns above the threshold.
+// branch and bound over the pieces per type keeps the best `keep` patterns
+// above the threshold.
 KnapsackOutcome MostValuablePatterns(std::vector<KnapsackItem> items, double capacity,
                                      double threshold, std::size_t keep, std::int64_t nodeLimit,
-                                     double unit = 0.0);
+                                     double unit = 0.0, const KnapsackSettings& settings = {});
+
+// The items worth offering: worth and length above 0, fitting the capacity,
+// each allowed no more pieces than the capacity takes.
+std::vector<KnapsackItem> UsableItems(std::vector<KnapsackItem> items, double capacity);
+
+// The most pieces of one length that a free length takes, by exact products.
+std::int64_t MostThatFit(double weight, double capacity, std::int64_t most);
 
 // The largest power of two of which the bar length and every piece length are
 // whole multiples, when the bar holds few enough of them for the dynamic
 // programme; 0 otherwise. On such a grid the 32-bit test is exact arithmetic.
-double CommonUnit(const PieceTypes& types);
+double CommonUnit(const PieceTypes& types, const KnapsackSettings& settings = {});

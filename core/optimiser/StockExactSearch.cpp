@@ -6,16 +6,15 @@
 
 namespace {
 
-constexpr std::int64_t kMostNodes = 20000000;
-
 bool Below(double a, double b) {
     return a < b - 1e-9 * std::max(1.0, std::fabs(b));
 }
 
 class Search {
   public:
-    Search(const PieceTypes& types, const StockRack& rack, const PlanningBudget& budget)
-        : types_(types), rack_(rack), budget_(budget), onHand_(rack.OnHand) {
+    Search(const PieceTypes& types, const StockRack& rack, const PlanningBudget& budget,
+           std::int64_t mostNodes)
+        : types_(types), rack_(rack), budget_(budget), mostNodes_(mostNodes), onHand_(rack.OnHand) {
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
             for (std::int64_t piece = 0; piece < types.Types[t].Pieces; ++piece) {
                 pieces_.push_back(static_cast<std::int32_t>(t));
@@ -70,7 +69,7 @@ class Search {
     }
 
     void Place(std::size_t piece, double worth) {
-        if (aborted_ || ++nodes_ > kMostNodes || ((nodes_ & 1023) == 0 && budget_.Over())) {
+        if (aborted_ || ++nodes_ > mostNodes_ || ((nodes_ & 1023) == 0 && budget_.Over())) {
             aborted_ = true;
             return;
         }
@@ -146,6 +145,7 @@ class Search {
     const PieceTypes& types_;
     const StockRack& rack_;
     const PlanningBudget& budget_;
+    std::int64_t mostNodes_;
     std::vector<std::int64_t> onHand_;
     std::vector<std::int32_t> pieces_;
     std::vector<std::size_t> barOf_;
@@ -185,8 +185,8 @@ StockPlanKey KeyOf(const std::vector<StockPattern>& uses, const PieceTypes& type
 
 ExactStockPlan SearchStockPlans(const PieceTypes& types, const StockRack& rack,
                                 const std::optional<std::vector<StockPattern>>& incumbent,
-                                const PlanningBudget& budget) {
-    Search search(types, rack, budget);
+                                const PlanningBudget& budget, const StockSettings& settings) {
+    Search search(types, rack, budget, settings.SearchNodes);
     search.Start(incumbent);
     return search.Outcome();
 }

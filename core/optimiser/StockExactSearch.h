@@ -4,11 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/StockPatterns.h"
 #include "core/plan/PlanningBudget.h"
-
-// Jobs up to this many pieces are searched through.
-inline constexpr std::int64_t kMostPiecesSearchedThrough = 14;
 
 struct ExactStockPlan {
     std::optional<std::vector<StockPattern>> Best;  // none when no plan fits the rack
@@ -22,7 +20,7 @@ struct ExactStockPlan {
 // `incumbent` are not followed.
 ExactStockPlan SearchStockPlans(const PieceTypes& types, const StockRack& rack,
                                 const std::optional<std::vector<StockPattern>>& incumbent,
-                                const PlanningBudget& budget);
+                                const PlanningBudget& budget, const StockSettings& settings);
 
 // How two plans compare: the objective, then the bars, then the sum of the
 // squared leftovers (more is better: one long rather than several short).

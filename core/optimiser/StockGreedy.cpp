@@ -6,12 +6,10 @@
 
 namespace {
 
-constexpr std::int64_t kNodeLimit = 20000;
-
 // The fullest bar of the given usable length that the pieces left can make,
 // checked by the 32-bit test.
 Pattern FullestBar(const PieceTypes& types, const std::vector<std::int64_t>& left, float usable,
-                   bool search) {
+                   bool search, const OptimiserSettings& settings) {
     Pattern bar;
     if (search) {
         std::vector<KnapsackItem> items;
@@ -23,8 +21,9 @@ Pattern FullestBar(const PieceTypes& types, const std::vector<std::int64_t>& lef
         }
         PieceTypes onBar = types;
         onBar.BarLength = usable;
-        const KnapsackOutcome found = MostValuablePatterns(items, static_cast<double>(usable), 0.0,
-                                                           1, kNodeLimit, CommonUnit(onBar));
+        const KnapsackOutcome found = MostValuablePatterns(
+            items, static_cast<double>(usable), 0.0, 1, settings.Stock.GreedyNodes,
+            CommonUnit(onBar, settings.Knapsack), settings.Knapsack);
         if (!found.Found.empty()) {
             bar = found.Found.front();
         }
@@ -75,7 +74,8 @@ double LengthOf(const Pattern& bar, const PieceTypes& types) {
 std::optional<std::vector<StockPattern>> PlanGreedily(const PieceTypes& types,
                                                       const StockRack& rack,
                                                       const PlanningBudget& budget,
-                                                      std::vector<std::int64_t>& left) {
+                                                      std::vector<std::int64_t>& left,
+                                                      const OptimiserSettings& settings) {
     std::vector<std::int64_t> onHand = rack.OnHand;
     std::vector<StockPattern> uses;
     for (;;) {
@@ -90,7 +90,7 @@ std::optional<std::vector<StockPattern>> PlanGreedily(const PieceTypes& types,
             if (onHand[s] <= 0 || !(rack.Usable[s] > 0.0f)) {
                 continue;
             }
-            Pattern bar = FullestBar(types, left, rack.Usable[s], search);
+            Pattern bar = FullestBar(types, left, rack.Usable[s], search, settings);
             if (bar.empty()) {
                 continue;
             }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/StockPatterns.h"
 #include "core/plan/PlanningBudget.h"
 
@@ -15,7 +16,8 @@
 std::optional<std::vector<StockPattern>> PlanGreedily(const PieceTypes& types,
                                                       const StockRack& rack,
                                                       const PlanningBudget& budget,
-                                                      std::vector<std::int64_t>& left);
+                                                      std::vector<std::int64_t>& left,
+                                                      const OptimiserSettings& settings);
 
 // Moves each bar to the line on hand that adds least to the objective and
 // still holds its pieces.

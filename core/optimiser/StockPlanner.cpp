@@ -11,10 +11,9 @@
 #include "core/optimiser/StockGreedy.h"
 #include "core/optimiser/StockPlanOut.h"
 #include "core/optimiser/StockRelaxation.h"
+#include "core/plan/UnplannableRows.h"
 
 namespace {
-
-constexpr std::int64_t kMostPiecesPerJob = 16777216;
 
 std::string LengthText(float length) {
     char text[64];
@@ -37,30 +36,23 @@ std::string StockTooShort(const PieceTypes& types, const std::vector<std::int64_
     return text;
 }
 
-Refusal Unplannable(const PieceTypes& types, const StockRack& rack) {
-    float longest = 0.0f;
+// The refusals of the nesting, with the longest usable stock length as the
+// bar: a piece no stock length holds, too many pieces to count.
+Refusal Unplannable(const PreparedCutList& cutList, const StockRack& rack) {
+    PreparedCutList onLongest = cutList;
+    onLongest.BarLength = 0.0f;
     for (const float usable : rack.Usable) {
-        longest = std::max(longest, usable);
+        onLongest.BarLength = std::max(onLongest.BarLength, usable);
     }
-    std::int64_t pieces = 0;
-    for (const PieceType& type : types.Types) {
-        if (!(longest >= type.Length)) {
-            return kBarShorterThanPiece;
-        }
-        pieces += type.Pieces;
-        if (pieces > kMostPiecesPerJob) {
-            return kQuantityTooLarge;
-        }
-    }
-    return std::nullopt;
+    return UnplannableRows(onLongest);
 }
 
 // One line as many as needed: the bars are those of the fewest-bars search.
 PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, const StockRack& rack,
-                      const PlanningBudget& budget) {
+                      const PlanningBudget& budget, const OptimiserSettings& settings) {
     PreparedCutList onBar = cutList;
     onBar.BarLength = rack.Usable[0];
-    PlanOutcome outcome = PlanFewestBars(onBar, budget);
+    PlanOutcome outcome = PlanFewestBars(onBar, budget, settings);
     outcome.Method = kStockMethod;
     if (outcome.Refused || outcome.Cancelled) {
         return outcome;
@@ -81,7 +73,8 @@ PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, co
 // the pieces left planned greedily on what is left of the rack.
 std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, const StockRack& rack,
                                                      const StockRelaxation& relaxation,
-                                                     const PlanningBudget& budget) {
+                                                     const PlanningBudget& budget,
+                                                     const OptimiserSettings& settings) {
     std::vector<std::int64_t> left;
     for (const PieceType& type : types.Types) {
         left.push_back(type.Pieces);
@@ -107,7 +100,8 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
         rest.OnHand[s] -= copies;
         uses.push_back({pattern.Stock, pattern.Bar, copies});
     }
-    std::optional<std::vector<StockPattern>> more = PlanGreedily(types, rest, budget, left);
+    std::optional<std::vector<StockPattern>> more =
+        PlanGreedily(types, rest, budget, left, settings);
     if (!more) {
         return std::nullopt;
     }
@@ -119,7 +113,7 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
 }  // namespace
 
 PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                          const PlanningBudget& budget) {
+                          const PlanningBudget& budget, const OptimiserSettings& settings) {
     PlanOutcome result;
     result.Method = kStockMethod;
     if (stock.Lengths.empty()) {
@@ -131,12 +125,14 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
         return result;
     }
     const StockRack rack(stock);
-    const PieceTypes types = GroupPieceTypes(cutList);
-    if ((result.Refused = Unplannable(types, rack))) {
+    // Checked before the pieces are counted out: a refused quantity may lie
+    // beyond any whole count.
+    if ((result.Refused = Unplannable(cutList, rack))) {
         return result;
     }
+    const PieceTypes types = GroupPieceTypes(cutList);
     if (rack.Size() == 1 && rack.OnHand[0] == StockRack::kUnlimited) {
-        return OnOneLine(cutList, stock, rack, budget);
+        return OnOneLine(cutList, stock, rack, budget, settings);
     }
 
     std::vector<std::int64_t> left;
@@ -145,7 +141,8 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
         left.push_back(type.Pieces);
         pieces += type.Pieces;
     }
-    std::optional<std::vector<StockPattern>> best = PlanGreedily(types, rack, budget, left);
+    std::optional<std::vector<StockPattern>> best =
+        PlanGreedily(types, rack, budget, left, settings);
     double bound = StockLowerBound(types, rack);
     if (!(best && !(bound < WorthOf(*best, rack)))) {
         // The relaxation may have half the time left; rounding and the
@@ -155,19 +152,19 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
             const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
             relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
         }
-        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget);
+        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget, settings);
         bound = std::max(bound, relaxation.LowerBound);
         if (std::optional<std::vector<StockPattern>> rounded =
-                RoundedDown(types, rack, relaxation, budget)) {
+                RoundedDown(types, rack, relaxation, budget, settings)) {
             if (!best || KeyOf(*rounded, types, rack) < KeyOf(*best, types, rack)) {
                 best = std::move(rounded);
             }
         }
     }
     bool complete = false;
-    if (pieces <= kMostPiecesSearchedThrough &&
+    if (pieces <= settings.Stock.MostPiecesSearchedThrough &&
         !(best && !(bound < KeyOf(*best, types, rack).Worth))) {
-        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget);
+        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget, settings.Stock);
         complete = exact.Complete;
         if (exact.Best) {
             best = std::move(exact.Best);

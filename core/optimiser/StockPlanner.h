@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/plan/PlanOutcome.h"
 #include "core/plan/PlanningBudget.h"
 #include "core/plan/PreparedCutList.h"
@@ -24,7 +25,7 @@
 // reaches it. Its LowerBound is QuickLowerBound of the cut list, whose
 // BarLength the preparation set to the longest usable stock length.
 PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                          const PlanningBudget& budget);
+                          const PlanningBudget& budget, const OptimiserSettings& settings = {});
 
 inline constexpr const char* kMixedCosts =
     "Give every stock length a cost, or none: some have a cost and some have not";

@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr std::int64_t kNodeLimit = 200000;
-constexpr std::size_t kPatternsPerPricing = 4;
-constexpr int kMostRounds = 400;
-
 class StockLp {
   public:
     StockLp(const PieceTypes& types, const StockRack& rack) : types_(types), rack_(rack) {
@@ -116,10 +112,10 @@ struct Pricing {
 // piece is counted short by the most the 32-bit test's rounding gives back,
 // so that no pattern the test lets through is missed by the bound.
 Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& worths,
-              double threshold) {
+              double threshold, const OptimiserSettings& settings) {
     PieceTypes onBar = types;
     onBar.BarLength = usable;
-    const double unit = CommonUnit(onBar);
+    const double unit = CommonUnit(onBar, settings.Knapsack);
     const double allowance = std::ldexp(1.0, std::ilogb(usable) - 24);
     std::vector<KnapsackItem> items;
     for (std::size_t t = 0; t < types.Types.size(); ++t) {
@@ -131,7 +127,8 @@ Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& 
         }
     }
     const KnapsackOutcome outcome = MostValuablePatterns(
-        items, static_cast<double>(usable), threshold, kPatternsPerPricing, kNodeLimit, unit);
+        items, static_cast<double>(usable), threshold, settings.Stock.PatternsPerPricing,
+        settings.Stock.PricingNodes, unit, settings.Knapsack);
     Pricing pricing;
     pricing.UpperBound = outcome.UpperBound;
     for (Pattern pattern : outcome.Found) {
@@ -148,7 +145,7 @@ Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& 
 }  // namespace
 
 StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
-                               const PlanningBudget& budget) {
+                               const PlanningBudget& budget, const OptimiserSettings& settings) {
     StockRelaxation relaxation;
     if (types.Types.empty()) {
         return relaxation;
@@ -172,7 +169,7 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
             }
         }
     }
-    for (int round = 0; round < kMostRounds && !budget.Over(); ++round) {
+    for (int round = 0; round < settings.Stock.MostRounds && !budget.Over(); ++round) {
         const bool optimal = lp.Solve(budget.SecondsLeft());
         const std::vector<double> worths = lp.Worths();
         // Any piece worths bound every plan: their total, less what the bars
@@ -187,7 +184,7 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
                 continue;
             }
             const double threshold = rack.Worth[s] * (1.0 + 1e-9) + 1e-9;
-            const Pricing pricing = Price(types, rack.Usable[s], worths, threshold);
+            const Pricing pricing = Price(types, rack.Usable[s], worths, threshold, settings);
             const double gain = pricing.UpperBound - rack.Worth[s];
             if (gain > 0.0) {
                 bound -= gain * static_cast<double>(std::min(rack.OnHand[s], pieces));

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/StockPatterns.h"
 #include "core/plan/PlanningBudget.h"
 
@@ -22,4 +23,4 @@ struct StockRelaxation {
 // valuable pattern of the piece worths that its usable length holds, worth
 // having when it is worth more than the bar costs. Within the budget.
 StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
-                               const PlanningBudget& budget);
+                               const PlanningBudget& budget, const OptimiserSettings& settings);

@@ -1,62 +1,13 @@
 #include "core/plan/FirstFit.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
+#include "core/plan/CheckedFloat.h"
 #include "core/plan/FirstFitIndex.h"
-#include "model/Exceptions.h"
+#include "core/plan/UnplannableRows.h"
 
 namespace {
-
-// Every step of the length arithmetic is rounded to 32 bits and stored before
-// the next comparison; leaving the 32-bit range is the platform's overflow.
-float StoredDifference(float minuend, float subtrahend) {
-    const float difference = minuend - subtrahend;
-    if (std::isinf(difference)) {
-        throw EOverflow();
-    }
-    if (std::isnan(difference)) {
-        throw EInvalidOp();
-    }
-    return difference;
-}
-
-float StoredSum(float augend, float addend) {
-    const float sum = augend + addend;
-    if (std::isinf(sum)) {
-        throw EOverflow();
-    }
-    return sum;
-}
-
-// Beyond 2^24 a 32-bit float no longer holds every whole number, so a count
-// that large could not be taken down one piece at a time; at 2^25 subtracting
-// one leaves it unchanged and the passes would never end. The cap applies to
-// the whole job, which also bounds the report's size and the memory it needs.
-constexpr double kMostPiecesPerJob = 16777216.0;
-
-// A job the bar passes could never finish: a row whose piece fits no empty
-// bar would be skipped by every new bar, and a job of more pieces than a
-// 32-bit count can take down one by one.
-Refusal UnfinishableRows(const PreparedCutList& cutList, int usedRows) {
-    double pieces = 0.0;
-    for (int row = 1; row <= usedRows; ++row) {
-        const float quantity = cutList.PieceQty[row];
-        if (!(quantity > 0.0f)) {
-            continue;
-        }
-        if (!(cutList.BarLength >= cutList.PieceLen[row]) || cutList.CutWidth < 0.0f) {
-            return kBarShorterThanPiece;
-        }
-        // A fractional quantity still places a piece for its fraction.
-        pieces += std::ceil(static_cast<double>(quantity));
-    }
-    if (pieces > kMostPiecesPerJob) {
-        return kQuantityTooLarge;
-    }
-    return std::nullopt;
-}
 
 class BarPacker {
   public:
@@ -162,7 +113,7 @@ PlanOutcome PlanFirstFit(PreparedCutList& cutList, const FirstFitOptions& option
     const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
     PlanOutcome outcome;
     outcome.Method = options.AlternateMethod ? kAlternateMethod : kFirstFitMethod;
-    outcome.Refused = UnfinishableRows(cutList, usedRows);
+    outcome.Refused = UnplannableRows(cutList);
     if (!outcome.Refused) {
         outcome.Plan = SharedPlan(BarPacker(cutList, usedRows, options).Run(), cutList);
     }

@@ -251,10 +251,16 @@ TEST(FewestBars, RefusesWhatTheNestingRefuses) {
         {kExampleBar, {{"1", "96", "1"}, {"1", "250", "2"}}, kBarShorterThanPiece},
         {kExampleBar, {{"16777216", "96", "1"}, {"1", "30", "2"}}, kQuantityTooLarge},
         {{100.0f, -0.5f, 0.0f}, {{"3", "60", "1"}}, kBarShorterThanPiece},
+        // Too many pieces and a piece too long: the piece is named, as the
+        // nesting names it.
+        {kExampleBar,
+         {{"16777216", "96", "1"}, {"1", "30", "2"}, {"1", "250", "3"}},
+         kBarShorterThanPiece},
     };
     for (const auto& c : cases) {
-        const HandBuiltJob prepared(c.bar, c.rows);
+        HandBuiltJob prepared(c.bar, c.rows);
         EXPECT_EQ(Plan(prepared.cutList).Refused, c.refusal);
+        EXPECT_EQ(PlanFirstFit(prepared.cutList, {}).Refused, c.refusal);
     }
 }
 

@@ -263,6 +263,9 @@ TEST(StockPlanner, Refusals) {
          {{2, 60}, {1, 30}},
          "Not enough stock on hand: no bar is left for 1 x 60.000"},
         {StockList{}, {{1, 10}}, kNoStock},
+        // Far beyond any whole count, the quantity is refused before its
+        // pieces are counted out.
+        {Rack({{100, 2, std::nullopt}, {50, 1, std::nullopt}}), {{1e30f, 10}}, kQuantityTooLarge},
     };
     for (const auto& c : cases) {
         const PlanOutcome result = PlanFromStock(Job(c.rows), c.stock, kBudget);

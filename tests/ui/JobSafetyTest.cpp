@@ -168,7 +168,10 @@ void JobSafetyTest::saveAsAsksBeforeReplacingAFile() {
 }
 
 void JobSafetyTest::saveWritesToTheJobFileAndTheTitleShowsIt() {
-    QCOMPARE(form_->windowTitle(), QStringLiteral("Velmar"));
+    QCOMPARE(form_->windowTitle(), QStringLiteral("Velmar[*]"));
+    QVERIFY(!form_->isWindowModified());
+    Type(form_->StringGrid1, 0, 1, QStringLiteral("96"));
+    QVERIFY(form_->isWindowModified());
     script_.saveName = File("brackets.txt");
     form_->FileSaveItem->trigger();  // no job file yet: asks for a name
     QCOMPARE(script_.saveDialogs, 1);

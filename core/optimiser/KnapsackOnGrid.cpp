@@ -1,0 +1,74 @@
+#include "core/optimiser/KnapsackOnGrid.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+// Bounded knapsack over whole units: each type's pieces are split into
+// bundles of 1, 2, 4, ... pieces, and every bundle is a 0/1 choice.
+std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& items, double capacity,
+                                            double threshold, std::size_t keep, double unit,
+                                            const KnapsackSettings& settings) {
+    if (!(unit > 0.0) || !(capacity >= 0.0) || capacity / unit > settings.MostGridUnits) {
+        return std::nullopt;
+    }
+    const auto units = static_cast<std::size_t>(std::floor(capacity / unit));
+    struct Bundle {
+        std::size_t Weight;
+        double Worth;
+        std::int64_t Pieces;
+        std::int32_t Type;
+    };
+    std::vector<Bundle> bundles;
+    for (const KnapsackItem& item : items) {
+        const auto weight = static_cast<std::size_t>(std::llround(item.Weight / unit));
+        std::int64_t left = item.Most;
+        for (std::int64_t size = 1; left > 0; size *= 2) {
+            const std::int64_t take = std::min(size, left);
+            bundles.push_back({weight * static_cast<std::size_t>(take),
+                               item.Worth * static_cast<double>(take), take, item.Type});
+            left -= take;
+        }
+    }
+    if (bundles.size() * (units + 1) > settings.MostChoiceBits) {
+        return std::nullopt;
+    }
+    std::vector<double> best(units + 1, 0.0);
+    std::vector<bool> chosen(bundles.size() * (units + 1), false);
+    for (std::size_t b = 0; b < bundles.size(); ++b) {
+        const Bundle& bundle = bundles[b];
+        for (std::size_t c = units + 1; c-- > bundle.Weight;) {
+            const double with = best[c - bundle.Weight] + bundle.Worth;
+            if (with > best[c]) {
+                best[c] = with;
+                chosen[b * (units + 1) + c] = true;
+            }
+        }
+    }
+    KnapsackOutcome outcome;
+    outcome.Complete = true;
+    outcome.Best = best[units];
+    outcome.UpperBound = best[units];
+    // The best pattern within each shorter capacity is another candidate.
+    for (std::size_t top = units + 1; top-- > 0 && outcome.Found.size() < keep;) {
+        if (!(best[top] > threshold)) {
+            break;
+        }
+        std::map<std::int32_t, std::int64_t> counts;
+        std::size_t c = top;
+        for (std::size_t b = bundles.size(); b-- > 0;) {
+            if (chosen[b * (units + 1) + c]) {
+                counts[bundles[b].Type] += bundles[b].Pieces;
+                c -= bundles[b].Weight;
+            }
+        }
+        Pattern pattern;
+        for (const auto& [type, count] : counts) {
+            pattern.push_back({type, count});
+        }
+        if (std::find(outcome.Found.begin(), outcome.Found.end(), pattern) == outcome.Found.end()) {
+            outcome.Found.push_back(std::move(pattern));
+        }
+    }
+    return outcome;
+}

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -245,6 +246,8 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateStockControls(QWidget* area) {
+    // Row 0 holds the headings, which the view shows above the lines.
+    stock_.FixedRows = 1;
     stock_.SetCells(0, 0, "Length");
     stock_.SetCells(1, 0, "On Hand");
     stock_.SetCells(2, 0, "Cost");
@@ -260,6 +263,19 @@ void TMainForm::CreateStockControls(QWidget* area) {
     auto* stockLayout = new QVBoxLayout(StockWindow);
     stockLayout->setContentsMargins(0, 0, 0, 0);
     stockLayout->addWidget(StockGrid1);
+    auto* trimRow = new QHBoxLayout;
+    trimRow->setContentsMargins(4, 2, 4, 4);
+    auto* trimLabel = new QLabel(QStringLiteral("End Trim"), StockWindow);
+    StockEndTrim1 = new QLineEdit(StockWindow);
+    StockEndTrim1->setObjectName(QStringLiteral("StockEndTrim1"));
+    StockEndTrim1->setAccessibleName(QStringLiteral("End Trim"));
+    trimLabel->setBuddy(StockEndTrim1);
+    HintDisplay::SetHint(StockEndTrim1,
+                         QStringLiteral("The length taken off each stock bar before its first "
+                                        "cut (blank: none)"));
+    trimRow->addWidget(trimLabel);
+    trimRow->addWidget(StockEndTrim1, 1);
+    stockLayout->addLayout(trimRow);
     stockView_ = new GridTableModel(stock_, StockGrid1);
     StockGrid1->setModel(stockView_);
     StockGrid1->SetHeadings(kGridRowHeight, 0);

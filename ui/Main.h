@@ -79,6 +79,10 @@ class TMainForm : public QMainWindow {
     // the bars from it instead of from bars of Bar Length.
     QWidget* StockWindow = nullptr;
     GridView* StockGrid1 = nullptr;
+    QLineEdit* StockEndTrim1 = nullptr;  // the length taken off each stock bar
+    // Undo and Redo of the stock list's changes, in the stock window.
+    QAction* StockUndoItem = nullptr;
+    QAction* StockRedoItem = nullptr;
     QCheckBox* UseStockCheckBox1 = nullptr;
 
     QMenu* FileMenu = nullptr;
@@ -229,6 +233,8 @@ class TMainForm : public QMainWindow {
   private:
     void CreateStockControls(QWidget* area);
     void ShowStockFile(const StockFile& file);
+    // The same as one step for Undo in the stock list.
+    void ShowStockFileForUndo(const QString& text, const StockFile& file);
     StockFile StockFileOfGrid() const;
     void ReopenLastStock();
     void RememberStockFile();
@@ -266,8 +272,10 @@ class TMainForm : public QMainWindow {
     void ClearReadInPartMarks();
     // Calculate itself, which Button1Click keeps for Undo.
     void CalculateNow();
-    // The grid holding the focus, if one does.
+    // The grid holding the focus, if one does; and the same if it is a list
+    // that rows go in and out of (the cut list or the stock list).
     GridView* ActiveGrid() const;
+    GridView* ListGridInFocus() const;
     GridTableModel* ModelOf(const GridView* grid) const;
     // Keeps a change of the grids for Undo and makes it (again, if it has
     // been made already); nothing happens for no change.
@@ -308,7 +316,6 @@ class TMainForm : public QMainWindow {
     TStringGrid stock_{nullptr, 3, 101};
     GridTableModel* stockView_ = nullptr;
     std::string stockPath_;
-    std::string stockEndTrim_;
     std::optional<::StockList> plannedStock_;  // what the last plan from stock was made from
     std::shared_ptr<const CuttingPlan> stockPlan_;
     std::optional<StockFile> stockBeforeTake_;
@@ -316,6 +323,7 @@ class TMainForm : public QMainWindow {
     std::uint64_t shownReportRevision_ = 0;
     QString jobFile_;
     QUndoStack* undoStack_ = nullptr;
+    QUndoStack* stockUndo_ = nullptr;
     std::vector<std::string> recentJobs_;
     WindowPlace startPlace_;
     bool placeKept_ = false;

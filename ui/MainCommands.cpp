@@ -87,6 +87,7 @@ void TMainForm::ConnectCommands() {
     connect(FileStockItem, &QAction::triggered, this, [this] {
         StockWindow->show();
         StockWindow->raise();
+        StockWindow->activateWindow();
     });
     connect(FileOpenStockItem, &QAction::triggered, this, [this] { FileOpenStock(); });
     connect(FileSaveStockItem, &QAction::triggered, this, [this] { FileSaveStock(); });
@@ -244,6 +245,7 @@ void TMainForm::ShowOptions() {
 void TMainForm::RefreshWidgets() {
     cutListView_->Refresh();
     barSettingsView_->Refresh();
+    stockView_->Refresh();
     const ReportLines& report = models_->Report;
     if (report.Revision() != shownReportRevision_) {
         Memo1->setPlainText(TextOf(report.All()));

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QUndoStack>
+#include <tuple>
 
 #include "model/GridLayout.h"
 #include "ui/GridEditCommand.h"
@@ -63,12 +64,29 @@ void TMainForm::CreateEditEntries() {
                               QStringLiteral("Take the selected rows out of the cut list"), {});
     EditMenu->addSeparator();
 
-    EditUndoItem->setEnabled(false);
-    EditRedoItem->setEnabled(false);
-    connect(undoStack_, &QUndoStack::canUndoChanged, EditUndoItem, &QAction::setEnabled);
-    connect(undoStack_, &QUndoStack::canRedoChanged, EditRedoItem, &QAction::setEnabled);
+    // The stock list has a window and a history of its own: Undo in the
+    // main window never takes back a change the user cannot see there.
+    stockUndo_ = new QUndoStack(this);
+    StockUndoItem = new QAction(QStringLiteral("&Undo"), StockWindow);
+    StockUndoItem->setObjectName(QStringLiteral("StockUndoItem"));
+    StockUndoItem->setShortcuts(EditUndoItem->shortcuts());
+    StockRedoItem = new QAction(QStringLiteral("&Redo"), StockWindow);
+    StockRedoItem->setObjectName(QStringLiteral("StockRedoItem"));
+    StockRedoItem->setShortcuts(EditRedoItem->shortcuts());
+    StockWindow->addActions(
+        {StockUndoItem, StockRedoItem, EditCutItem, EditCopyItem, EditPasteItem, EditDeleteItem});
+
+    for (const auto& [stack, undo, redo] : {std::tuple{undoStack_, EditUndoItem, EditRedoItem},
+                                            std::tuple{stockUndo_, StockUndoItem, StockRedoItem}}) {
+        undo->setEnabled(false);
+        redo->setEnabled(false);
+        connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+        connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    }
     connect(EditUndoItem, &QAction::triggered, this, [this] { EditUndo(); });
     connect(EditRedoItem, &QAction::triggered, this, [this] { EditRedo(); });
+    connect(StockUndoItem, &QAction::triggered, stockUndo_, &QUndoStack::undo);
+    connect(StockRedoItem, &QAction::triggered, stockUndo_, &QUndoStack::redo);
     connect(EditCutItem, &QAction::triggered, this, [this] { EditCut(); });
     connect(EditCopyItem, &QAction::triggered, this, [this] { EditCopy(); });
     connect(EditPasteItem, &QAction::triggered, this, [this] { EditPaste(); });
@@ -76,7 +94,7 @@ void TMainForm::CreateEditEntries() {
     connect(EditInsertRowItem, &QAction::triggered, this, [this] { EditInsertRow(); });
     connect(EditDeleteRowItem, &QAction::triggered, this, [this] { EditDeleteRow(); });
 
-    for (GridView* grid : {StringGrid1, StringGrid2}) {
+    for (GridView* grid : {StringGrid1, StringGrid2, StockGrid1}) {
         GridTableModel* model = ModelOf(grid);
         model->ApplyEdit = [this, model](CellChanges changes, bool typed) {
             RecordGridEdit(typed ? QStringLiteral("Typing") : QStringLiteral("Paste"),
@@ -96,7 +114,7 @@ void TMainForm::CreateEditEntries() {
 
 GridView* TMainForm::ActiveGrid() const {
     const QWidget* focus = QApplication::focusWidget();
-    for (GridView* grid : {StringGrid1, StringGrid2}) {
+    for (GridView* grid : {StringGrid1, StringGrid2, StockGrid1}) {
         if (focus == grid || grid->isAncestorOf(focus)) {
             return grid;
         }
@@ -105,6 +123,9 @@ GridView* TMainForm::ActiveGrid() const {
 }
 
 GridTableModel* TMainForm::ModelOf(const GridView* grid) const {
+    if (grid == StockGrid1) {
+        return stockView_;
+    }
     return grid == StringGrid1 ? cutListView_ : barSettingsView_;
 }
 
@@ -115,7 +136,8 @@ void TMainForm::RecordGridEdit(const QString& text, TStringGrid& grid, CellChang
     }
     std::vector<GridEditCommand::GridChanges> edits;
     edits.push_back({&grid, std::move(changes)});
-    undoStack_->push(new GridEditCommand(
+    QUndoStack* stack = &grid == &stock_ ? stockUndo_ : undoStack_;
+    stack->push(new GridEditCommand(
         text, std::move(edits), [this] { ShowGridEdits(); }, typed));
 }
 
@@ -138,6 +160,7 @@ void TMainForm::RecordCalculation(const std::vector<std::string>& cutList,
 void TMainForm::ShowGridEdits() {
     cutListView_->Refresh();
     barSettingsView_->Refresh();
+    stockView_->Refresh();
     ShowJobState();
 }
 
@@ -214,38 +237,52 @@ void TMainForm::EditDelete() {
                    ClearChanges(model->Grid(), RangeOf(*model, grid->SelectedArea())), false);
 }
 
+GridView* TMainForm::ListGridInFocus() const {
+    GridView* grid = ActiveGrid();
+    return grid == StringGrid1 || grid == StockGrid1 ? grid : nullptr;
+}
+
 void TMainForm::EditInsertRow() {
-    const QRect area = StringGrid1->SelectedArea();
-    if (ActiveGrid() != StringGrid1 || area.isEmpty()) {
+    GridView* grid = ListGridInFocus();
+    if (grid == nullptr || grid->SelectedArea().isEmpty()) {
         return;
     }
+    GridTableModel* model = ModelOf(grid);
     std::optional<CellChanges> changes =
-        InsertRowChanges(models_->CutList, kFirstDataRow, cutListView_->GridRow(area.top()));
+        InsertRowChanges(model->Grid(), kFirstDataRow, model->GridRow(grid->SelectedArea().top()));
     if (!changes) {
-        boxes_->ShowMessage("The last row of the cut list is not empty; no row was inserted.");
+        boxes_->ShowMessage(
+            grid == StockGrid1 ? "The last row of the stock list is not empty; no row was inserted."
+                               : "The last row of the cut list is not empty; no row was inserted.");
         return;
     }
-    RecordGridEdit(QStringLiteral("Insert Row"), models_->CutList, std::move(*changes), false);
+    RecordGridEdit(QStringLiteral("Insert Row"), model->Grid(), std::move(*changes), false);
 }
 
 void TMainForm::EditDeleteRow() {
-    const QRect area = StringGrid1->SelectedArea();
-    if (ActiveGrid() != StringGrid1 || area.isEmpty()) {
+    GridView* grid = ListGridInFocus();
+    if (grid == nullptr || grid->SelectedArea().isEmpty()) {
         return;
     }
-    RecordGridEdit(QStringLiteral("Delete Rows"), models_->CutList,
-                   DeleteRowsChanges(models_->CutList, cutListView_->GridRow(area.top()),
-                                     cutListView_->GridRow(area.bottom())),
-                   false);
+    GridTableModel* model = ModelOf(grid);
+    const QRect area = grid->SelectedArea();
+    RecordGridEdit(
+        QStringLiteral("Delete Rows"), model->Grid(),
+        DeleteRowsChanges(model->Grid(), model->GridRow(area.top()), model->GridRow(area.bottom())),
+        false);
 }
 
 void TMainForm::ShowGridMenu(GridView* grid, const QPoint& where) {
     QMenu menu(this);
     menu.setToolTipsVisible(false);
-    menu.addActions({EditUndoItem, EditRedoItem});
+    if (grid == StockGrid1) {
+        menu.addActions({StockUndoItem, StockRedoItem});
+    } else {
+        menu.addActions({EditUndoItem, EditRedoItem});
+    }
     menu.addSeparator();
     menu.addActions({EditCutItem, EditCopyItem, EditPasteItem, EditDeleteItem});
-    if (grid == StringGrid1) {
+    if (grid == StringGrid1 || grid == StockGrid1) {
         menu.addSeparator();
         menu.addActions({EditInsertRowItem, EditDeleteRowItem});
     }

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QUndoStack>
 #include <fstream>
 #include <iterator>
 
@@ -41,7 +43,7 @@ StockFile TMainForm::StockFileOfGrid() const {
                               stock_.Cells(kStockOnHandColumn, row),
                               stock_.Cells(kStockCostColumn, row), row});
     }
-    file.EndTrim = stockEndTrim_;
+    file.EndTrim = ToLatin1(StockEndTrim1->text());
     return file;
 }
 
@@ -53,8 +55,14 @@ void TMainForm::ShowStockFile(const StockFile& file) {
         stock_.SetCells(kStockOnHandColumn, row, given ? file.Lines[line].OnHand : "");
         stock_.SetCells(kStockCostColumn, row, given ? file.Lines[line].Cost : "");
     }
-    stockEndTrim_ = file.EndTrim;
+    StockEndTrim1->setText(ToQString(file.EndTrim));
     stockView_->Refresh();
+}
+
+void TMainForm::ShowStockFileForUndo(const QString& text, const StockFile& file) {
+    const std::vector<std::string> before = CellsOf(stock_);
+    ShowStockFile(file);
+    RecordGridEdit(text, stock_, ChangesSince(before, stock_), false);
 }
 
 std::optional<StockList> TMainForm::StockToPlanFrom(bool& refused) {
@@ -103,6 +111,8 @@ void TMainForm::FileOpenStock() {
         const std::string path = name->toStdString();
         ShowStockFile(ReadStockFile(path));
         stockPath_ = path;
+        // The changes kept for Undo were made to another list.
+        stockUndo_->clear();
         stockBeforeTake_.reset();
         FileRestoreStockItem->setEnabled(false);
         RememberStockFile();
@@ -134,7 +144,8 @@ void TMainForm::FileTakeFromStock() {
         return;
     }
     const StockFile before = StockFileOfGrid();
-    ShowStockFile(TakeFromStock(before, *plannedStock_, *stockPlan_));
+    ShowStockFileForUndo(QStringLiteral("Take from Stock"),
+                         TakeFromStock(before, *plannedStock_, *stockPlan_));
     stockBeforeTake_ = before;
     FileRestoreStockItem->setEnabled(true);
     // The plan is taken once; taking it again would count its bars twice.
@@ -146,7 +157,7 @@ void TMainForm::FileRestoreStock() {
     if (!stockBeforeTake_) {
         return;
     }
-    ShowStockFile(*stockBeforeTake_);
+    ShowStockFileForUndo(QStringLiteral("Restore Stock"), *stockBeforeTake_);
     stockBeforeTake_.reset();
     FileRestoreStockItem->setEnabled(false);
     FileSaveStock();

@@ -62,6 +62,7 @@ PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, co
     plan.Stock.push_back({stock.Lengths[0].Length, rack.Usable[0], stock.Lengths[0].Cost,
                           stock.Lengths[0].LengthText});
     plan.BarStock.assign(plan.Bars.size(), 0);
+    plan.EndTrim = stock.EndTrim;
     outcome.Plan = std::make_shared<const CuttingPlan>(std::move(plan));
     outcome.StockObjective = rack.Worth[0] * static_cast<double>(outcome.BarCount());
     outcome.StockLowerBound = rack.Worth[0] * static_cast<double>(outcome.LowerBound);
@@ -182,7 +183,9 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
     result.StockLowerBound =
         complete ? result.StockObjective : std::min(bound, result.StockObjective);
     result.ProvenMinimal = complete || !(bound < result.StockObjective);
-    result.Plan = SharedPlan(StockPlanOut(cutList, types, stock, rack, std::move(*best)), cutList);
+    CuttingPlan plan = StockPlanOut(cutList, types, stock, rack, std::move(*best));
+    plan.EndTrim = stock.EndTrim;
+    result.Plan = SharedPlan(std::move(plan), cutList);
     result.LowerBound = QuickLowerBound(cutList);
     return result;
 }

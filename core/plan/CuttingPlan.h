@@ -65,6 +65,7 @@ struct CuttingPlan {
     // the index of the one it is cut from. Both empty for bars of BarLength.
     std::vector<PlanStock> Stock;
     std::vector<std::int32_t> BarStock;
+    float EndTrim = 0.0f;  // taken off each stock bar before its first cut
 
     std::span<const PieceRun> RunsOf(const PlannedBar& bar) const {
         return std::span<const PieceRun>(Runs).subspan(bar.FirstRun, bar.RunCount);

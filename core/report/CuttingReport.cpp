@@ -80,6 +80,9 @@ void WriteStockUsed(const CuttingPlan& plan, char separator, LineSink& out) {
         costed = costed && plan.Stock[s].Cost.has_value();
         cost += plan.Stock[s].Cost.value_or(0.0) * static_cast<double>(bars[s]);
     }
+    if (plan.EndTrim > 0.0f) {
+        out.Add("End Trim " + FormatLength(plan.EndTrim, separator));
+    }
     if (costed) {
         out.Add("Total Cost " + FormatMoney(cost, separator));
     }

@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +62,7 @@ class StockWindowTest : public QObject {
     void useStockPlansFromTheStockList();
     void aLineThatDoesNotReadIsRefused();
     void takingFromStockIsAskedSavedAndRestored();
+    void theEndTrimIsKeptWithTheStockAndCutOffEveryBar();
 
   private:
     std::unique_ptr<TMainForm> NewForm() {
@@ -133,6 +136,11 @@ void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
     const QByteArray taken = Bytes(StockFile());
     QVERIFY(
         taken.startsWith("Length,On Hand,Cost\r\n240," + QByteArray::number(5 - bars) + ",\r\n"));
+    // Taking is one step of the stock list's Undo.
+    form->StockUndoItem->trigger();
+    QCOMPARE(form->StockList().Cells(1, 1), std::string("5"));
+    form->StockRedoItem->trigger();
+    QCOMPARE(form->StockList().Cells(1, 1), std::to_string(5 - bars));
 
     // The next start opens the stock file as it was left.
     form.reset();
@@ -146,6 +154,36 @@ void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
     form->FileTakeFromStock();
     form->FileRestoreStock();
     QCOMPARE(Bytes(StockFile()), taken);
+}
+
+void StockWindowTest::theEndTrimIsKeptWithTheStockAndCutOffEveryBar() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    TypeShelfJob(*form);
+    form->CutList().SetCells(0, 1, "1");
+    for (int row = 2; row <= 3; ++row) {
+        form->CutList().SetCells(0, row, "");
+        form->CutList().SetCells(1, row, "");
+    }
+    form->StockList().SetCells(0, 1, "100");
+    form->StockList().SetCells(0, 2, "240");
+    form->UseStockCheckBox1->setChecked(true);
+    form->Button1Click(form->Button1);
+    QCOMPARE(form->Report().All().front(), std::string("Bar 1 ________________ from 100"));
+
+    // Five off each bar leaves 95 of the short one, too little for the 96.
+    QTest::keyClicks(form->StockEndTrim1, QStringLiteral("5"));
+    form->Button1Click(form->Button1);
+    QCOMPARE(script_.messages, std::vector<std::string>{});
+    const std::vector<std::string> report = form->Report().All();
+    QCOMPARE(report.front(), std::string("Bar 1 ________________ from 240"));
+    QVERIFY(std::find(report.begin(), report.end(), "End Trim 5.000") != report.end());
+
+    form->FileSaveStock();
+    QCOMPARE(Bytes(StockFile()),
+             QByteArray("Length,On Hand,Cost\r\n100,,\r\n240,,\r\nEnd Trim,5,\r\n"));
+    form.reset();
+    form = NewForm();
+    QCOMPARE(form->StockEndTrim1->text(), QStringLiteral("5"));
 }
 
 QTEST_MAIN(StockWindowTest)

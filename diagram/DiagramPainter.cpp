@@ -49,7 +49,8 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     painter.setFont(bold_);
     painter.setPen(Qt::black);
     const QRect labelLine(labels.Left, top, labels.Width, line_);
-    painter.drawText(labelLine, Qt::AlignLeft | Qt::AlignVCenter, Latin1(GroupLabel(group)));
+    painter.drawText(labelLine, Qt::AlignLeft | Qt::AlignVCenter,
+                     Latin1(StripLabel(*job_.Plan, group)));
     // A leftover too short to hold both its words ("scrap" or "remaining" and
     // the value) has them at the end of the label line.
     const std::string leftover = LeftoverLabel(job_, bar);

@@ -3,7 +3,8 @@
 or bounded, one whole process per job, and prints one line per job and a
 summary per kind of job.
 
-  scripts/measure-fewest-bars.py BUILD_DIR [triplets|uniform|workshop|million ...]
+  scripts/measure-fewest-bars.py BUILD_DIR [triplets|uniform|workshop|million|
+                                           wide|tight|large|short ...]
 
 Triplet jobs: bar 1000, no cut width, each bar's worth three pieces of 250 to
 500 that fill it exactly; the best plan uses a third of the pieces. Uniform
@@ -12,6 +13,15 @@ target is the total length over the bar, rounded up. The workshop job: 499
 rows to the thousandth, bar 240, cut width 0.125, about 50,000 pieces, also
 planned by first fit for comparison. The million job: a million pieces on
 499 rows like the workshop job.
+
+The jobs whose optimum is not known beforehand count as met when the plan is
+proven minimal (or, for the large jobs, within one bar of its bound). Wide
+jobs: bar 100000, 200 pieces drawn evenly from 20000 to 35000. Tight jobs: bar
+1000, 160 to 200 pieces from 1 to 800, most of them 200 to 600, the last one
+chosen so that the total is a whole number of bars. Large jobs: bar 500000, 1000 to 1500
+pieces of 5 to 45 % of the bar. Short jobs: small jobs whose relaxation bound
+is a bar below the optimum (found by trying every plan), grown by bars'
+worth of three pieces that fill a bar exactly.
 """
 import json
 import math
@@ -154,6 +164,111 @@ def measure_million(batch, seed=1, longest=239000):
              seconds, peak_child_mib(), before, len(fewest["report"])))
 
 
+def wide_job(seed):
+    rng = random.Random(seed)
+    lengths = [rng.randint(20000, 35000) for _ in range(200)]
+    return job_text("100000", "0", grouped(lengths, rng)), 200
+
+
+def tight_job(seed):
+    rng = random.Random(seed)
+    count = rng.randint(160, 200)
+    while True:
+        # Most pieces a third to a half of the bar and all but a few lengths
+        # distinct: bars of two or three pieces that rarely fill exactly.
+        pool = list(range(200, 601)) * 9 + list(range(1, 801))
+        lengths = rng.sample(pool, count - 1)
+        last = -sum(lengths) % 1000
+        if 1 <= last <= 800:
+            break
+    lengths.append(last)
+    return job_text("1000", "0", grouped(lengths, rng)), count
+
+
+def large_job(seed):
+    rng = random.Random(seed)
+    count = rng.randint(1000, 1500)
+    lengths = [rng.randint(25000, 225000) for _ in range(count)]
+    return job_text("500000", "0", grouped(lengths, rng)), count
+
+
+def fewest_by_trying(lengths, bar):
+    """The fewest bars of any plan, pieces longest first into open bars or a new one."""
+    pieces = sorted(lengths, reverse=True)
+    best = [len(pieces)]
+    left = []
+
+    def place(i):
+        if len(left) >= best[0]:
+            return
+        if i == len(pieces):
+            best[0] = len(left)
+            return
+        tried = set()
+        for b in range(len(left)):
+            if left[b] >= pieces[i] and left[b] not in tried:
+                tried.add(left[b])
+                left[b] -= pieces[i]
+                place(i + 1)
+                left[b] += pieces[i]
+        left.append(bar - pieces[i])
+        place(i + 1)
+        left.pop()
+
+    place(0)
+    return best[0]
+
+
+def short_jobs(batch, wanted):
+    """Small jobs whose bound, as velmar-batch gives it from a brief search, is
+    one bar below the optimum found by trying every plan."""
+    found = []
+    seed = 0
+    while len(found) < wanted and seed < 20000:
+        seed += 1
+        rng = random.Random(seed)
+        lengths = [rng.randint(15, 70) for _ in range(rng.randint(7, 11))]
+        if math.ceil(sum(lengths) / 100) == fewest_by_trying(lengths, 100):
+            continue
+        optimum = fewest_by_trying(lengths, 100)
+        result, _ = run(batch, job_text("100", "0", grouped(lengths, rng)),
+                        ["--fewest-bars", "--time-limit", "0.2"])
+        if int(result["lowerBound"]) < optimum:
+            found.append((seed, lengths, optimum))
+    return found
+
+
+def grown_short_job(lengths, copies, triplets, seed):
+    rng = random.Random(seed)
+    grown = lengths * copies
+    for _ in range(triplets):
+        first = rng.randint(38, 49)
+        second = rng.randint(26, (100 - first) // 2)
+        grown += [first, second, 100 - first - second]
+    return job_text("100", "0", grouped(grown, rng))
+
+
+def measure_proofs(batch, kind, jobs, within=0):
+    met = 0
+    worst = 0.0
+    worst_cpu = 0.0
+    total = 0
+    for name, text in jobs:
+        result, seconds = run(batch, text, ["--fewest-bars"])
+        bars = int(result["barCount"])
+        bound = int(result["lowerBound"])
+        hit = result["provenMinimal"] or bars - bound <= within
+        met += hit
+        total += 1
+        worst = max(worst, seconds)
+        worst_cpu = max(worst_cpu, run.cpu)
+        print("%s %s bars=%d lowerBound=%d proven=%s %.3fs (cpu %.3fs)%s"
+              % (kind, name, bars, bound, result["provenMinimal"], seconds, run.cpu,
+                 "" if hit else "  MISS"))
+    print("== %s: %d/%d met, slowest process %.3fs wall, %.3fs cpu" %
+          (kind, met, total, worst, worst_cpu))
+
+
 def main():
     if len(sys.argv) < 2:
         raise SystemExit(__doc__)
@@ -167,6 +282,21 @@ def main():
         measure_workshop(batch)
         # Shorter pieces, several to a bar, leave first fit room to waste.
         measure_workshop(batch, longest=120000)
+    if "wide" in kinds:
+        measure_proofs(batch, "wide", [("seed=%d" % s, wide_job(s)[0]) for s in range(1, 21)])
+    if "tight" in kinds:
+        measure_proofs(batch, "tight", [("seed=%d" % s, tight_job(s)[0]) for s in range(1, 21)])
+    if "large" in kinds:
+        measure_proofs(batch, "large", [("seed=%d" % s, large_job(s)[0]) for s in range(1, 11)],
+                       within=1)
+    if "short" in kinds:
+        jobs = []
+        for seed, lengths, optimum in short_jobs(batch, 5):
+            for copies, triplets in ((1, 0), (1, 20), (3, 40)):
+                name = "seed=%d optimum=%d copies=%d triplets=%d" % (
+                    seed, optimum, copies, triplets)
+                jobs.append((name, grown_short_job(lengths, copies, triplets, seed)))
+        measure_proofs(batch, "short", jobs)
     if "million" in kinds:
         measure_million(batch)
         measure_million(batch, longest=120000)

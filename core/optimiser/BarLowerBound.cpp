@@ -62,3 +62,14 @@ std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>
     }
     return WholeBars(total / static_cast<long double>(best.UpperBound));
 }
+
+double BoundLength(const PieceTypes& types, std::size_t type, double unit) {
+    return unit > 0.0 ? static_cast<double>(types.Types[type].Length) : CountedLength(types, type);
+}
+
+std::int64_t BarsForWorth(long double totalWorth, double mostPerBar) {
+    if (!(mostPerBar > 0.0)) {
+        return 0;
+    }
+    return WholeBars(totalWorth / static_cast<long double>(mostPerBar));
+}

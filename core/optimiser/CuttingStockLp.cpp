@@ -65,14 +65,27 @@ void CuttingStockLp::Cover(const std::vector<std::int64_t>& pieces) {
     covered_ = true;
 }
 
+void CuttingStockLp::Allow(const std::function<bool(const Pattern&)>& allowed) {
+    const double* upper = model_->columnUpper();
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        const double wanted = allowed(columns_[column]) ? COIN_DBL_MAX : 0.0;
+        if (upper[column] != wanted) {
+            model_->setColumnUpper(static_cast<int>(column), wanted);
+            bounded_ = true;
+        }
+    }
+}
+
 bool CuttingStockLp::Solve(double seconds) {
     model_->setMaximumWallSeconds(std::max(seconds, 0.001));
     // The model keeps its basis between solves, so each one starts warm. New
     // right-hand sides leave the basis dual feasible; new columns leave it
-    // primal feasible.
-    if (covered_) {
+    // primal feasible; closed patterns leave it dual feasible, and the primal
+    // simplex mends what patterns opened again spoil.
+    if (covered_ || bounded_) {
         model_->dual();
         covered_ = false;
+        bounded_ = false;
     }
     if (added_ || !model_->isProvenOptimal()) {
         model_->primal();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -29,6 +30,10 @@ class CuttingStockLp {
     // The pieces still to cover, at most the job's.
     void Cover(const std::vector<std::int64_t>& pieces);
 
+    // Bars may be cut only to the patterns `allowed` accepts, the ones added
+    // later included; the others are held at no bars until the next call.
+    void Allow(const std::function<bool(const Pattern&)>& allowed);
+
     // Solves within the wall-clock seconds; false unless proven optimal.
     bool Solve(double seconds);
 
@@ -52,4 +57,5 @@ class CuttingStockLp {
     std::unique_ptr<ClpSimplex> model_;
     bool added_ = true;
     bool covered_ = false;
+    bool bounded_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include "core/optimiser/BarLowerBound.h"
 #include "core/optimiser/BinCompletion.h"
+#include "core/optimiser/BranchAndPrice.h"
 #include "core/optimiser/ColumnGeneration.h"
 #include "core/optimiser/FirstFitPatterns.h"
 #include "core/optimiser/PieceTypes.h"
@@ -12,6 +13,21 @@
 #include "core/plan/UnplannableRows.h"
 
 namespace {
+
+// The share of the budget the dive may take before the complete search.
+constexpr double kDiveShare = 0.3;
+
+PlanningBudget::Clock::time_point ShareOf(const PlanningBudget& budget, double share) {
+    if (budget.Deadline == PlanningBudget::Clock::time_point::max()) {
+        return budget.Deadline;
+    }
+    const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+    if (budget.Deadline <= now) {
+        return budget.Deadline;
+    }
+    return now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
+                     (budget.Deadline - now) * share);
+}
 
 // Searches for a plan of as many bars as the lower bound by diving through
 // the linear relaxation: the bars it uses whole are fixed, the rest solved
@@ -39,7 +55,11 @@ class BarSearch {
   public:
     BarSearch(const PieceTypes& types, const PlanningBudget& budget,
               const OptimiserSettings& settings)
-        : types_(types), budget_(budget), settings_(settings), lp_(AllPieces(types)) {
+        : types_(types),
+          whole_(budget),
+          budget_(budget),
+          settings_(settings),
+          lp_(AllPieces(types)) {
         // The relaxation starts from the fullest bar of each single length.
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
             const float length = types.Types[t].Length;
@@ -62,7 +82,20 @@ class BarSearch {
             return;
         }
         std::vector<PatternUse> fixed;
-        if (!Dive(pieces, fixed, 0)) {
+        const bool searchThrough = SuitsBranchAndPrice(types_);
+        if (searchThrough) {
+            // The dive gets a first share of the time; the complete search
+            // takes the rest.
+            budget_.Deadline = ShareOf(whole_, kDiveShare);
+        }
+        const bool dived = Dive(pieces, fixed, 0);
+        budget_ = whole_;
+        if (dived) {
+            return;
+        }
+        if (searchThrough) {
+            SearchThrough(pieces);
+        } else {
             KeepCompleting(pieces);
         }
     }
@@ -191,6 +224,23 @@ class BarSearch {
         }
     }
 
+    // The complete search, for the rest of the budget. Each time its bound
+    // rises, bin completion tries for a plan of that many bars.
+    void SearchThrough(const std::vector<std::int64_t>& pieces) {
+        BranchAndPrice search(types_, budget_, best_, lowerBound_, settings_);
+        while (search.Step()) {
+            if (search.LowerBound() > lowerBound_) {
+                lowerBound_ = search.LowerBound();
+                Consider({}, search.Best(), search.BestBars());
+                if (bestBars_ > lowerBound_ && TryCompletion(pieces, {}, 0)) {
+                    search.Offer(best_);
+                }
+            }
+        }
+        lowerBound_ = std::max(lowerBound_, search.LowerBound());
+        Consider({}, search.Best(), search.BestBars());
+    }
+
     // Fixes every bar the relaxation uses whole and dives on.
     bool FixWholeBars(const std::vector<std::int64_t>& pieces, std::vector<PatternUse>& fixed,
                       std::int64_t fixedBars, const Relaxation& relaxation) {
@@ -242,7 +292,8 @@ class BarSearch {
     }
 
     const PieceTypes& types_;
-    const PlanningBudget& budget_;
+    const PlanningBudget& whole_;
+    PlanningBudget budget_;  // the whole budget, or the dive's share of it
     const OptimiserSettings& settings_;
     std::vector<PatternUse> best_;
     std::int64_t bestBars_ = 0;

@@ -57,6 +57,23 @@ float LengthOfBar(const CuttingPlan& plan, const PlannedBar& bar) {
     return plan.StockOf(static_cast<std::size_t>(&bar - first)).Usable;
 }
 
+// The length the full width of a strip stands for: the longest stock length's
+// when planned from stock, so that shorter bars are drawn shorter.
+float LongestBar(const CuttingPlan& plan) {
+    if (plan.BarStock.size() != plan.Bars.size() || plan.Stock.empty()) {
+        return plan.BarLength;
+    }
+    float longest = 0.0f;
+    for (const PlanStock& stock : plan.Stock) {
+        longest = std::max(longest, stock.Usable);
+    }
+    return longest;
+}
+
+bool FromStock(const CuttingPlan& plan) {
+    return !plan.Bars.empty() && plan.BarStock.size() == plan.Bars.size();
+}
+
 bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b) {
     if (LengthOfBar(plan, a) != LengthOfBar(plan, b) ||
         std::bit_cast<std::uint32_t>(a.Left) != std::bit_cast<std::uint32_t>(b.Left)) {
@@ -87,7 +104,8 @@ float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row) {
 }
 
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
-    PixelScale scale(LengthOfBar(*job.Plan, bar), width);
+    PixelScale scale(LongestBar(*job.Plan), width);
+    const float barLength = LengthOfBar(*job.Plan, bar);
     const double cutWidth = job.Plan->CutWidth;
     std::vector<DiagramBox> boxes;
     double position = 0.0;
@@ -110,7 +128,8 @@ std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, i
             edge = cutEnd;
         }
     }
-    AddBox(boxes, DiagramBox::Kind::Leftover, edge, scale.Width(), 0, 1);
+    const int end = barLength == LongestBar(*job.Plan) ? scale.Width() : scale.Edge(barLength);
+    AddBox(boxes, DiagramBox::Kind::Leftover, edge, std::max(edge, end), 0, 1);
     return boxes;
 }
 
@@ -160,6 +179,13 @@ std::string GroupLabel(const BarGroup& group) {
            std::to_string(group.Count) + " x";
 }
 
+std::string StripLabel(const CuttingPlan& plan, const BarGroup& group) {
+    if (!FromStock(plan) || group.First >= plan.Bars.size()) {
+        return GroupLabel(group);
+    }
+    return GroupLabel(group) + " from " + plan.StockOf(group.First).LengthText;
+}
+
 std::string LeftoverLabel(const DiagramJob& job, const PlannedBar& bar) {
     return (job.Plan->IsScrap(bar) ? "scrap " : "remaining ") +
            FormatLength(bar.Left, job.DecimalSeparator);
@@ -167,6 +193,24 @@ std::string LeftoverLabel(const DiagramJob& job, const PlannedBar& bar) {
 
 std::string SettingsLine(const DiagramJob& job) {
     const char separator = job.DecimalSeparator;
+    if (FromStock(*job.Plan)) {
+        std::string line = "Stock Lengths ";
+        // A long stock list would run off the page: the first lengths tell it.
+        constexpr std::size_t kLengthsNamed = 8;
+        const std::vector<PlanStock>& stock = job.Plan->Stock;
+        for (std::size_t s = 0; s < std::min(stock.size(), kLengthsNamed); ++s) {
+            line += (s > 0 ? ", " : "") + stock[s].LengthText;
+        }
+        if (stock.size() > kLengthsNamed) {
+            line += ", ...";
+        }
+        if (job.Plan->EndTrim > 0.0f) {
+            line += "   End Trim " + FormatLength(job.Plan->EndTrim, separator);
+        }
+        return line + "   Cut Width " + FormatLength(job.Plan->CutWidth, separator) +
+               "   Scrap Below " + FormatLength(job.Plan->ScrapBelow, separator) + "   Bars " +
+               std::to_string(job.Plan->Bars.size());
+    }
     return "Bar Length " + FormatLength(job.Plan->BarLength, separator) + "   Cut Width " +
            FormatLength(job.Plan->CutWidth, separator) + "   Scrap Below " +
            FormatLength(job.Plan->ScrapBelow, separator) + "   Bars " +

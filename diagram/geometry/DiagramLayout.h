@@ -35,8 +35,10 @@ struct DiagramBox {
 };
 
 // The boxes of one bar drawn width pixels wide, left to right: each piece
-// followed by its cut width, then the leftover. The boxes tile the strip
-// exactly (no gaps, no overlaps, widths adding up to width) and every edge is
+// followed by its cut width, then the leftover. The boxes tile the bar
+// exactly (no gaps, no overlaps, widths adding up to width; from stock, the
+// longest stock length takes the whole width and a shorter one its share of
+// it, to one scale) and every edge is
 // the rounded pixel of its true position along the bar, so rounding never
 // accumulates. Where the pieces of one run would be narrower than a pixel
 // each, the run is one piece box with its Count, its cuts inside it.
@@ -64,10 +66,15 @@ std::vector<BarGroup> GroupLikeBars(const CuttingPlan& plan);
 
 // "Bar 3", or for a group "Bars 4-9, 6 x".
 std::string GroupLabel(const BarGroup& group);
+// The same with the stock length the bars are cut from, when planned from
+// stock: "Bars 4-9, 6 x from 240".
+std::string StripLabel(const CuttingPlan& plan, const BarGroup& group);
 
 // "scrap 17.625" or "remaining 179.750".
 std::string LeftoverLabel(const DiagramJob& job, const PlannedBar& bar);
 
 // The bar settings and totals under the title: "Bar Length 240.000   Cut Width
-// 0.125   Scrap Below 20.000   Bars 3".
+// 0.125   Scrap Below 20.000   Bars 3"; from stock the stock lengths and any
+// end trim take the place of the bar length: "Stock Lengths 240, 144   End
+// Trim 5.000   Cut Width ...".
 std::string SettingsLine(const DiagramJob& job);

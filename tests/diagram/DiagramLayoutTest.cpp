@@ -103,19 +103,28 @@ TEST(DiagramLayoutTest, TextsOfLeftoversAndSettings) {
 
 namespace {
 
-// Cut from stock, each bar fills the strip to the scale of its own stock
-// length: one 96 takes 0.4 of a 240 bar and the whole of a 96.125 one.
-TEST(DiagramLayoutTest, BarsFromStockAreDrawnToTheirOwnLength) {
+// Cut from stock, all bars are drawn to one scale, the longest stock length
+// taking the whole strip: one 96 takes 0.4 of a 240 bar, and a bar of 100
+// with 3.875 trimmed off ends where its 96 does. Each strip names its stock.
+TEST(DiagramLayoutTest, BarsFromStockAreDrawnToOneScaleAndNamed) {
     DiagramJob job = HandMadeDiagram({{{{1, 1}}, 143.875f}, {{{1, 1}}, 0.0f}});
     auto plan = std::make_shared<CuttingPlan>(*job.Plan);
     plan->Stock = {{240.0f, 240.0f, std::nullopt, "240"}, {100.0f, 96.125f, std::nullopt, "100"}};
     plan->BarStock = {0, 1};
+    plan->EndTrim = 3.875f;
     job.Plan = plan;
     const std::vector<DiagramBox> onLong = BarBoxes(job, plan->Bars[0], 2400);
     const std::vector<DiagramBox> onShort = BarBoxes(job, plan->Bars[1], 2400);
     EXPECT_EQ(onLong[1].Left + onLong[1].Width, 961);
-    EXPECT_EQ(onShort[1].Left + onShort[1].Width, 2400);
-    EXPECT_EQ(GroupLikeBars(*plan).size(), 2u);
+    EXPECT_EQ(onLong.back().Left + onLong.back().Width, 2400);
+    EXPECT_EQ(onShort.back().Left + onShort.back().Width, 961);
+    EXPECT_EQ(BoxAt(onShort, 1200), nullptr);
+    const std::vector<BarGroup> groups = GroupLikeBars(*plan);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(StripLabel(*plan, groups[1]), "Bar 2 from 100");
+    EXPECT_EQ(SettingsLine(job),
+              "Stock Lengths 240, 100   End Trim 3.875   Cut Width 0.125   "
+              "Scrap Below 20.000   Bars 2");
 }
 
 }  // namespace

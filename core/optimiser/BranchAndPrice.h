@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "core/optimiser/OptimiserSettings.h"
+#include "core/optimiser/PieceTypes.h"
+#include "core/plan/PlanningBudget.h"
+
+// Jobs up to this many pieces are searched through piece by piece.
+inline constexpr std::int64_t kMostPiecesToBranchOn = 2500;
+
+bool SuitsBranchAndPrice(const PieceTypes& types);
+
+// The complete search for the fewest bars: branch and price over the
+// cutting-stock relaxation of the pieces one by one. Each node solves its
+// relaxation by column generation, warm from the last node's basis, and is
+// closed once it cannot beat the best plan; open nodes split on a pair of
+// pieces (together in a bar, or never in one). The least bound of the open
+// nodes is a lower bound of the whole job, so the search proves a plan
+// minimal even where the relaxation is a bar short. Nodes are taken best
+// bound first, deepest of equal bounds first; nothing in the search depends
+// on the clock but where it stops.
+class BranchAndPrice {
+  public:
+    // `best` is the best plan so far and `lowerBound` a bound already known.
+    BranchAndPrice(const PieceTypes& types, const PlanningBudget& budget,
+                   std::vector<PatternUse> best, std::int64_t lowerBound,
+                   const OptimiserSettings& settings = {});
+    ~BranchAndPrice();
+    BranchAndPrice(const BranchAndPrice&) = delete;
+    BranchAndPrice& operator=(const BranchAndPrice&) = delete;
+
+    // Works on one node; false once the best plan is proven minimal, the
+    // tree is done or the budget is over.
+    bool Step();
+
+    // A plan found elsewhere, kept when it uses fewer bars.
+    void Offer(const std::vector<PatternUse>& plan);
+
+    const std::vector<PatternUse>& Best() const;
+    std::int64_t BestBars() const;
+    std::int64_t LowerBound() const;
+
+  private:
+    class Tree;
+    std::unique_ptr<Tree> tree_;
+};

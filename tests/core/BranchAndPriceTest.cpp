@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "core/optimiser/BranchAndPrice.h"
+#include "core/optimiser/FirstFitPatterns.h"
+#include "core/optimiser/PieceTypes.h"
+
+namespace {
+
+// Whole lengths, so every sum is exact and the bar's test is plain arithmetic.
+PieceTypes MakeTypes(float bar, std::vector<int> lengths) {
+    std::sort(lengths.rbegin(), lengths.rend());
+    PieceTypes types;
+    types.BarLength = bar;
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const auto length = static_cast<float>(lengths[i]);
+        if (types.Types.empty() || types.Types.back().Length != length) {
+            types.Types.push_back({length, 0, {}});
+        }
+        ++types.Types.back().Pieces;
+        types.Types.back().Rows.push_back(static_cast<int>(i) + 1);
+    }
+    return types;
+}
+
+// The fewest bars by trying every way to put the pieces, longest first,
+// into a bar already open or a new one.
+std::int64_t FewestByTrying(const PieceTypes& types) {
+    std::vector<float> pieces;
+    for (const PieceType& type : types.Types) {
+        pieces.insert(pieces.end(), static_cast<std::size_t>(type.Pieces), type.Length);
+    }
+    auto best = static_cast<std::int64_t>(pieces.size());
+    std::vector<float> left;
+    std::function<void(std::size_t)> place = [&](std::size_t next) {
+        if (static_cast<std::int64_t>(left.size()) >= best) {
+            return;
+        }
+        if (next == pieces.size()) {
+            best = static_cast<std::int64_t>(left.size());
+            return;
+        }
+        for (std::size_t bar = 0; bar < left.size(); ++bar) {
+            if (left[bar] >= pieces[next]) {
+                left[bar] -= pieces[next];
+                place(next + 1);
+                left[bar] += pieces[next];
+            }
+        }
+        left.push_back(types.BarLength - pieces[next]);
+        place(next + 1);
+        left.pop_back();
+    };
+    place(0);
+    return best;
+}
+
+struct Searched {
+    std::int64_t rootBound = 0;  // the bound once the first node is done
+    std::int64_t bound = 0;
+    std::vector<PatternUse> best;
+    std::int64_t bars = 0;
+};
+
+Searched Search(const PieceTypes& types) {
+    std::vector<std::int64_t> pieces;
+    for (const PieceType& type : types.Types) {
+        pieces.push_back(type.Pieces);
+    }
+    const PlanningBudget budget = PlanningBudget::Seconds(60.0);
+    BranchAndPrice search(types, budget, FirstFitPatterns(types, pieces), 1);
+    Searched searched;
+    bool more = search.Step();
+    searched.rootBound = search.LowerBound();
+    while (more) {
+        more = search.Step();
+    }
+    searched.bound = search.LowerBound();
+    searched.best = search.Best();
+    searched.bars = search.BestBars();
+    return searched;
+}
+
+// Every piece cut once, every bar within the bar's length.
+void ExpectSoundPlan(const PieceTypes& types, const Searched& searched) {
+    std::vector<std::int64_t> cut(types.Types.size(), 0);
+    std::int64_t bars = 0;
+    for (const PatternUse& use : searched.best) {
+        EXPECT_TRUE(LeftoverOf(use.Bar, types)) << "a bar overfilled";
+        for (const TypeCount& entry : use.Bar) {
+            cut[static_cast<std::size_t>(entry.Type)] += entry.Count * use.Bars;
+        }
+        bars += use.Bars;
+    }
+    for (std::size_t t = 0; t < types.Types.size(); ++t) {
+        EXPECT_EQ(cut[t], types.Types[t].Pieces) << "type " << t;
+    }
+    EXPECT_EQ(bars, searched.bars);
+}
+
+TEST(BranchAndPrice, ProvesTheOptimumOfSmallJobs) {
+    for (unsigned seed = 1; seed <= 150; ++seed) {
+        std::mt19937 random(seed);
+        std::vector<int> lengths(6 + random() % 6);
+        for (int& length : lengths) {
+            length = 15 + static_cast<int>(random() % 56);
+        }
+        const PieceTypes types = MakeTypes(100.0f, lengths);
+        const std::int64_t optimum = FewestByTrying(types);
+        const Searched searched = Search(types);
+        ExpectSoundPlan(types, searched);
+        EXPECT_LE(searched.rootBound, optimum) << "seed " << seed;
+        EXPECT_EQ(searched.bars, optimum) << "seed " << seed;
+        EXPECT_EQ(searched.bound, optimum) << "seed " << seed;
+    }
+}
+
+TEST(BranchAndPrice, TheSameJobGivesTheSamePlan) {
+    std::mt19937 random(11);
+    std::vector<int> lengths(60);
+    for (int& length : lengths) {
+        length = 20000 + static_cast<int>(random() % 15001);
+    }
+    const PieceTypes types = MakeTypes(100000.0f, lengths);
+    const Searched first = Search(types);
+    const Searched second = Search(types);
+    ASSERT_EQ(first.best.size(), second.best.size());
+    for (std::size_t i = 0; i < first.best.size(); ++i) {
+        EXPECT_EQ(first.best[i].Bar, second.best[i].Bar);
+        EXPECT_EQ(first.best[i].Bars, second.best[i].Bars);
+    }
+    EXPECT_EQ(first.bound, first.bars);
+}
+
+}  // namespace

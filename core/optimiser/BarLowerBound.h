@@ -22,7 +22,8 @@ std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>
 
 // The length a piece of the type counts for in a bound: its own on a common
 // grid of `unit` (0: none), where the 32-bit test is exact arithmetic,
-// otherwise short by the most one rounding can give back (so possibly 0).
+// otherwise short by the most one rounding can give back and by room for the
+// knapsack's own double arithmetic (so possibly 0).
 double BoundLength(const PieceTypes& types, std::size_t type, double unit);
 
 // The bars that pieces of the given total worth need when no bar holds more

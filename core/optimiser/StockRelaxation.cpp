@@ -110,13 +110,16 @@ struct Pricing {
 
 // The most valuable patterns of one stock length. Off a common grid each
 // piece is counted short by the most the 32-bit test's rounding gives back,
-// so that no pattern the test lets through is missed by the bound.
+// so that no pattern the test lets through is missed by the bound; and by
+// 2^-40 of the bar more, which outweighs the roundings of the knapsack's own
+// double arithmetic.
 Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& worths,
               double threshold, const OptimiserSettings& settings) {
     PieceTypes onBar = types;
     onBar.BarLength = usable;
     const double unit = CommonUnit(onBar, settings.Knapsack);
-    const double allowance = std::ldexp(1.0, std::ilogb(usable) - 24);
+    const double allowance =
+        std::ldexp(1.0, std::ilogb(usable) - 24) + std::ldexp(static_cast<double>(usable), -40);
     std::vector<KnapsackItem> items;
     for (std::size_t t = 0; t < types.Types.size(); ++t) {
         const double length =
@@ -174,10 +177,16 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
         const std::vector<double> worths = lp.Worths();
         // Any piece worths bound every plan: their total, less what the bars
         // on hand could gain where a pattern is worth more than its bar.
+        // The terms are few thousand double products, each sum off by at
+        // most 2^-53 of the terms' magnitudes so far: a margin of 1e-9 of
+        // their magnitude keeps the bound below its exact value, however much
+        // the terms cancel.
         double bound = 0.0;
+        double magnitude = 0.0;
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
             bound += worths[t] * static_cast<double>(types.Types[t].Pieces);
         }
+        magnitude += bound;
         bool added = false;
         for (std::size_t s = 0; s < rack.Size(); ++s) {
             if (!(rack.Usable[s] > 0.0f) || rack.OnHand[s] <= 0) {
@@ -187,13 +196,15 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
             const Pricing pricing = Price(types, rack.Usable[s], worths, threshold, settings);
             const double gain = pricing.UpperBound - rack.Worth[s];
             if (gain > 0.0) {
-                bound -= gain * static_cast<double>(std::min(rack.OnHand[s], pieces));
+                const double bars = static_cast<double>(std::min(rack.OnHand[s], pieces));
+                bound -= gain * bars;
+                magnitude += (pricing.UpperBound + rack.Worth[s]) * bars;
             }
             for (const Pattern& pattern : pricing.Found) {
                 added = lp.Add({static_cast<std::int32_t>(s), pattern, 1}) || added;
             }
         }
-        relaxation.LowerBound = std::max(relaxation.LowerBound, bound * (1.0 - 1e-9));
+        relaxation.LowerBound = std::max(relaxation.LowerBound, bound - 1e-9 * magnitude);
         relaxation.InUse = lp.InUse();
         if (!added) {
             relaxation.Solved = optimal;

@@ -19,7 +19,7 @@ proven minimal (or, for the large jobs, within one bar of its bound). Wide
 jobs: bar 100000, 200 pieces drawn evenly from 20000 to 35000. Tight jobs: bar
 1000, 160 to 200 pieces from 1 to 800, most of them 200 to 600, the last one
 chosen so that the total is a whole number of bars. Large jobs: bar 500000, 1000 to 1500
-pieces of 5 to 45 % of the bar. Short jobs: small jobs whose relaxation bound
+pieces of 499 lengths drawn from 5 to 45 % of the bar. Short jobs: small jobs whose relaxation bound
 is a bar below the optimum (found by trying every plan), grown by bars'
 worth of three pieces that fill a bar exactly.
 """
@@ -188,7 +188,9 @@ def tight_job(seed):
 def large_job(seed):
     rng = random.Random(seed)
     count = rng.randint(1000, 1500)
-    lengths = [rng.randint(25000, 225000) for _ in range(count)]
+    # A job holds 499 rows, so the pieces share 499 lengths.
+    pool = rng.sample(range(25000, 225001), ROWS)
+    lengths = [rng.choice(pool) for _ in range(count)]
     return job_text("500000", "0", grouped(lengths, rng)), count
 
 

@@ -24,6 +24,8 @@ constexpr std::int64_t kPricingNodes = 300000;
 // best plan's count when they are no more than these.
 constexpr std::int64_t kFewPiecesLeft = 150;
 constexpr std::int64_t kCompletionStepsPerPiece = 4;
+// The most of a new best plan's fullest-left bars completed again.
+constexpr std::size_t kMostBarsImproved = 32;
 
 struct Node {
     BranchConstraints Constraints;
@@ -87,6 +89,7 @@ class BranchAndPrice::Tree {
             weightOfType_.push_back(BoundLength(types, t, unit_));
         }
         open_.push({{}, lowerBound, 0, next_++});
+        AddBarsOf(best_);
     }
 
     bool Step() {
@@ -236,6 +239,31 @@ class BranchAndPrice::Tree {
         open_.push(std::move(node));
     }
 
+    // The bars of a plan as patterns of pieces, each type's pieces handed
+    // out in turn, so the relaxation starts from that plan rather than from
+    // a piece to a bar.
+    void AddBarsOf(const std::vector<PatternUse>& plan) {
+        std::vector<std::int32_t> firstOfType;
+        std::int32_t first = 0;
+        for (const PieceType& type : types_.Types) {
+            firstOfType.push_back(first);
+            first += static_cast<std::int32_t>(type.Pieces);
+        }
+        std::vector<std::int32_t> next = firstOfType;
+        for (const PatternUse& use : plan) {
+            for (std::int64_t bar = 0; bar < use.Bars; ++bar) {
+                std::vector<std::int32_t> pieces;
+                for (const TypeCount& entry : use.Bar) {
+                    const auto type = static_cast<std::size_t>(entry.Type);
+                    for (std::int64_t piece = 0; piece < entry.Count; ++piece) {
+                        pieces.push_back(next[type]++);
+                    }
+                }
+                lp_.Add(PiecesOf(pieces));
+            }
+        }
+    }
+
     std::int32_t TypeOf(std::int32_t piece) const {
         return typeOf_[static_cast<std::size_t>(piece)];
     }
@@ -284,10 +312,55 @@ class BranchAndPrice::Tree {
         return pattern;
     }
 
-    // A plan from the node's relaxation: its whole bars, as far as the pieces
-    // last, and the rest by first fit, or by bin completion under the best
-    // plan's count when few pieces are left.
+    // A plan from the node's relaxation, and a better one made of it while
+    // its worst bars can be mended.
     void RoundAndComplete(const std::vector<std::pair<const Pattern*, double>>& inUse) {
+        const std::int64_t before = bestBars_;
+        RoundAndFill(inUse);
+        while (bestBars_ < before && ImproveWorstBars()) {
+        }
+    }
+
+    // A new best plan may waste most on a few bars: the pieces of its
+    // fullest-left bars are completed into one bar fewer where they can be.
+    bool ImproveWorstBars() {
+        std::vector<std::pair<float, const Pattern*>> bars;
+        for (const PatternUse& use : best_) {
+            const float left = LeftoverOf(use.Bar, types_).value_or(0.0f);
+            for (std::int64_t bar = 0; bar < use.Bars; ++bar) {
+                bars.emplace_back(left, &use.Bar);
+            }
+        }
+        std::stable_sort(bars.begin(), bars.end(),
+                         [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (std::size_t worst = 2; worst <= std::min(bars.size(), kMostBarsImproved); worst *= 2) {
+            std::vector<std::int64_t> released(types_.Types.size(), 0);
+            std::int64_t count = 0;
+            for (std::size_t bar = 0; bar < worst; ++bar) {
+                for (const TypeCount& entry : *bars[bar].second) {
+                    released[static_cast<std::size_t>(entry.Type)] += entry.Count;
+                    count += entry.Count;
+                }
+            }
+            const auto completed =
+                CompleteIntoBars(types_, released, static_cast<std::int64_t>(worst) - 1, budget_,
+                                 kCompletionStepsPerPiece * count, 0, settings_.Completion);
+            if (completed) {
+                std::vector<PatternUse> plan = *completed;
+                for (std::size_t bar = worst; bar < bars.size(); ++bar) {
+                    plan.push_back({*bars[bar].second, 1});
+                }
+                Consider(plan);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The relaxation's whole bars, as far as the pieces last, and the rest by
+    // first fit, or by bin completion under the best plan's count when few
+    // pieces are left.
+    void RoundAndFill(const std::vector<std::pair<const Pattern*, double>>& inUse) {
         std::vector<std::int64_t> left;
         for (const PieceType& type : types_.Types) {
             left.push_back(type.Pieces);

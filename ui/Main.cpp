@@ -276,8 +276,13 @@ void TMainForm::CreateStockControls(QWidget* area) {
     trimRow->addWidget(trimLabel);
     trimRow->addWidget(StockEndTrim1, 1);
     stockLayout->addLayout(trimRow);
+    connect(stockView_, &QAbstractItemModel::dataChanged, this, [this] { ShowStockState(); });
+    connect(stockView_, &QAbstractItemModel::modelReset, this, [this] { ShowStockState(); });
+    connect(StockEndTrim1, &QLineEdit::textChanged, this, [this] { ShowStockState(); });
+    ShowStockState();
     stockView_ = new GridTableModel(stock_, StockGrid1);
     StockGrid1->setModel(stockView_);
+    stockSaved_ = FormatStockFile(StockFile{});
     StockGrid1->SetHeadings(kGridRowHeight, 0);
     StockGrid1->SetRowHeight(kGridRowHeight);
     StockGrid1->SetColumnWidths({64, 56, 44});

@@ -233,6 +233,15 @@ class TMainForm : public QMainWindow {
   private:
     void CreateStockControls(QWidget* area);
     void ShowStockFile(const StockFile& file);
+    // Whether the stock list differs from its file as last opened or saved
+    // (or from an empty list, without one); the stock window's title names
+    // the file and marks a change.
+    bool StockChanged() const;
+    void NoteStockSaved();
+    void ShowStockState();
+    // Asks to save a changed stock list before the window closes; false when
+    // the user cancels or the save does not happen.
+    bool MaySetStockAside();
     // The same as one step for Undo in the stock list.
     void ShowStockFileForUndo(const QString& text, const StockFile& file);
     StockFile StockFileOfGrid() const;
@@ -316,6 +325,7 @@ class TMainForm : public QMainWindow {
     TStringGrid stock_{nullptr, 3, 101};
     GridTableModel* stockView_ = nullptr;
     std::string stockPath_;
+    std::string stockSaved_;                   // the stock file's text as last opened or saved
     std::optional<::StockList> plannedStock_;  // what the last plan from stock was made from
     std::shared_ptr<const CuttingPlan> stockPlan_;
     std::optional<StockFile> stockBeforeTake_;

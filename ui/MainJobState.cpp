@@ -88,7 +88,7 @@ void TMainForm::FileSave(QObject* /*Sender*/) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     bool close = false;
-    RunCommand([this, &close] { close = MaySetJobAside(); });
+    RunCommand([this, &close] { close = MaySetJobAside() && MaySetStockAside(); });
     if (!close) {
         event->ignore();
         return;

@@ -28,6 +28,43 @@ std::string LastStockNote(const std::string& settingsPath) {
 
 }  // namespace
 
+bool TMainForm::StockChanged() const {
+    return FormatStockFile(StockFileOfGrid()) != stockSaved_;
+}
+
+void TMainForm::NoteStockSaved() {
+    stockSaved_ = FormatStockFile(StockFileOfGrid());
+    ShowStockState();
+}
+
+void TMainForm::ShowStockState() {
+    QString title = QStringLiteral("Velmar Stock");
+    if (!stockPath_.empty()) {
+        title += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(stockPath_)).fileName();
+    }
+    StockWindow->setWindowTitle(title + QStringLiteral("[*]"));
+    StockWindow->setWindowModified(StockChanged());
+}
+
+bool TMainForm::MaySetStockAside() {
+    if (!StockChanged()) {
+        return true;
+    }
+    const std::string name =
+        stockPath_.empty() ? std::string("the stock list")
+                           : ToLatin1(QFileInfo(QString::fromStdString(stockPath_)).fileName());
+    switch (boxes_->AskToSave("Save the changes to " + name + "?")) {
+        case SaveChoice::Save:
+            FileSaveStock();
+            return !StockChanged();
+        case SaveChoice::Discard:
+            return true;
+        case SaveChoice::Cancel:
+            break;
+    }
+    return false;
+}
+
 StockFile TMainForm::StockFileOfGrid() const {
     StockFile file;
     int last = 0;
@@ -97,12 +134,16 @@ void TMainForm::ReopenLastStock() {
     try {
         ShowStockFile(ReadStockFile(path));
         stockPath_ = path;
+        NoteStockSaved();
     } catch (const EInOutError&) {
         // A stock file gone since is simply not reopened.
     }
 }
 
 void TMainForm::FileOpenStock() {
+    if (!MaySetStockAside()) {
+        return;
+    }
     const std::optional<QString> name = dialogs_->CsvFileName(this, false);
     if (!name) {
         return;
@@ -111,6 +152,7 @@ void TMainForm::FileOpenStock() {
         const std::string path = name->toStdString();
         ShowStockFile(ReadStockFile(path));
         stockPath_ = path;
+        NoteStockSaved();
         // The changes kept for Undo were made to another list.
         stockUndo_->clear();
         stockBeforeTake_.reset();
@@ -129,6 +171,7 @@ void TMainForm::FileSaveStock() {
     }
     RunCommand([&] {
         WriteStockFile(stockPath_, StockFileOfGrid());
+        NoteStockSaved();
         RememberStockFile();
     });
 }

@@ -63,6 +63,7 @@ class StockWindowTest : public QObject {
     void aLineThatDoesNotReadIsRefused();
     void takingFromStockIsAskedSavedAndRestored();
     void theEndTrimIsKeptWithTheStockAndCutOffEveryBar();
+    void aChangedStockListIsOfferedForSavingOnClose();
 
   private:
     std::unique_ptr<TMainForm> NewForm() {
@@ -184,6 +185,26 @@ void StockWindowTest::theEndTrimIsKeptWithTheStockAndCutOffEveryBar() {
     form.reset();
     form = NewForm();
     QCOMPARE(form->StockEndTrim1->text(), QStringLiteral("5"));
+}
+
+void StockWindowTest::aChangedStockListIsOfferedForSavingOnClose() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    QVERIFY(form->close());
+    QCOMPARE(script_.questions.size(), 0u);
+
+    form = NewForm();
+    form->StockList().SetCells(0, 1, "240");
+    form->RefreshWidgets();
+    QVERIFY(form->StockWindow->isWindowModified());
+    script_.saveAnswer = SaveChoice::Cancel;
+    QVERIFY(!form->close());
+    script_.saveAnswer = SaveChoice::Save;
+    QVERIFY(form->close());
+    const std::string question = "Save the changes to the stock list?";
+    QCOMPARE(script_.questions, (std::vector<std::string>{question, question}));
+    QCOMPARE(Bytes(StockFile()), QByteArray("Length,On Hand,Cost\r\n240,,\r\n"));
+    QCOMPARE(form->StockWindow->windowTitle(), QStringLiteral("Velmar Stock - stock.csv[*]"));
+    QVERIFY(!form->StockWindow->isWindowModified());
 }
 
 QTEST_MAIN(StockWindowTest)

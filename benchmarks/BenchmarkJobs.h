@@ -85,7 +85,7 @@ class Workshop {
         LayOutSorter(sorter_, cutList_);
     }
 
-    CalculateOutcome Run() {
+    PlanOutcome Run() {
         Options options;
         options.AutoItemNumber = true;
         return Calculate({cutList_, barSettings_, report_}, sorter_, options, '.');

@@ -22,8 +22,8 @@ void RunCalculate(benchmark::State& state, std::vector<TypedRow> rows) {
         state.PauseTiming();
         workshop.Reset();
         state.ResumeTiming();
-        const CalculateOutcome outcome = workshop.Run();
-        benchmark::DoNotOptimize(outcome.BarCount);
+        const PlanOutcome outcome = workshop.Run();
+        benchmark::DoNotOptimize(outcome.BarCount());
         if (outcome.Refused) {
             state.SkipWithError(outcome.Refused->c_str());
             return;

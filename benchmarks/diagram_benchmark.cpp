@@ -25,7 +25,7 @@ std::shared_ptr<const DiagramJob> MixedJobDiagram() {
     static const std::shared_ptr<const DiagramJob> job = [] {
         Workshop workshop(MixedRows());
         workshop.Reset();
-        const CalculateOutcome outcome = workshop.Run();
+        const PlanOutcome outcome = workshop.Run();
         return std::make_shared<const DiagramJob>(
             DiagramJob{outcome.Plan, "Benchmark 499 rows", '.'});
     }();

@@ -32,9 +32,9 @@ void PlanJobs(benchmark::State& state, GeneratedJob (*make)(int, unsigned)) {
         misses = 0;
         proven = 0;
         for (std::size_t job = 0; job < lists.size(); ++job) {
-            const FewestBarsResult result =
+            const PlanOutcome result =
                 PlanFewestBars(lists[job], PlanningBudget::Seconds(kBudgetSeconds));
-            const auto bars = static_cast<std::int64_t>(result.Plan.Bars.size());
+            const auto bars = static_cast<std::int64_t>(result.Plan->Bars.size());
             if (bars != targets[job]) {
                 ++misses;
                 std::fprintf(
@@ -51,11 +51,11 @@ void PlanJobs(benchmark::State& state, GeneratedJob (*make)(int, unsigned)) {
 
 void PlanOne(benchmark::State& state, const GeneratedJob& job) {
     const PreparedCutList list = PreparedOf(job);
-    FewestBarsResult result;
+    PlanOutcome result;
     for (auto _ : state) {
         result = PlanFewestBars(list, PlanningBudget::Seconds(kBudgetSeconds));
     }
-    state.counters["bars"] = static_cast<double>(result.Plan.Bars.size());
+    state.counters["bars"] = static_cast<double>(result.Plan->Bars.size());
     state.counters["lowerBound"] = static_cast<double>(result.LowerBound);
 }
 

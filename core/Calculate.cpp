@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/job/CutListPreparation.h"
 #include "core/job/RowLabels.h"
 #include "core/optimiser/FewestBars.h"
 #include "core/optimiser/StockPlanner.h"
@@ -10,13 +11,12 @@
 
 namespace {
 
-CalculateOutcome Refuse(const std::string& text, ReportLines& report,
-                        const RefusalHandler& onRefusal) {
+PlanOutcome Refuse(const std::string& text, ReportLines& report, const RefusalHandler& onRefusal) {
     if (onRefusal) {
         onRefusal(text);
     }
     report.Clear();
-    CalculateOutcome outcome;
+    PlanOutcome outcome;
     outcome.Refused = text;
     return outcome;
 }
@@ -32,32 +32,40 @@ float LongestUsable(const StockList& stock) {
 
 }  // namespace
 
-CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
-                           const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal, const PlanningLimits& limits) {
-    ReportLinesSink sink(models.Report);
-    return Calculate(models, sorter, options, decimalSeparator, onRefusal, sink, limits);
-}
-
-CalculateOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter,
-                           const Options& options, char decimalSeparator,
-                           const RefusalHandler& onRefusal, LineSink& report,
-                           const PlanningLimits& limits) {
-    PreparationResult preparation =
-        StartCalculation(models, sorter, options, decimalSeparator, onRefusal, limits.Stock);
-    if (preparation.Refused) {
-        CalculateOutcome outcome;
-        outcome.Refused = preparation.Refused;
-        return outcome;
+PlanOutcome PlanBars(PreparedCutList cutList, const Options& options, const PlanningBudget& budget,
+                     const StockList* stock) {
+    if (stock != nullptr) {
+        return PlanFromStock(cutList, *stock, budget);
     }
-    PlannedBars planned = PlanBars(preparation.CutList, options, limits);
-    return FinishCalculation(models, preparation.CutList, std::move(planned), options,
-                             decimalSeparator, onRefusal, report);
+    if (options.FewestBars) {
+        return PlanFewestBars(cutList, budget);
+    }
+    const std::int64_t lowerBound = QuickLowerBound(cutList);
+    FirstFitOptions firstFitOptions;
+    firstFitOptions.AlternateMethod = options.AlternateMethod;
+    PlanOutcome outcome = PlanFirstFit(cutList, firstFitOptions);
+    outcome.LowerBound = lowerBound;
+    outcome.ProvenMinimal = outcome.Plan != nullptr && outcome.BarCount() <= lowerBound;
+    return outcome;
 }
 
-PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& sorter,
-                                   const Options& options, char decimalSeparator,
-                                   const RefusalHandler& onRefusal, const StockList* stock) {
+PlanningStep DefaultPlanning(const Options& options, const StockList* stock, double seconds,
+                             const std::atomic<bool>* cancelled) {
+    return [options, stock, seconds, cancelled](const PreparedCutList& cutList) {
+        return PlanBars(cutList, options, PlanningBudget::Seconds(seconds, cancelled), stock);
+    };
+}
+
+PlanOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter, const Options& options,
+                      char decimalSeparator, const RefusalHandler& onRefusal,
+                      const StockList* stock, const PlanningStep& plan) {
+    ReportLinesSink sink(models.Report);
+    return Calculate(models, sorter, options, decimalSeparator, onRefusal, sink, stock, plan);
+}
+
+PlanOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter, const Options& options,
+                      char decimalSeparator, const RefusalHandler& onRefusal, LineSink& report,
+                      const StockList* stock, const PlanningStep& plan) {
     std::optional<float> barLength;
     if (stock != nullptr && !stock->Lengths.empty()) {
         barLength = LongestUsable(*stock);
@@ -65,84 +73,28 @@ PreparationResult StartCalculation(CalculationModels models, TSortAStringGrid& s
     PreparationResult preparation =
         PrepareCutList(models, sorter, options.AutoItemNumber, decimalSeparator, barLength);
     if (preparation.Refused) {
-        Refuse(*preparation.Refused, models.Report, onRefusal);
+        return Refuse(*preparation.Refused, models.Report, onRefusal);
     }
-    return preparation;
-}
+    preparation.CutList.RowLabels = LabelRows(models.CutList, preparation.CutList.UsedRows);
 
-PlannedBars PlanBars(PreparedCutList cutList, const Options& options,
-                     const PlanningLimits& limits) {
-    PlannedBars planned;
-    if (limits.Stock != nullptr) {
-        StockPlanResult fromStock = PlanFromStock(
-            cutList, *limits.Stock, PlanningBudget::Seconds(limits.Seconds, limits.Cancelled));
-        planned.Method = "stock";
-        planned.Refused = std::move(fromStock.Refused);
-        planned.Plan = std::move(fromStock.Plan);
-        planned.Plan.EndTrim = limits.Stock->EndTrim;
-        planned.LowerBound = QuickLowerBound(cutList);
-        planned.ProvenMinimal = fromStock.ProvenOptimal;
-        planned.Cancelled = fromStock.Cancelled;
-        planned.StockObjective = fromStock.Objective;
-        planned.StockLowerBound = fromStock.LowerBound;
-        return planned;
+    PlanOutcome outcome =
+        plan ? plan(preparation.CutList) : DefaultPlanning(options, stock)(preparation.CutList);
+    if (outcome.Cancelled) {
+        PlanOutcome cancelled;
+        cancelled.Cancelled = true;
+        cancelled.Method = outcome.Method;
+        return cancelled;
     }
-    if (options.FewestBars) {
-        PlanningBudget budget = PlanningBudget::Seconds(limits.Seconds, limits.Cancelled);
-        budget.Progress = limits.Progress;
-        FewestBarsResult fewest = PlanFewestBars(cutList, budget);
-        planned.Method = "fewest bars";
-        planned.Refused = std::move(fewest.Refused);
-        planned.Plan = std::move(fewest.Plan);
-        planned.LowerBound = fewest.LowerBound;
-        planned.ProvenMinimal = fewest.ProvenMinimal;
-        planned.Cancelled = fewest.Cancelled;
-        return planned;
+    if (outcome.Refused) {
+        return Refuse(*outcome.Refused, models.Report, onRefusal);
     }
-    planned.LowerBound = QuickLowerBound(cutList);
-    FirstFitOptions firstFitOptions;
-    firstFitOptions.AlternateMethod = options.AlternateMethod;
-    planned.Method = options.AlternateMethod ? "alternate" : "first fit";
-    FirstFitResult firstFit = PlanFirstFit(cutList, firstFitOptions);
-    planned.Refused = std::move(firstFit.Refused);
-    planned.Plan = std::move(firstFit.Plan);
-    planned.ProvenMinimal =
-        static_cast<std::int64_t>(planned.Plan.Bars.size()) <= planned.LowerBound;
-    return planned;
-}
-
-CalculateOutcome FinishCalculation(CalculationModels models, const PreparedCutList& cutList,
-                                   PlannedBars planned, const Options& options,
-                                   char decimalSeparator, const RefusalHandler& onRefusal,
-                                   LineSink& report) {
-    if (planned.Cancelled) {
-        CalculateOutcome outcome;
-        outcome.Cancelled = true;
-        outcome.Method = planned.Method;
-        return outcome;
-    }
-    if (planned.Refused) {
-        return Refuse(*planned.Refused, models.Report, onRefusal);
-    }
-    planned.Plan.RowLabels = LabelRows(models.CutList, cutList.UsedRows);
-    const auto& lengths = cutList.PieceLen;
-    planned.Plan.PieceLengths.assign(lengths.begin() + 1, lengths.begin() + 1 + cutList.UsedRows);
 
     ReportOptions reportOptions;
     reportOptions.ShortReport = options.ShortReport;
     reportOptions.DecimalSeparator = decimalSeparator;
-    if (const Refusal refusal = MissingItemNumber(planned.Plan, reportOptions)) {
+    if (const Refusal refusal = MissingItemNumber(*outcome.Plan, reportOptions)) {
         return Refuse(*refusal, models.Report, onRefusal);
     }
-
-    CalculateOutcome outcome;
-    outcome.BarCount = static_cast<std::int32_t>(planned.Plan.Bars.size());
-    outcome.Method = planned.Method;
-    outcome.LowerBound = planned.LowerBound;
-    outcome.ProvenMinimal = planned.ProvenMinimal;
-    outcome.StockObjective = planned.StockObjective;
-    outcome.StockLowerBound = planned.StockLowerBound;
-    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(planned.Plan));
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.
     models.Report.Clear();

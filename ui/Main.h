@@ -40,7 +40,7 @@ class DiagramWindow;
 class HelpWindow;
 class HintDisplay;
 class MouseUpCheckBox;
-struct CalculateOutcome;
+struct PlanOutcome;
 struct DiagramJob;
 
 // Velmar's one window. Its controls are the job's data: the commands read and
@@ -198,7 +198,7 @@ class TMainForm : public QMainWindow {
 
     // How long the fewest-bars search may take, and how long Calculate waits
     // for its plan before it shows the progress dialog.
-    double PlanningSeconds = PlanningLimits::kDefaultSeconds;
+    double PlanningSeconds = PlanningBudget::kDefaultSeconds;
     std::chrono::milliseconds PlanningMoment{250};
 
     // ---- The job and its file -------------------------------------------
@@ -320,7 +320,7 @@ class TMainForm : public QMainWindow {
     // The window's title: the job file's name and whether the job changed.
     void ShowJobState();
     // Keeps the plan of a complete Calculate for the diagram window.
-    void KeepDiagramOf(const CalculateOutcome& outcome);
+    void KeepDiagramOf(const PlanOutcome& outcome);
 
     TStringGrid stock_{nullptr, 3, 101};
     GridTableModel* stockView_ = nullptr;

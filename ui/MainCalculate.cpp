@@ -6,7 +6,6 @@
 #include "core/Calculate.h"
 #include "core/job/CalculationSnapshot.h"
 #include "core/report/BoundText.h"
-#include "core/report/LineSink.h"
 #include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/PlanningProgress.h"
@@ -41,31 +40,25 @@ void TMainForm::CalculateNow() {
         if (search) {
             before.emplace(models_->Calculation(), models_->Sorter);
         }
-        const PreparationResult preparation =
-            StartCalculation(models_->Calculation(), models_->Sorter, options,
-                             regional_.DecimalSeparator, refuse, fromStock);
-        if (preparation.Refused) {
-            return;
-        }
-        std::optional<PlannedBars> planned;
+        PlanningStep planning;
         if (search) {
-            planned = PlanWithProgress(this, preparation.CutList, options, PlanningSeconds,
-                                       PlanningMoment, fromStock);
-        } else {
-            // First fit is quick: it stays on the event thread, as it always has.
-            planned = PlanBars(preparation.CutList, options, {});
+            planning = [this, &options, fromStock](const PreparedCutList& cutList) {
+                return PlanWithProgress(this, cutList, options, PlanningSeconds, PlanningMoment,
+                                        fromStock);
+            };
         }
-        if (!planned) {
-            // Cancelled: the window goes back to what it showed before, and
-            // the text area, which never showed the change, is left alone.
+        // First fit is quick: without a search it stays on the event thread,
+        // as it always has.
+        const PlanOutcome outcome =
+            Calculate(models_->Calculation(), models_->Sorter, options, regional_.DecimalSeparator,
+                      refuse, fromStock, planning);
+        if (outcome.Cancelled) {
+            // The window goes back to what it showed before, and the text
+            // area, which never showed the change, is left alone.
             before->Restore(models_->Calculation(), models_->Sorter);
             shownReportRevision_ = models_->Report.Revision();
             return;
         }
-        ReportLinesSink sink(models_->Report);
-        const CalculateOutcome outcome =
-            FinishCalculation(models_->Calculation(), preparation.CutList, std::move(*planned),
-                              options, regional_.DecimalSeparator, refuse, sink);
         if (outcome.Refused) {
             return;
         }
@@ -75,11 +68,11 @@ void TMainForm::CalculateNow() {
         // The bar count shows only what was stored: a refused settings write
         // ends the command before it.
         Savelastini();
-        models_->BarCount = std::to_string(outcome.BarCount);
+        models_->BarCount = std::to_string(outcome.BarCount());
         ShowReadableText(Label2, ToQString(models_->BarCount));
         Label2->adjustSize();
         std::string bound =
-            options.FewestBars ? BarsAndBoundText(outcome.BarCount, outcome.LowerBound) : "";
+            options.FewestBars ? BarsAndBoundText(outcome.BarCount(), outcome.LowerBound) : "";
         if (stock) {
             bound = StockBoundText(outcome.StockObjective, outcome.StockLowerBound,
                                    stock->Objective == StockObjective::LeastCost);

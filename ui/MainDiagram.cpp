@@ -15,7 +15,7 @@ void TMainForm::FileDiagram(QObject* /*Sender*/) {
     diagram_->activateWindow();
 }
 
-void TMainForm::KeepDiagramOf(const CalculateOutcome& outcome) {
+void TMainForm::KeepDiagramOf(const PlanOutcome& outcome) {
     if (!outcome.Plan) {
         return;
     }

@@ -6,7 +6,6 @@
 #include <atomic>
 #include <cmath>
 #include <future>
-#include <memory>
 
 namespace {
 
@@ -14,32 +13,20 @@ constexpr std::chrono::milliseconds kPollInterval{50};
 // The progress bar counts tenths of a second of the time budget.
 constexpr double kStepsPerSecond = 10.0;
 
-bool Ready(const std::future<PlannedBars>& planning, std::chrono::milliseconds wait) {
+bool Ready(const std::future<PlanOutcome>& planning, std::chrono::milliseconds wait) {
     return planning.wait_for(wait) == std::future_status::ready;
 }
 
 }  // namespace
 
-std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
-                                            const Options& options, double seconds,
-                                            std::chrono::milliseconds moment,
-                                            const StockList* stock) {
+PlanOutcome PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
+                             const Options& options, double seconds,
+                             std::chrono::milliseconds moment, const StockList* stock) {
     std::atomic<bool> cancelled{false};
-    // Written by the planning thread, read by the poll: the best plan's bars
-    // and the bound, 0 until the search first tells them.
-    auto bestBars = std::make_shared<std::atomic<std::int64_t>>(0);
-    auto bound = std::make_shared<std::atomic<std::int64_t>>(0);
-    PlanningLimits limits;
-    limits.Progress = [bestBars, bound](std::int64_t bars, std::int64_t fewest) {
-        bound->store(fewest);
-        bestBars->store(bars);
-    };
-    limits.Stock = stock;
-    limits.Seconds = seconds;
-    limits.Cancelled = &cancelled;
-    std::future<PlannedBars> planning = std::async(std::launch::async, [cutList, options, limits] {
-        return PlanBars(cutList, options, limits);
-    });
+    std::future<PlanOutcome> planning = std::async(
+        std::launch::async, [cutList, plan = DefaultPlanning(options, stock, seconds, &cancelled)] {
+            return plan(cutList);
+        });
     if (moment.count() > 0 && Ready(planning, moment)) {
         return planning.get();
     }
@@ -62,9 +49,6 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         cancelled = true;
         loop.quit();
     });
-    const QString looking = dialog.labelText();
-    std::int64_t shownBars = 0;
-    std::int64_t shownBound = 0;
     const auto started = std::chrono::steady_clock::now();
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -74,17 +58,6 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
         dialog.setValue(std::min(steps, static_cast<int>(elapsed.count() * kStepsPerSecond)));
-        const std::int64_t bars = bestBars->load();
-        const std::int64_t fewest = bound->load();
-        if (bars > 0 && (bars != shownBars || fewest != shownBound)) {
-            shownBars = bars;
-            shownBound = fewest;
-            dialog.setLabelText(
-                looking +
-                QStringLiteral("\nBest plan so far: %1 bars; no plan can use fewer than %2.")
-                    .arg(bars)
-                    .arg(fewest));
-        }
     });
     poll.start(kPollInterval);
     dialog.show();
@@ -96,7 +69,9 @@ std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutLi
         // Told to stop, the search ends within a step; whatever it found or
         // failed at no longer matters.
         planning.wait();
-        return std::nullopt;
+        PlanOutcome nothing;
+        nothing.Cancelled = true;
+        return nothing;
     }
     return planning.get();
 }

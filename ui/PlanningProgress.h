@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
 #include "core/Calculate.h"
 
@@ -9,10 +8,9 @@ class QWidget;
 
 // Plans the bars on a thread of their own. A plan that is not ready within
 // `moment` is waited for behind a modal progress dialog with a Cancel button,
-// the event thread serving the window meanwhile. Nothing comes back when the
-// user cancelled, even if the plan was found in the meantime; an error of the
-// planning is thrown here, on the caller's thread.
-std::optional<PlannedBars> PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
-                                            const Options& options, double seconds,
-                                            std::chrono::milliseconds moment,
-                                            const StockList* stock = nullptr);
+// the event thread serving the window meanwhile. When the user cancelled, the
+// outcome says so and holds nothing, even if the plan was found in the
+// meantime; an error of the planning is thrown here, on the caller's thread.
+PlanOutcome PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
+                             const Options& options, double seconds,
+                             std::chrono::milliseconds moment, const StockList* stock = nullptr);

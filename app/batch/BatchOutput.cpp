@@ -11,6 +11,7 @@ void BeginReportJson(std::ostream& out) {
 }
 
 void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcome& outcome) {
+    const PlanOutcome& planned = outcome.Planned;
     out << "\n],\n\"cutList\": [";
     const char* separator = "\n  ";
     for (int row = kFirstDataRow; row < models.CutList.RowCount(); ++row) {
@@ -25,15 +26,15 @@ void EndReportJson(std::ostream& out, const JobModels& models, const BatchOutcom
         << JsonString(models.BarSettings.Cells(kValueColumn, kUsedRowsRow))
         << ",\n\"lastErr\": " << JsonString(models.BarSettings.Cells(kValueColumn, kLastErrRow))
         << ",\n\"barCount\": " << JsonString(models.BarCount)
-        << ",\n\"method\": " << JsonString(outcome.Method) << ",\n\"lowerBound\": "
-        << (outcome.LowerBound ? std::to_string(*outcome.LowerBound) : "null")
+        << ",\n\"method\": " << JsonString(planned.Method) << ",\n\"lowerBound\": "
+        << (outcome.Calculated() ? std::to_string(planned.LowerBound) : "null")
         << ",\n\"provenMinimal\": "
-        << (outcome.LowerBound ? (outcome.ProvenMinimal ? "true" : "false") : "null");
-    WritePlanJson(out, outcome.Plan.get());
-    if (outcome.StockObjective) {
+        << (outcome.Calculated() ? (planned.ProvenMinimal ? "true" : "false") : "null");
+    WritePlanJson(out, planned.Plan.get());
+    if (outcome.FromStock()) {
         char text[128];
         std::snprintf(text, sizeof text, ",\n\"objective\": %.17g,\n\"objectiveLowerBound\": %.17g",
-                      *outcome.StockObjective, outcome.StockLowerBound);
+                      planned.StockObjective, planned.StockLowerBound);
         out << text;
     }
     out << ",\n\"message\": ";

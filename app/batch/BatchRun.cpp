@@ -20,22 +20,13 @@ void OpenJob(const std::string& path, JobModels& models) {
     ApplyJob(job, models.View());
 }
 
-void CalculateJob(JobModels& models, char decimalSeparator, const PlanningLimits& limits,
+void CalculateJob(JobModels& models, char decimalSeparator, const StockList* stock, double seconds,
                   LineSink& report, BatchOutcome& outcome) {
-    const CalculateOutcome result = Calculate(models.Calculation(), models.Sorter, models.Options,
-                                              decimalSeparator, {}, report, limits);
-    outcome.Method = result.Method;
-    if (result.Refused) {
-        outcome.Refused = result.Refused;
-        return;
-    }
-    models.BarCount = std::to_string(result.BarCount);
-    outcome.LowerBound = result.LowerBound;
-    outcome.ProvenMinimal = result.ProvenMinimal;
-    outcome.Plan = result.Plan;
-    if (limits.Stock != nullptr) {
-        outcome.StockObjective = result.StockObjective;
-        outcome.StockLowerBound = result.StockLowerBound;
+    outcome.Planned =
+        Calculate(models.Calculation(), models.Sorter, models.Options, decimalSeparator, {}, report,
+                  stock, DefaultPlanning(models.Options, stock, seconds));
+    if (outcome.Calculated()) {
+        models.BarCount = std::to_string(outcome.Planned.BarCount());
     }
 }
 
@@ -72,12 +63,12 @@ BatchOutcome::Status BatchOutcome::ExitStatus() const {
     if (!Errors.empty()) {
         return Status::Failed;
     }
-    return Refused ? Status::Refused : Status::Calculated;
+    return Planned.Refused ? Status::Refused : Status::Calculated;
 }
 
 std::optional<std::string> BatchOutcome::Message() const {
-    if (Refused) {
-        return Refused;
+    if (Planned.Refused) {
+        return Planned.Refused;
     }
     if (!Errors.empty()) {
         return Errors.front();
@@ -101,19 +92,16 @@ BatchOutcome RunBatch(const BatchArguments& arguments, JobModels& models, char d
     models.Options.ShortReport = arguments.ShortReport;
     models.Options.AlternateMethod = arguments.AlternateMethod;
     models.Options.FewestBars = arguments.FewestBars;
-    PlanningLimits limits;
-    limits.Seconds = arguments.TimeLimit.value_or(PlanningLimits::kDefaultSeconds);
-    if (arguments.StockFile) {
-        limits.Stock = &stock;
-    }
+    const double seconds = arguments.TimeLimit.value_or(PlanningBudget::kDefaultSeconds);
+    const StockList* fromStock = arguments.StockFile ? &stock : nullptr;
     models.Sorter.DecimalSeparator = decimalSeparator;
-    Attempt([&] { CalculateJob(models, decimalSeparator, limits, report, outcome); }, models,
-            outcome);
-    if (arguments.TakeFromStock && outcome.Plan) {
+    Attempt([&] { CalculateJob(models, decimalSeparator, fromStock, seconds, report, outcome); },
+            models, outcome);
+    if (arguments.TakeFromStock && outcome.Calculated()) {
         Attempt(
             [&] {
                 WriteStockFile(*arguments.StockFile,
-                               TakeFromStock(stockFile, stock, *outcome.Plan));
+                               TakeFromStock(stockFile, stock, *outcome.Planned.Plan));
             },
             models, outcome);
     }

@@ -8,24 +8,22 @@
 
 #include "app/batch/BatchArguments.h"
 #include "core/job/JobModels.h"
-#include "core/plan/CuttingPlan.h"
-#include "core/plan/Refusals.h"
+#include "core/plan/PlanOutcome.h"
 #include "core/report/LineSink.h"
 
 // How one run ended, with the exit status the tool reports.
 struct BatchOutcome {
     enum class Status { Calculated = 0, Refused = 1, Failed = 2 };
 
-    Refusal Refused;                         // Calculate's refusal, if it refused
-    const char* Method = "first fit";        // how the bars were planned
-    std::optional<std::int64_t> LowerBound;  // when calculated: no plan can use fewer bars
-    bool ProvenMinimal = false;
-    std::vector<std::string> Errors;          // error texts in order, without the full stop
-    std::shared_ptr<const CuttingPlan> Plan;  // the plan of a complete Calculate
-    // With a stock file: the plan's objective and the bound no plan beats.
-    std::optional<double> StockObjective;
-    double StockLowerBound = 0.0;
+    // What Calculate planned, as it returned it: its refusal, or the plan of
+    // a complete run; empty when an error ended the run before.
+    PlanOutcome Planned;
+    std::vector<std::string> Errors;  // error texts in order, without the full stop
 
+    // Calculate completed: the plan, its lower bound and, from stock, its
+    // objective are there to be shown.
+    bool Calculated() const { return Planned.Plan != nullptr; }
+    bool FromStock() const { return Calculated() && !Planned.Plan->Stock.empty(); }
     // An error outweighs a refusal: a refused job whose save failed has failed.
     Status ExitStatus() const;
     // The first thing that went wrong, as the window would have shown it.

@@ -38,10 +38,10 @@ int Run(const BatchArguments& arguments) {
         report.Add(line);
     }
     report.Flush();
-    if (arguments.DiagramTo && outcome.Plan) {
+    if (arguments.DiagramTo && outcome.Calculated()) {
         try {
             WriteBatchDiagram(*arguments.DiagramTo,
-                              DiagramJob{outcome.Plan, models->Title, decimalSeparator});
+                              DiagramJob{outcome.Planned.Plan, models->Title, decimalSeparator});
         } catch (const std::bad_alloc&) {
             outcome.Errors.emplace_back(kOutOfMemory);
         } catch (const std::exception& e) {
@@ -57,16 +57,17 @@ int Run(const BatchArguments& arguments) {
     if (!std::cout) {
         outcome.Errors.emplace_back(kUnwritableOutput);
     }
-    if (arguments.FewestBars && !arguments.Json && outcome.LowerBound) {
-        std::cerr << BarsAndBoundText(std::stoll(models->BarCount), *outcome.LowerBound) << '\n';
+    const PlanOutcome& planned = outcome.Planned;
+    if (arguments.FewestBars && !arguments.Json && outcome.Calculated()) {
+        std::cerr << BarsAndBoundText(planned.BarCount(), planned.LowerBound) << '\n';
     }
-    if (arguments.StockFile && !arguments.Json && outcome.StockObjective) {
-        std::cerr << StockBoundText(*outcome.StockObjective, outcome.StockLowerBound,
-                                    outcome.Plan->Stock.front().Cost.has_value())
+    if (arguments.StockFile && !arguments.Json && outcome.FromStock()) {
+        std::cerr << StockBoundText(planned.StockObjective, planned.StockLowerBound,
+                                    planned.Plan->Stock.front().Cost.has_value())
                   << '\n';
     }
-    if (outcome.Refused) {
-        std::cerr << *outcome.Refused << '\n';
+    if (planned.Refused) {
+        std::cerr << *planned.Refused << '\n';
     }
     for (const std::string& error : outcome.Errors) {
         std::cerr << WithFullStop(error) << '\n';

@@ -319,23 +319,24 @@ class BarSearch {
 
 }  // namespace
 
-FewestBarsResult PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
-                                const OptimiserSettings& settings) {
-    FewestBarsResult result;
-    if ((result.Refused = UnplannableRows(cutList))) {
-        return result;
+PlanOutcome PlanFewestBars(const PreparedCutList& cutList, const PlanningBudget& budget,
+                           const OptimiserSettings& settings) {
+    PlanOutcome outcome;
+    outcome.Method = kFewestBarsMethod;
+    if ((outcome.Refused = UnplannableRows(cutList))) {
+        return outcome;
     }
     const PieceTypes types = GroupPieceTypes(cutList);
     BarSearch search(types, budget, settings);
     search.Run();
     if (budget.IsCancelled()) {
-        result.Cancelled = true;
-        return result;
+        outcome.Cancelled = true;
+        return outcome;
     }
-    result.Plan = PlanFromPatterns(cutList, types, search.Best());
-    result.LowerBound = search.LowerBound();
-    result.ProvenMinimal = static_cast<std::int64_t>(result.Plan.Bars.size()) <= result.LowerBound;
-    return result;
+    outcome.Plan = SharedPlan(PlanFromPatterns(cutList, types, search.Best()), cutList);
+    outcome.LowerBound = search.LowerBound();
+    outcome.ProvenMinimal = outcome.BarCount() <= outcome.LowerBound;
+    return outcome;
 }
 
 std::int64_t QuickLowerBound(const PreparedCutList& cutList) {

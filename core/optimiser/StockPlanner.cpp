@@ -48,27 +48,26 @@ Refusal Unplannable(const PreparedCutList& cutList, const StockRack& rack) {
 }
 
 // One line as many as needed: the bars are those of the fewest-bars search.
-StockPlanResult OnOneLine(const PreparedCutList& cutList, const StockList& stock,
-                          const StockRack& rack, const PlanningBudget& budget,
-                          const OptimiserSettings& settings) {
+PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, const StockRack& rack,
+                      const PlanningBudget& budget, const OptimiserSettings& settings) {
     PreparedCutList onBar = cutList;
     onBar.BarLength = rack.Usable[0];
-    FewestBarsResult fewest = PlanFewestBars(onBar, budget, settings);
-    StockPlanResult result;
-    result.Refused = fewest.Refused;
-    result.Cancelled = fewest.Cancelled;
-    if (result.Refused || result.Cancelled) {
-        return result;
+    PlanOutcome outcome = PlanFewestBars(onBar, budget, settings);
+    outcome.Method = kStockMethod;
+    if (outcome.Refused || outcome.Cancelled) {
+        return outcome;
     }
-    result.Plan = std::move(fewest.Plan);
-    result.Plan.BarLength = stock.Lengths[0].Length;
-    result.Plan.Stock.push_back({stock.Lengths[0].Length, rack.Usable[0], stock.Lengths[0].Cost,
-                                 stock.Lengths[0].LengthText});
-    result.Plan.BarStock.assign(result.Plan.Bars.size(), 0);
-    result.Objective = rack.Worth[0] * static_cast<double>(result.Plan.Bars.size());
-    result.LowerBound = rack.Worth[0] * static_cast<double>(fewest.LowerBound);
-    result.ProvenOptimal = fewest.ProvenMinimal;
-    return result;
+    CuttingPlan plan = *outcome.Plan;
+    plan.BarLength = stock.Lengths[0].Length;
+    plan.Stock.push_back({stock.Lengths[0].Length, rack.Usable[0], stock.Lengths[0].Cost,
+                          stock.Lengths[0].LengthText});
+    plan.BarStock.assign(plan.Bars.size(), 0);
+    plan.EndTrim = stock.EndTrim;
+    outcome.Plan = std::make_shared<const CuttingPlan>(std::move(plan));
+    outcome.StockObjective = rack.Worth[0] * static_cast<double>(outcome.BarCount());
+    outcome.StockLowerBound = rack.Worth[0] * static_cast<double>(outcome.LowerBound);
+    outcome.LowerBound = QuickLowerBound(cutList);
+    return outcome;
 }
 
 // The relaxation's bars rounded down, as far as pieces and rack allow, and
@@ -114,9 +113,10 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
 
 }  // namespace
 
-StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                              const PlanningBudget& budget, const OptimiserSettings& settings) {
-    StockPlanResult result;
+PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
+                          const PlanningBudget& budget, const OptimiserSettings& settings) {
+    PlanOutcome result;
+    result.Method = kStockMethod;
     if (stock.Lengths.empty()) {
         result.Refused = kNoStock;
         return result;
@@ -179,9 +179,13 @@ StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& s
         result.Refused = StockTooShort(types, left, cutList.CutWidth);
         return result;
     }
-    result.Objective = WorthOf(*best, rack);
-    result.LowerBound = complete ? result.Objective : std::min(bound, result.Objective);
-    result.ProvenOptimal = complete || !(bound < result.Objective);
-    result.Plan = StockPlanOut(cutList, types, stock, rack, std::move(*best));
+    result.StockObjective = WorthOf(*best, rack);
+    result.StockLowerBound =
+        complete ? result.StockObjective : std::min(bound, result.StockObjective);
+    result.ProvenMinimal = complete || !(bound < result.StockObjective);
+    CuttingPlan plan = StockPlanOut(cutList, types, stock, rack, std::move(*best));
+    plan.EndTrim = stock.EndTrim;
+    result.Plan = SharedPlan(std::move(plan), cutList);
+    result.LowerBound = QuickLowerBound(cutList);
     return result;
 }

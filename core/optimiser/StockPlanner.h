@@ -1,20 +1,10 @@
 #pragma once
 
 #include "core/optimiser/OptimiserSettings.h"
-#include "core/plan/CuttingPlan.h"
+#include "core/plan/PlanOutcome.h"
 #include "core/plan/PlanningBudget.h"
 #include "core/plan/PreparedCutList.h"
-#include "core/plan/Refusals.h"
 #include "core/stock/StockList.h"
-
-struct StockPlanResult {
-    Refusal Refused;
-    CuttingPlan Plan;         // its Stock and BarStock say what each bar is cut from
-    double Objective = 0.0;   // the plan's total cost, or its total stock length
-    double LowerBound = 0.0;  // no plan from this stock does better
-    bool ProvenOptimal = false;
-    bool Cancelled = false;  // the user stopped the search; Plan is empty
-};
 
 // Plans the prepared cut list from the stock on hand: every bar is cut from
 // one stock length, never more bars of a length than are on hand, each piece
@@ -28,8 +18,14 @@ struct StockPlanResult {
 // stock length ("Bar Length less than Cut length"), more pieces than a
 // 32-bit count can take down, and a job the stock on hand cannot hold (the
 // message says which pieces are left without a bar).
-StockPlanResult PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
-                              const PlanningBudget& budget, const OptimiserSettings& settings = {});
+//
+// The plan's Stock and BarStock say what each bar is cut from; the outcome's
+// StockObjective is its total cost or total stock length, StockLowerBound the
+// least any plan from this stock reaches, and ProvenMinimal says the plan
+// reaches it. Its LowerBound is QuickLowerBound of the cut list, whose
+// BarLength the preparation set to the longest usable stock length.
+PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
+                          const PlanningBudget& budget, const OptimiserSettings& settings = {});
 
 inline constexpr const char* kMixedCosts =
     "Give every stock length a cost, or none: some have a cost and some have not";

@@ -109,12 +109,13 @@ class BarPacker {
 
 }  // namespace
 
-FirstFitResult PlanFirstFit(PreparedCutList& cutList, const FirstFitOptions& options) {
+PlanOutcome PlanFirstFit(PreparedCutList& cutList, const FirstFitOptions& options) {
     const int usedRows = std::clamp<int>(cutList.UsedRows, 0, PreparedCutList::kCapacity);
-    FirstFitResult result;
-    result.Refused = UnplannableRows(cutList);
-    if (!result.Refused) {
-        result.Plan = BarPacker(cutList, usedRows, options).Run();
+    PlanOutcome outcome;
+    outcome.Method = options.AlternateMethod ? kAlternateMethod : kFirstFitMethod;
+    outcome.Refused = UnplannableRows(cutList);
+    if (!outcome.Refused) {
+        outcome.Plan = SharedPlan(BarPacker(cutList, usedRows, options).Run(), cutList);
     }
-    return result;
+    return outcome;
 }

@@ -10,6 +10,8 @@
 // so that a test can run it on a clock of its own.
 struct PlanningBudget {
     using Clock = std::chrono::steady_clock;
+    // What a search may take unless told otherwise.
+    static constexpr double kDefaultSeconds = 10.0;
 
     Clock::time_point Deadline = Clock::time_point::max();
     const std::atomic<bool>* Cancelled = nullptr;

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "core/plan/CuttingPlan.h"
 
 // What the first stage of Calculate hands to the nesting: rows 1..UsedRows of
 // the cut list grid with their quantities and charged lengths (decimal length
@@ -16,4 +19,6 @@ struct PreparedCutList {
     float BarLength = 0.0f;
     float CutWidth = 0.0f;
     float ScrapBelow = 0.0f;
+    // The Length and Item # texts of rows 1..UsedRows: RowLabels[Row - 1].
+    std::vector<RowLabel> RowLabels;
 };

@@ -412,7 +412,7 @@ std::vector<std::string> HeldReport(const std::string& jobFile,
     models->Options.ShortReport = has("--short");
     models->Options.AlternateMethod = has("--alternate");
     models->Sorter.DecimalSeparator = '.';
-    const CalculateOutcome outcome =
+    const PlanOutcome outcome =
         Calculate(models->Calculation(), models->Sorter, models->Options, '.');
     EXPECT_FALSE(outcome.Refused);
     return models->Report.All();

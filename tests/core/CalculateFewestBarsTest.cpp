@@ -37,10 +37,11 @@ void TypeTripletJob(Window& window) {
     window.barSettings.SetCols(1, {"1000", "0", "0"});
 }
 
-CalculateOutcome CalculateIn(Window& window, const Options& options,
-                             const PlanningLimits& limits = {}) {
+PlanOutcome CalculateIn(Window& window, const Options& options,
+                        const std::atomic<bool>* cancelled = nullptr) {
     return Calculate({window.cutList, window.barSettings, window.report}, window.sorter, options,
-                     '.', {}, limits);
+                     '.', {}, nullptr,
+                     DefaultPlanning(options, nullptr, PlanningBudget::kDefaultSeconds, cancelled));
 }
 
 Options Ticked(bool fewestBars, bool alternate) {
@@ -67,10 +68,10 @@ TEST(CalculateFewestBars, MethodBoundAndBarsOfEachPlanner) {
         SCOPED_TRACE(c.method);
         Window window;
         TypeTripletJob(window);
-        const CalculateOutcome outcome = CalculateIn(window, Ticked(c.fewestBars, c.alternate));
+        const PlanOutcome outcome = CalculateIn(window, Ticked(c.fewestBars, c.alternate));
         ASSERT_FALSE(outcome.Refused);
         EXPECT_STREQ(outcome.Method, c.method);
-        EXPECT_EQ(outcome.BarCount, c.bars);
+        EXPECT_EQ(outcome.BarCount(), c.bars);
         EXPECT_EQ(outcome.LowerBound, 6);
         EXPECT_EQ(outcome.ProvenMinimal, c.proven);
         EXPECT_EQ(window.report.All()[0], "Bar 1 ________________");
@@ -88,18 +89,18 @@ TEST(CalculateFewestBars, FewerBarsThanFirstFitInTheSameReport) {
     };
     Window firstFit;
     typeJob(firstFit);
-    const CalculateOutcome byFirstFit = CalculateIn(firstFit, Ticked(false, false));
+    const PlanOutcome byFirstFit = CalculateIn(firstFit, Ticked(false, false));
     ASSERT_FALSE(byFirstFit.Refused);
 
     Window fewest;
     typeJob(fewest);
-    const CalculateOutcome byFewest = CalculateIn(fewest, Ticked(true, false));
+    const PlanOutcome byFewest = CalculateIn(fewest, Ticked(true, false));
     ASSERT_FALSE(byFewest.Refused);
-    EXPECT_LT(byFewest.BarCount, byFirstFit.BarCount);
+    EXPECT_LT(byFewest.BarCount(), byFirstFit.BarCount());
     EXPECT_TRUE(byFewest.ProvenMinimal);
     const std::vector<std::string>& lines = fewest.report.All();
     EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "Total Bars for job = " + std::to_string(byFewest.BarCount)),
+                        "Total Bars for job = " + std::to_string(byFewest.BarCount())),
               lines.end());
 }
 
@@ -108,8 +109,7 @@ TEST(CalculateFewestBars, CancelledRunWritesNoReport) {
     TypeTripletJob(window);
     window.report.Assign({"an earlier report"});
     const std::atomic<bool> cancelled{true};
-    const CalculateOutcome outcome =
-        CalculateIn(window, Ticked(true, false), {10.0, &cancelled, nullptr, {}});
+    const PlanOutcome outcome = CalculateIn(window, Ticked(true, false), &cancelled);
     EXPECT_TRUE(outcome.Cancelled);
     EXPECT_FALSE(outcome.Refused);
     EXPECT_EQ(outcome.Plan, nullptr);

@@ -41,7 +41,7 @@ class Window {
         report.Assign({"an earlier report"});
     }
 
-    CalculateOutcome Calculate(const Options& options) {
+    PlanOutcome Calculate(const Options& options) {
         return ::Calculate({cutList, barSettings, report}, sorter, options, '.',
                            [this](const std::string& text) {
                                announced.push_back(text);
@@ -70,9 +70,9 @@ TEST(Calculate, WorkedExampleFromTypedCutList) {
     for (const bool shortReport : {false, true}) {
         SCOPED_TRACE(shortReport ? "short report" : "plain report");
         Window window(typed, {"240", "0.125", "20"});
-        const CalculateOutcome outcome = window.Calculate(AutoItems(shortReport));
+        const PlanOutcome outcome = window.Calculate(AutoItems(shortReport));
         ASSERT_FALSE(outcome.Refused) << *outcome.Refused;
-        EXPECT_EQ(outcome.BarCount, 3);
+        EXPECT_EQ(outcome.BarCount(), 3);
         EXPECT_TRUE(window.announced.empty());
         EXPECT_EQ(window.report.All(), ExampleReport(shortReport));
         const Lines subTotals = window.cutList.Cols(4);
@@ -82,7 +82,7 @@ TEST(Calculate, WorkedExampleFromTypedCutList) {
 
 TEST(Calculate, KeepsThePlanWithTheRowTextsOfItsRun) {
     Window window({{"3", "96", ""}, {"2", "48", ""}, {"4", "30", ""}}, {"240", "0.125", "20"});
-    const CalculateOutcome outcome = window.Calculate(AutoItems(false));
+    const PlanOutcome outcome = window.Calculate(AutoItems(false));
     ASSERT_TRUE(outcome.Plan);
     window.cutList.SetCells(1, 1, "changed after Calculate");
     const CuttingPlan& plan = *outcome.Plan;
@@ -112,7 +112,7 @@ class CalculateRefusals : public testing::TestWithParam<RefusalCase> {};
 TEST_P(CalculateRefusals, AnnounceTheRefusalThenEmptyTheReport) {
     const RefusalCase& c = GetParam();
     Window window(c.rows, c.barSettings);
-    const CalculateOutcome outcome = window.Calculate(c.options);
+    const PlanOutcome outcome = window.Calculate(c.options);
     EXPECT_EQ(outcome.Refused, c.refusal);
     EXPECT_FALSE(outcome.Plan);
     EXPECT_EQ(window.announced, Lines{c.refusal});
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Calculate, TextOrderPuttingAShorterLengthFirstEndsTheRun) {
     Window window({{"1", "10", ""}, {"1", "9", ""}, {"1", "-", ""}}, {"9.5", "0", "0"});
-    const CalculateOutcome outcome = window.Calculate(AutoItems(false));
+    const PlanOutcome outcome = window.Calculate(AutoItems(false));
     EXPECT_EQ(outcome.Refused, kBarShorterThanPiece);
     // Row 1 passed the first row's check; the 10 behind it is what fits no bar.
     EXPECT_EQ(window.cutList.Cols(1)[1], "9");

@@ -23,7 +23,7 @@ TEST(CuttingReport, WorkedExampleLineForLine) {
     for (const bool shortReport : {false, true}) {
         SCOPED_TRACE(shortReport ? "short report" : "plain report");
         HandBuiltJob job(kExampleBar, kExampleRows);
-        const FirstFitResult nesting = job.PlanFirstFit(shortReport, false);
+        const PlanOutcome nesting = job.PlanFirstFit(shortReport, false);
         ASSERT_FALSE(nesting.Refused);
         job.Summarise(nesting);
         EXPECT_EQ(job.report.All(), ExampleReport(shortReport));
@@ -45,7 +45,7 @@ class SummaryCases : public testing::TestWithParam<SummaryCase> {};
 TEST_P(SummaryCases, ListsLeftoversAndTotalsItems) {
     const SummaryCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
-    const FirstFitResult nesting = job.PlanFirstFit(false, false);
+    const PlanOutcome nesting = job.PlanFirstFit(false, false);
     ASSERT_FALSE(nesting.Refused);
     const int summaryStart = job.report.Count();
     job.Summarise(nesting);

@@ -58,14 +58,14 @@ Job MakeRandomJob(unsigned seed) {
     return job;
 }
 
-FewestBarsResult Plan(const PreparedCutList& list, double seconds = 10.0) {
+PlanOutcome Plan(const PreparedCutList& list, double seconds = 10.0) {
     return PlanFewestBars(list, PlanningBudget::Seconds(seconds));
 }
 
 // Every piece placed once; every bar's pieces longest first, each fitting
 // what the 32-bit test leaves; leftovers and totals as that test leaves them.
-void ExpectSoundPlan(const PreparedCutList& list, const FewestBarsResult& result) {
-    const CuttingPlan& plan = result.Plan;
+void ExpectSoundPlan(const PreparedCutList& list, const PlanOutcome& result) {
+    const CuttingPlan& plan = *result.Plan;
     std::vector<std::int64_t> unplaced(static_cast<std::size_t>(list.UsedRows) + 1);
     for (int row = 1; row <= list.UsedRows; ++row) {
         unplaced[static_cast<std::size_t>(row)] = PiecesOfQuantity(list.PieceQty[row]);
@@ -103,8 +103,8 @@ void ExpectSoundPlan(const PreparedCutList& list, const FewestBarsResult& result
 
 int FirstFitBars(const Job& job) {
     HandBuiltJob nested(job.bar, job.rows);
-    const FirstFitResult result = nested.PlanFirstFit(false, false);
-    return result.Refused ? -1 : static_cast<int>(result.Plan.Bars.size());
+    const PlanOutcome result = nested.PlanFirstFit(false, false);
+    return result.Refused ? -1 : static_cast<int>(result.Plan->Bars.size());
 }
 
 class RandomFewestBarsJobs : public testing::TestWithParam<unsigned> {};
@@ -112,7 +112,7 @@ class RandomFewestBarsJobs : public testing::TestWithParam<unsigned> {};
 TEST_P(RandomFewestBarsJobs, SoundPlanNeverWorseThanFirstFit) {
     const Job job = MakeRandomJob(GetParam());
     const HandBuiltJob prepared(job.bar, job.rows);
-    const FewestBarsResult result = Plan(prepared.cutList);
+    const PlanOutcome result = Plan(prepared.cutList);
     const int firstFit = FirstFitBars(job);
     if (firstFit < 0) {
         EXPECT_TRUE(result.Refused);
@@ -120,7 +120,7 @@ TEST_P(RandomFewestBarsJobs, SoundPlanNeverWorseThanFirstFit) {
     }
     ASSERT_FALSE(result.Refused) << *result.Refused;
     ExpectSoundPlan(prepared.cutList, result);
-    EXPECT_LE(static_cast<int>(result.Plan.Bars.size()), firstFit);
+    EXPECT_LE(static_cast<int>(result.Plan->Bars.size()), firstFit);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomFewestBarsJobs, testing::Range(1u, 161u));
@@ -179,11 +179,11 @@ TEST_P(SmallFewestBarsJobs, AsFewBarsAsAnyPlan) {
     std::sort(job.rows.begin(), job.rows.end(),
               [](const JobRow& a, const JobRow& b) { return *a.decimal > *b.decimal; });
     const HandBuiltJob prepared(job.bar, job.rows);
-    const FewestBarsResult result = Plan(prepared.cutList);
+    const PlanOutcome result = Plan(prepared.cutList);
     ASSERT_FALSE(result.Refused) << *result.Refused;
     ExpectSoundPlan(prepared.cutList, result);
     const int optimum = BruteForceBars(prepared.cutList);
-    EXPECT_EQ(static_cast<int>(result.Plan.Bars.size()), optimum);
+    EXPECT_EQ(static_cast<int>(result.Plan->Bars.size()), optimum);
     EXPECT_LE(result.LowerBound, optimum);
 }
 
@@ -219,9 +219,9 @@ TEST(FewestBars, TripletsFillEveryBarWhereFirstFitCannot) {
         firstFit.rows.push_back({"1", length, "", list.PieceLen[row]});
     }
     ASSERT_GT(FirstFitBars(firstFit), 40);
-    const FewestBarsResult result = Plan(list);
+    const PlanOutcome result = Plan(list);
     ExpectSoundPlan(list, result);
-    EXPECT_EQ(result.Plan.Bars.size(), 40u);
+    EXPECT_EQ(result.Plan->Bars.size(), 40u);
     EXPECT_EQ(result.LowerBound, 40);
     EXPECT_TRUE(result.ProvenMinimal);
 }
@@ -229,12 +229,12 @@ TEST(FewestBars, TripletsFillEveryBarWhereFirstFitCannot) {
 TEST(FewestBars, BarsWithTheSamePiecesStandTogether) {
     const HandBuiltJob prepared(kExampleBar,
                                 {{"6", "110", "1"}, {"6", "60", "2"}, {"3", "100", "3"}});
-    const FewestBarsResult result = Plan(prepared.cutList);
+    const PlanOutcome result = Plan(prepared.cutList);
     ExpectSoundPlan(prepared.cutList, result);
     std::vector<std::vector<int>> seen;
-    for (const PlannedBar& bar : result.Plan.Bars) {
+    for (const PlannedBar& bar : result.Plan->Bars) {
         std::vector<int> rows;
-        for (const PieceRun& run : result.Plan.RunsOf(bar)) {
+        for (const PieceRun& run : result.Plan->RunsOf(bar)) {
             rows.insert(rows.end(), static_cast<std::size_t>(run.Count), run.Row);
         }
         if (seen.empty() || seen.back() != rows) {
@@ -269,25 +269,25 @@ TEST(FewestBars, RefusesWhatTheNestingRefuses) {
 TEST(FewestBars, PiecesWithoutLengthCloseTheFirstBar) {
     BarSettings bar{100.0f, 0.0f, 0.0f};
     const HandBuiltJob prepared(bar, {{"2", "60", "1"}, {"3", "0", "2"}});
-    const FewestBarsResult result = Plan(prepared.cutList);
+    const PlanOutcome result = Plan(prepared.cutList);
     ExpectSoundPlan(prepared.cutList, result);
-    ASSERT_EQ(result.Plan.Bars.size(), 2u);
-    EXPECT_EQ(result.Plan.RunsOf(result.Plan.Bars[0]).back().Row, 2);
+    ASSERT_EQ(result.Plan->Bars.size(), 2u);
+    EXPECT_EQ(result.Plan->RunsOf(result.Plan->Bars[0]).back().Row, 2);
 }
 
 TEST(FewestBars, AJobWithoutPiecesHasOneEmptyBar) {
     const HandBuiltJob prepared(kExampleBar, {{"0", "96", "1"}});
-    const FewestBarsResult result = Plan(prepared.cutList);
-    ASSERT_EQ(result.Plan.Bars.size(), 1u);
-    EXPECT_EQ(result.Plan.Bars[0].Left, 240.0f);
+    const PlanOutcome result = Plan(prepared.cutList);
+    ASSERT_EQ(result.Plan->Bars.size(), 1u);
+    EXPECT_EQ(result.Plan->Bars[0].Left, 240.0f);
     EXPECT_TRUE(result.ProvenMinimal);
 }
 
 TEST(FewestBars, NoTimeLeftStillGivesFirstFitsPlanNotProvenMinimal) {
     const PreparedCutList list = TripletJob(40, 7);
-    const FewestBarsResult result = Plan(list, 0.0);
+    const PlanOutcome result = Plan(list, 0.0);
     ExpectSoundPlan(list, result);
-    EXPECT_GT(result.Plan.Bars.size(), 40u);
+    EXPECT_GT(result.Plan->Bars.size(), 40u);
     EXPECT_FALSE(result.ProvenMinimal);
     EXPECT_FALSE(result.Cancelled);
 }
@@ -295,9 +295,9 @@ TEST(FewestBars, NoTimeLeftStillGivesFirstFitsPlanNotProvenMinimal) {
 TEST(FewestBars, CancelledSearchGivesNoPlan) {
     const PreparedCutList list = TripletJob(40, 7);
     const std::atomic<bool> cancelled{true};
-    const FewestBarsResult result = PlanFewestBars(list, PlanningBudget::Seconds(10.0, &cancelled));
+    const PlanOutcome result = PlanFewestBars(list, PlanningBudget::Seconds(10.0, &cancelled));
     EXPECT_TRUE(result.Cancelled);
-    EXPECT_TRUE(result.Plan.Bars.empty());
+    EXPECT_EQ(result.Plan, nullptr);
 }
 
 }  // namespace

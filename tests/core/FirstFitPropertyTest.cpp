@@ -124,7 +124,7 @@ TEST_P(RandomJobs, EveryPieceOnceInBarsThatHoldThem) {
     const RandomJob job = MakeRandomJob(GetParam());
     HandBuiltJob nested(job.bar, job.rows);
     const PreparedCutList before = nested.cutList;
-    const FirstFitResult result = nested.PlanFirstFit(false, job.alternateMethod);
+    const PlanOutcome result = nested.PlanFirstFit(false, job.alternateMethod);
     ASSERT_FALSE(result.Refused) << *result.Refused;
 
     const int rowCount = before.UsedRows;
@@ -156,7 +156,7 @@ TEST_P(RandomJobs, EveryPieceOnceInBarsThatHoldThem) {
         }
     }
     EXPECT_EQ(std::count(unplaced.begin(), unplaced.end(), 0), rowCount + 1);
-    EXPECT_EQ(static_cast<std::size_t>(headings), result.Plan.Bars.size());
+    EXPECT_EQ(static_cast<std::size_t>(headings), result.Plan->Bars.size());
 }
 
 TEST_P(RandomJobs, SameReportAsVisitingEveryRow) {

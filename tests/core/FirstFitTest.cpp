@@ -28,12 +28,12 @@ class FirstFitCases : public testing::TestWithParam<FirstFitCase> {};
 TEST_P(FirstFitCases, WritesTheBarsAndTheirLeftovers) {
     const FirstFitCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
-    const FirstFitResult result = job.PlanFirstFit(c.shortReport, c.alternateMethod, c.separator);
+    const PlanOutcome result = job.PlanFirstFit(c.shortReport, c.alternateMethod, c.separator);
     ASSERT_FALSE(result.Refused) << *result.Refused;
     EXPECT_EQ(job.report.All(), c.lines);
-    EXPECT_EQ(result.Plan.Bars.size(), static_cast<std::size_t>(c.bars));
-    EXPECT_EQ(result.Plan.TotalScrap, c.totalScrap);
-    EXPECT_EQ(result.Plan.TotalRemaining, c.totalRemaining);
+    EXPECT_EQ(result.Plan->Bars.size(), static_cast<std::size_t>(c.bars));
+    EXPECT_EQ(result.Plan->TotalScrap, c.totalScrap);
+    EXPECT_EQ(result.Plan->TotalRemaining, c.totalRemaining);
 }
 
 const BarSettings kBar100{100.0f, 0.0f, 0.0f};
@@ -223,7 +223,7 @@ class FirstFitRefusals : public testing::TestWithParam<RefusalCase> {};
 TEST_P(FirstFitRefusals, RefuseJobsThatCannotBeReported) {
     const RefusalCase& c = GetParam();
     HandBuiltJob job(c.bar, c.rows);
-    const FirstFitResult result = job.PlanFirstFit(c.shortReport, false);
+    const PlanOutcome result = job.PlanFirstFit(c.shortReport, false);
     EXPECT_EQ(result.Refused.value_or(""), c.refusal);
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/job/RowLabels.h"
 #include "core/plan/FirstFit.h"
+#include "core/plan/PlanOutcome.h"
 #include "core/plan/PreparedCutList.h"
 #include "core/report/BarLines.h"
 #include "core/report/CuttingReport.h"
@@ -49,31 +50,31 @@ class HandBuiltJob {
             cutList.PieceQty[row] = std::stof(r.qty);
             cutList.PieceLen[row] = decimal + bar.cutWidth;
         }
+        cutList.RowLabels = LabelRows(grid, cutList.UsedRows);
     }
 
     // Plans the bars and writes their part of the report, as Calculate does.
-    FirstFitResult PlanFirstFit(bool shortReport, bool alternateMethod, char separator = '.') {
+    PlanOutcome PlanFirstFit(bool shortReport, bool alternateMethod, char separator = '.') {
         report.Clear();
         FirstFitOptions options;
         options.AlternateMethod = alternateMethod;
-        FirstFitResult result = ::PlanFirstFit(cutList, options);
+        PlanOutcome result = ::PlanFirstFit(cutList, options);
         if (result.Refused) {
             return result;
         }
-        result.Plan.RowLabels = LabelRows(grid, cutList.UsedRows);
         const ReportOptions reportOptions{shortReport, separator};
-        result.Refused = MissingItemNumber(result.Plan, reportOptions);
+        result.Refused = MissingItemNumber(*result.Plan, reportOptions);
         if (!result.Refused) {
             ReportLinesSink sink(report);
-            WriteBars(result.Plan, reportOptions, sink);
+            WriteBars(*result.Plan, reportOptions, sink);
         }
         return result;
     }
 
     // Appends the summary of a plan made by PlanFirstFit.
-    void Summarise(const FirstFitResult& firstFit, char separator = '.') {
+    void Summarise(const PlanOutcome& firstFit, char separator = '.') {
         ReportLinesSink sink(report);
-        WriteSummary(firstFit.Plan, grid, separator, sink);
+        WriteSummary(*firstFit.Plan, grid, separator, sink);
     }
 
     TStringGrid grid;

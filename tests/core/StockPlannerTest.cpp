@@ -180,7 +180,7 @@ TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
         pieces.push_back(length);
     }
     const PreparedCutList cutList = Job(rows);
-    const StockPlanResult result = PlanFromStock(cutList, stock, kBudget);
+    const PlanOutcome result = PlanFromStock(cutList, stock, kBudget);
     const auto best = BruteForce(pieces, stock).Best();
     if (!best) {
         ASSERT_TRUE(result.Refused);
@@ -188,12 +188,12 @@ TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
         return;
     }
     ASSERT_FALSE(result.Refused) << *result.Refused;
-    ExpectSound(result.Plan, cutList, stock);
-    EXPECT_NEAR(WorthOfPlan(result.Plan, stock), best->first, 1e-9);
-    EXPECT_NEAR(result.Objective, best->first, 1e-9);
-    EXPECT_EQ(static_cast<std::int64_t>(result.Plan.Bars.size()), best->second);
-    EXPECT_TRUE(result.ProvenOptimal);
-    EXPECT_LE(result.LowerBound, result.Objective);
+    ExpectSound(*result.Plan, cutList, stock);
+    EXPECT_NEAR(WorthOfPlan(*result.Plan, stock), best->first, 1e-9);
+    EXPECT_NEAR(result.StockObjective, best->first, 1e-9);
+    EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), best->second);
+    EXPECT_TRUE(result.ProvenMinimal);
+    EXPECT_LE(result.StockLowerBound, result.StockObjective);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SmallStockJobs, testing::Range(1u, 81u));
@@ -211,12 +211,12 @@ TEST_P(WorkshopStockJobs, SoundPlanAboveItsBound) {
                         static_cast<float>(200 + random() % 1600) + 3.0f});
     }
     const PreparedCutList cutList = Job(rows, 3.0f);
-    const StockPlanResult result = PlanFromStock(cutList, stock, PlanningBudget::Seconds(5.0));
+    const PlanOutcome result = PlanFromStock(cutList, stock, PlanningBudget::Seconds(5.0));
     ASSERT_FALSE(result.Refused) << *result.Refused;
-    ExpectSound(result.Plan, cutList, stock);
-    EXPECT_NEAR(WorthOfPlan(result.Plan, stock), result.Objective, 1e-6);
-    EXPECT_LE(result.LowerBound, result.Objective);
-    EXPECT_GT(result.LowerBound, 0.0);
+    ExpectSound(*result.Plan, cutList, stock);
+    EXPECT_NEAR(WorthOfPlan(*result.Plan, stock), result.StockObjective, 1e-6);
+    EXPECT_LE(result.StockLowerBound, result.StockObjective);
+    EXPECT_GT(result.StockLowerBound, 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, WorkshopStockJobs, testing::Range(1u, 9u));
@@ -229,23 +229,23 @@ TEST(StockPlanner, OneUnlimitedLineUsesAsFewBarsAsFewestBars) {
             {static_cast<float>(1 + random() % 6), static_cast<float>(300 + random() % 2500)});
     }
     PreparedCutList cutList = Job(rows);
-    const StockPlanResult result =
+    const PlanOutcome result =
         PlanFromStock(cutList, Rack({{6000, std::nullopt, std::nullopt}}), kBudget);
     cutList.BarLength = 6000;
-    const FewestBarsResult fewest = PlanFewestBars(cutList, kBudget);
+    const PlanOutcome fewest = PlanFewestBars(cutList, kBudget);
     ASSERT_FALSE(result.Refused);
-    EXPECT_EQ(result.Plan.Bars.size(), fewest.Plan.Bars.size());
-    EXPECT_EQ(result.Objective, 6000.0 * static_cast<double>(fewest.Plan.Bars.size()));
+    EXPECT_EQ(result.Plan->Bars.size(), fewest.Plan->Bars.size());
+    EXPECT_EQ(result.StockObjective, 6000.0 * static_cast<double>(fewest.Plan->Bars.size()));
 }
 
 TEST(StockPlanner, OffcutsAreCutFirstAndLeftoversGathered) {
     // Two free offcuts of 50 take the two 45s; the 90 needs a bought bar.
     const StockList stock = Rack({{100, std::nullopt, 10.0}, {50, 2, 0.0}});
     const PreparedCutList cutList = Job({{1, 90}, {2, 45}});
-    const StockPlanResult result = PlanFromStock(cutList, stock, kBudget);
+    const PlanOutcome result = PlanFromStock(cutList, stock, kBudget);
     ASSERT_FALSE(result.Refused);
-    EXPECT_EQ(result.Objective, 10.0);
-    EXPECT_EQ(result.Plan.BarStock, (std::vector<std::int32_t>{0, 1, 1}));
+    EXPECT_EQ(result.StockObjective, 10.0);
+    EXPECT_EQ(result.Plan->BarStock, (std::vector<std::int32_t>{0, 1, 1}));
 }
 
 TEST(StockPlanner, Refusals) {
@@ -268,7 +268,7 @@ TEST(StockPlanner, Refusals) {
         {Rack({{100, 2, std::nullopt}, {50, 1, std::nullopt}}), {{1e30f, 10}}, kQuantityTooLarge},
     };
     for (const auto& c : cases) {
-        const StockPlanResult result = PlanFromStock(Job(c.rows), c.stock, kBudget);
+        const PlanOutcome result = PlanFromStock(Job(c.rows), c.stock, kBudget);
         EXPECT_EQ(result.Refused.value_or(""), c.refusal);
     }
 }

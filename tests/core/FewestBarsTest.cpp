@@ -323,7 +323,7 @@ TEST(FewestBars, StopsSoonAfterTheDeadlineOfItsClockTellingItsProgress) {
         budget.Progress = [&told](std::int64_t bars, std::int64_t bound) {
             told.emplace_back(bars, bound);
         };
-        const FewestBarsResult result = PlanFewestBars(list, budget);
+        const PlanOutcome result = PlanFewestBars(list, budget);
         ExpectSoundPlan(list, result);
         // Each part that finds the deadline passed ends at once.
         EXPECT_LE(clock->readings, budgetReadings + 16) << budgetReadings;
@@ -332,7 +332,7 @@ TEST(FewestBars, StopsSoonAfterTheDeadlineOfItsClockTellingItsProgress) {
             EXPECT_LE(told[i].first, told[i - 1].first);
             EXPECT_GE(told[i].second, told[i - 1].second);
         }
-        EXPECT_EQ(told.back().first, static_cast<std::int64_t>(result.Plan.Bars.size()));
+        EXPECT_EQ(told.back().first, static_cast<std::int64_t>(result.Plan->Bars.size()));
         EXPECT_EQ(told.back().second, result.LowerBound);
     }
 }

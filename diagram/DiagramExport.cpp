@@ -1,4 +1,5 @@
 #include "diagram/DiagramExport.h"
+#include "diagram/Latin1.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -16,10 +17,6 @@ namespace {
 constexpr int kSvgWidth = 1200;
 constexpr int kPdfResolution = 600;
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QByteArray DiagramPdf(const DiagramJob& job, const HeadingClock& clock) {
@@ -28,7 +25,7 @@ QByteArray DiagramPdf(const DiagramJob& job, const HeadingClock& clock) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(Latin1(job.Title).trimmed());
+        writer.setTitle(ToQString(job.Title).trimmed());
         writer.setCreator(QStringLiteral("Velmar"));
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
@@ -44,7 +41,7 @@ QByteArray DiagramSvg(const DiagramJob& job, const HeadingClock& clock) {
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setTitle(Latin1(job.Title).trimmed());
+    generator.setTitle(ToQString(job.Title).trimmed());
     const int height = SinglePageHeight(job, &generator, kSvgWidth);
     generator.setSize(QSize(kSvgWidth, height));
     generator.setViewBox(QRect(0, 0, kSvgWidth, height));

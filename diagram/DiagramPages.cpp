@@ -1,4 +1,5 @@
 #include "diagram/DiagramPages.h"
+#include "diagram/Latin1.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -12,10 +13,6 @@
 namespace {
 
 const std::string kLineIndent(11, ' ');
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The heading block as the printed report writes it, line under line at the
 // report's advance (the text's height and 2 pixels), then the bar settings
@@ -33,10 +30,10 @@ class PageHead {
         const QFontMetrics metrics(painter.font(), painter.device());
         int baseline = metrics.ascent();
         for (const std::string& line : PageHeadingLines(job_.Title, pageNumber, stamp)) {
-            painter.drawText(0, baseline, Latin1(line));
+            painter.drawText(0, baseline, ToQString(line));
             baseline += advance_;
         }
-        painter.drawText(0, baseline, Latin1(kLineIndent + SettingsLine(job_)));
+        painter.drawText(0, baseline, ToQString(kLineIndent + SettingsLine(job_)));
     }
 
   private:

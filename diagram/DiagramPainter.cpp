@@ -1,14 +1,11 @@
 #include "diagram/DiagramPainter.h"
+#include "diagram/Latin1.h"
 
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
 namespace {
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont Scaled(const QFont& font, double factor, bool bold) {
     QFont scaled(font);
@@ -50,16 +47,16 @@ void DiagramPainter::DrawStrip(QPainter& painter, const BarGroup& group, int lef
     painter.setPen(Qt::black);
     const QRect labelLine(labels.Left, top, labels.Width, line_);
     painter.drawText(labelLine, Qt::AlignLeft | Qt::AlignVCenter,
-                     Latin1(StripLabel(*job_.Plan, group)));
+                     ToQString(StripLabel(*job_.Plan, group)));
     // A leftover too short to hold both its words ("scrap" or "remaining" and
     // the value) has them at the end of the label line.
     const std::string leftover = LeftoverLabel(job_, bar);
     const std::size_t blank = leftover.find(' ');
     const int leftoverWidth = boxes.back().Width;
-    if (!Fits(Latin1(leftover.substr(0, blank)), leftoverWidth) ||
-        !Fits(Latin1(leftover.substr(blank + 1)), leftoverWidth)) {
+    if (!Fits(ToQString(leftover.substr(0, blank)), leftoverWidth) ||
+        !Fits(ToQString(leftover.substr(blank + 1)), leftoverWidth)) {
         painter.setFont(font_);
-        painter.drawText(labelLine, Qt::AlignRight | Qt::AlignVCenter, Latin1(leftover));
+        painter.drawText(labelLine, Qt::AlignRight | Qt::AlignVCenter, ToQString(leftover));
     }
 }
 
@@ -83,11 +80,11 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
             painter.setBrush(QColor(DiagramColours::kPiece));
             painter.drawRect(area);
             const RowLabel& row = LabelOfRow(*job_.Plan, box.Row);
-            QString length = Latin1(row.Length);
+            QString length = ToQString(row.Length);
             if (box.Count > 1) {
                 length = QString::number(box.Count) + QStringLiteral(" x ") + length;
             }
-            DrawLabels(painter, area, row.Item.empty() ? QString() : "#" + Latin1(row.Item),
+            DrawLabels(painter, area, row.Item.empty() ? QString() : "#" + ToQString(row.Item),
                        length);
             return;
         }
@@ -97,8 +94,8 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
             painter.drawRect(area);
             const std::string text = LeftoverLabel(job_, bar);
             const std::size_t blank = text.find(' ');
-            DrawLabels(painter, area, Latin1(text.substr(0, blank)),
-                       Latin1(text.substr(blank + 1)));
+            DrawLabels(painter, area, ToQString(text.substr(0, blank)),
+                       ToQString(text.substr(blank + 1)));
             return;
         }
     }
@@ -133,8 +130,8 @@ void DiagramPainter::DrawScreenHeading(QPainter& painter, int left, int top, int
     painter.setPen(Qt::black);
     painter.setFont(Scaled(font_, 1.2, true));
     painter.drawText(QRect(left, top, width, line_ + line_ / 4), Qt::AlignLeft | Qt::AlignVCenter,
-                     Latin1(job_.Title).trimmed());
+                     ToQString(job_.Title).trimmed());
     painter.setFont(font_);
     painter.drawText(QRect(left, top + line_ + line_ / 2, width, line_),
-                     Qt::AlignLeft | Qt::AlignVCenter, Latin1(SettingsLine(job_)));
+                     Qt::AlignLeft | Qt::AlignVCenter, ToQString(SettingsLine(job_)));
 }

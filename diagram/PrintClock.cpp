@@ -1,5 +1,7 @@
 #include "diagram/PrintClock.h"
 
+#include "diagram/Latin1.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -27,11 +29,6 @@ QString WithoutTimeZone(const QString& format) {
         result.append(c);
     }
     return result.trimmed();
-}
-
-// Page headings are single-byte text, like the report they head.
-std::string ToLatin1(const QString& text) {
-    return text.toLatin1().toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/DiagramView.h"
 
+#include "diagram/Latin1.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -135,7 +137,7 @@ QString DiagramView::TipAt(QPoint point) const {
         return QString();
     }
     const std::string tip = BoxTip(*job_, bar, *box);
-    return QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+    return ToQString(tip);
 }
 
 bool DiagramView::viewportEvent(QEvent* event) {

@@ -11,10 +11,10 @@
 
 #include "diagram/DiagramExport.h"
 #include "diagram/DiagramPages.h"
+#include "diagram/Latin1.h"
 #include "diagram/PrintClock.h"
 #include "model/Exceptions.h"
 #include "ui/DiagramView.h"
-#include "ui/Latin1.h"
 #include "ui/QtPrinterText.h"
 #include "ui/ReportPrinting.h"
 

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "ui/Latin1.h"
+#include "diagram/Latin1.h"
 
 GridTableModel::GridTableModel(TStringGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), shownRevision_(grid.Revision()) {}

@@ -18,13 +18,13 @@
 #include <algorithm>
 #include <functional>
 
+#include "diagram/Latin1.h"
 #include "io/settings/SettingsPath.h"
 #include "ui/DiagramWindow.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintDisplay.h"
-#include "ui/Latin1.h"
 #include "ui/MouseUpCheckBox.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ReadableLabel.h"

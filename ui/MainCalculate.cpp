@@ -6,7 +6,7 @@
 #include "core/Calculate.h"
 #include "core/job/CalculationSnapshot.h"
 #include "core/report/BoundText.h"
-#include "ui/Latin1.h"
+#include "diagram/Latin1.h"
 #include "ui/Main.h"
 #include "ui/PlanningProgress.h"
 #include "ui/ReadableLabel.h"

@@ -7,12 +7,12 @@
 #include <QToolButton>
 #include <new>
 
+#include "diagram/Latin1.h"
 #include "model/Exceptions.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintDisplay.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
 #include "ui/ReadableLabel.h"

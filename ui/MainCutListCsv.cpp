@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "diagram/Latin1.h"
 #include "io/job/CutListCsv.h"
 #include "model/GridLayout.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <QUndoStack>
 #include <tuple>
 
+#include "diagram/Latin1.h"
 #include "model/GridLayout.h"
 #include "ui/GridEditCommand.h"
 #include "ui/GridTableModel.h"
 #include "ui/GridView.h"
 #include "ui/HintDisplay.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/RowEdits.h"
 

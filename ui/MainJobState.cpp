@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include "diagram/Latin1.h"
 #include "io/job/JobBinding.h"
 #include "io/job/JobFileWriter.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
 

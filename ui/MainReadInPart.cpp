@@ -2,11 +2,11 @@
 #include <QStringList>
 
 #include "core/notation/LengthNotation.h"
+#include "diagram/Latin1.h"
 #include "model/Exceptions.h"
 #include "model/GridLayout.h"
 #include "model/Trim.h"
 #include "ui/GridTableModel.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 namespace {

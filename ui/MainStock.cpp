@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "core/stock/TakeFromStock.h"
+#include "diagram/Latin1.h"
 #include "model/Exceptions.h"
 #include "ui/GridTableModel.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <QString>
 
+#include "diagram/Latin1.h"
 #include "model/Exceptions.h"
-#include "ui/Latin1.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "ui/SystemRegionalSettings.h"
 
-#include "ui/Latin1.h"
+#include "diagram/Latin1.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "ui/Latin1.h"
+#include "diagram/Latin1.h"
 
 namespace {
 

@@ -10,6 +10,9 @@ namespace {
 // Every free length lies between 0 and the bar length, so one rounding after
 // a piece moves it by at most half a unit in the last place of the bar length.
 double RoundingAllowance(float barLength) {
+    if (!(barLength > 0.0f) || !std::isfinite(barLength)) {
+        return 0.0;
+    }
     return std::ldexp(1.0, std::ilogb(barLength) - 24);
 }
 
@@ -32,6 +35,9 @@ double KnapsackLength(const PieceTypes& types, std::size_t type) {
 std::int64_t WholeBars(long double ratio) {
     if (!(ratio > 0.0L)) {
         return 0;
+    }
+    if (!(ratio < 0x1p62L)) {
+        return std::int64_t{1} << 62;
     }
     return static_cast<std::int64_t>(std::ceil(ratio - 1e-9L * std::max(1.0L, ratio)));
 }
@@ -66,6 +72,11 @@ std::vector<double> WholeWorths(const std::vector<double>& worths,
 }  // namespace
 
 std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces) {
+    // Without a bar length (planning from stock before one is chosen) there
+    // is nothing to count bars of.
+    if (!(types.BarLength > 0.0f)) {
+        return 0;
+    }
     long double total = 0.0L;
     for (std::size_t t = 0; t < types.Types.size(); ++t) {
         const double length = CountedLength(types, t);

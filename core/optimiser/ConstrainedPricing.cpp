@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/optimiser/FractionalFill.h"
+
 namespace {
 
 constexpr double kMostGridSteps = 1 << 22;
@@ -28,12 +30,9 @@ class ConflictSearch {
         std::stable_sort(order_.begin(), order_.end(), [&](std::int32_t a, std::int32_t b) {
             return Item(a).Worth * Item(b).Weight > Item(b).Worth * Item(a).Weight;
         });
-        weightBefore_.push_back(0.0);
-        worthBefore_.push_back(0.0);
         std::vector<double> weights;
         for (const std::int32_t i : order_) {
-            weightBefore_.push_back(weightBefore_.back() + Item(i).Weight);
-            worthBefore_.push_back(worthBefore_.back() + Item(i).Worth);
+            fill_.Add(Item(i).Weight, Item(i).Worth, 1.0);
             weights.push_back(Item(i).Weight);
         }
         std::sort(weights.begin(), weights.end());
@@ -72,23 +71,10 @@ class ConflictSearch {
   private:
     const ConflictItem& Item(std::int32_t i) const { return items_[static_cast<std::size_t>(i)]; }
 
-    double FractionalWorth(std::size_t first, double capacity) const {
-        const double limit = weightBefore_[first] + capacity;
-        const auto end = std::upper_bound(weightBefore_.begin() + static_cast<long>(first) + 1,
-                                          weightBefore_.end(), limit);
-        const std::size_t whole = static_cast<std::size_t>(end - weightBefore_.begin()) - 1;
-        double worth = worthBefore_[whole] - worthBefore_[first];
-        if (whole < order_.size()) {
-            const ConflictItem& item = Item(order_[whole]);
-            worth += (limit - weightBefore_[whole]) * item.Worth / item.Weight;
-        }
-        return worth;
-    }
-
     // No more items fit than the lightest of all do; when these are few,
     // the most valuable of those left bound the worth too.
     double Bound(std::size_t level, double capacity) const {
-        const double fractional = FractionalWorth(level, capacity);
+        const double fractional = fill_.Worth(level, capacity);
         const auto most = static_cast<std::size_t>(
             std::upper_bound(lightest_.begin(), lightest_.end(), capacity) - lightest_.begin() - 1);
         if (most > kTop) {
@@ -154,8 +140,7 @@ class ConflictSearch {
     std::vector<int> blocked_;
     std::vector<bool> chosen_;
     std::vector<std::int32_t> order_;
-    std::vector<double> weightBefore_;
-    std::vector<double> worthBefore_;
+    FractionalFill fill_;
     std::vector<double> lightest_;  // sums of the lightest items
     std::vector<double> topFrom_;   // kTop worths per level
     std::vector<std::pair<double, Pattern>> found_;

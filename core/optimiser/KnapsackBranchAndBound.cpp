@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/optimiser/FractionalFill.h"
+
 namespace {
 
 bool BetterPerLength(const KnapsackItem& a, const KnapsackItem& b) {
@@ -17,33 +19,13 @@ class Search {
           keep_(std::max<std::size_t>(keep, 1)),
           nodeLimit_(nodeLimit),
           counts_(items_.size(), 0) {
-        weightBefore_.push_back(0.0);
-        worthBefore_.push_back(0.0);
         for (const KnapsackItem& item : items_) {
-            weightBefore_.push_back(weightBefore_.back() +
-                                    item.Weight * static_cast<double>(item.Most));
-            worthBefore_.push_back(worthBefore_.back() +
-                                   item.Worth * static_cast<double>(item.Most));
+            fill_.Add(item.Weight, item.Worth, static_cast<double>(item.Most));
         }
-    }
-
-    // The worth of filling the free length from the types from `first` on,
-    // the type that no longer fits whole taken in part.
-    double FractionalWorth(std::size_t first, double capacity) const {
-        const double limit = weightBefore_[first] + capacity;
-        const auto end = std::upper_bound(weightBefore_.begin() + static_cast<long>(first) + 1,
-                                          weightBefore_.end(), limit);
-        const std::size_t whole = static_cast<std::size_t>(end - weightBefore_.begin()) - 1;
-        double worth = worthBefore_[whole] - worthBefore_[first];
-        if (whole < items_.size()) {
-            const KnapsackItem& item = items_[whole];
-            worth += (limit - weightBefore_[whole]) * item.Worth / item.Weight;
-        }
-        return worth;
     }
 
     void Run(double capacity) {
-        rootBound_ = FractionalWorth(0, capacity);
+        rootBound_ = fill_.Worth(0, capacity);
         Visit(0, capacity, 0.0, false);
     }
 
@@ -98,7 +80,7 @@ class Search {
         if (level == items_.size()) {
             return;
         }
-        if (worth + FractionalWorth(level, capacity) <= Bar()) {
+        if (worth + fill_.Worth(level, capacity) <= Bar()) {
             return;
         }
         const KnapsackItem& item = items_[level];
@@ -119,8 +101,7 @@ class Search {
     std::size_t keep_;
     std::int64_t nodeLimit_;
     std::vector<std::int64_t> counts_;
-    std::vector<double> weightBefore_;
-    std::vector<double> worthBefore_;
+    FractionalFill fill_;
     std::vector<std::pair<double, Pattern>> found_;
     double best_ = 0.0;
     double rootBound_ = 0.0;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Latin1.h"
+#include "diagram/Latin1.h"
 #include "ui/Main.h"
 
 namespace {

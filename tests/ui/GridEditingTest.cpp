@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "diagram/Latin1.h"
 #include "tests/ui/WindowStandIns.h"
 #include "ui/GridView.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 using Rows = std::vector<std::vector<std::string>>;

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "diagram/Latin1.h"
 #include "ui/GridView.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 class GridKeyboardTest : public QObject {

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "diagram/Latin1.h"
 #include "tests/common/WorkedExample.h"
 #include "ui/DiagramView.h"
 #include "ui/DiagramWindow.h"
 #include "ui/GridView.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 #include "ui/MouseUpCheckBox.h"
 #include "ui/SystemRegionalSettings.h"

@@ -10,8 +10,8 @@
 #include <QtTest>
 #include <utility>
 
+#include "diagram/Latin1.h"
 #include "ui/GridView.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 class UnwritableSettingsTest : public QObject {

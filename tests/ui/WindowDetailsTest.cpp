@@ -14,9 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "diagram/Latin1.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
-#include "ui/Latin1.h"
 #include "ui/Main.h"
 
 namespace {

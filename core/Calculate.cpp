@@ -50,9 +50,13 @@ PlanOutcome PlanBars(PreparedCutList cutList, const Options& options, const Plan
 }
 
 PlanningStep DefaultPlanning(const Options& options, const StockList* stock, double seconds,
-                             const std::atomic<bool>* cancelled) {
-    return [options, stock, seconds, cancelled](const PreparedCutList& cutList) {
-        return PlanBars(cutList, options, PlanningBudget::Seconds(seconds, cancelled), stock);
+                             const std::atomic<bool>* cancelled,
+                             std::function<void(const PlanProgress&)> progress) {
+    return [options, stock, seconds, cancelled,
+            progress = std::move(progress)](const PreparedCutList& cutList) {
+        PlanningBudget budget = PlanningBudget::Seconds(seconds, cancelled);
+        budget.Progress = progress;
+        return PlanBars(cutList, options, budget, stock);
     };
 }
 

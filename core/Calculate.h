@@ -31,10 +31,12 @@ PlanOutcome PlanBars(PreparedCutList cutList, const Options& options, const Plan
                      const StockList* stock = nullptr);
 
 // What Calculate plans with unless told otherwise: PlanBars, the search
-// allowed PlanningBudget::kDefaultSeconds from the moment it starts.
+// allowed PlanningBudget::kDefaultSeconds from the moment it starts. A search
+// tells `progress`, on its own thread, of each better plan or bound.
 PlanningStep DefaultPlanning(const Options& options, const StockList* stock,
                              double seconds = PlanningBudget::kDefaultSeconds,
-                             const std::atomic<bool>* cancelled = nullptr);
+                             const std::atomic<bool>* cancelled = nullptr,
+                             std::function<void(const PlanProgress&)> progress = {});
 
 // The Calculate command as a function of the models: prepares the cut list
 // (from stock, the longest usable stock length takes the place of Bar

@@ -6,6 +6,12 @@
 #include <atomic>
 #include <cmath>
 #include <future>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "core/report/BoundText.h"
+#include "diagram/Latin1.h"
 
 namespace {
 
@@ -17,23 +23,46 @@ bool Ready(const std::future<PlanOutcome>& planning, std::chrono::milliseconds w
     return planning.wait_for(wait) == std::future_status::ready;
 }
 
+// The search's latest word on its best plan and bound, handed from its thread
+// to the box's, which shows it at its next look.
+class LatestProgress {
+  public:
+    void Tell(const PlanProgress& progress) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        latest_ = progress;
+    }
+    std::optional<PlanProgress> Take() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        std::optional<PlanProgress> taken = latest_;
+        latest_.reset();
+        return taken;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::optional<PlanProgress> latest_;
+};
+
 }  // namespace
 
 PlanOutcome PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
                              const Options& options, double seconds,
                              std::chrono::milliseconds moment, const StockList* stock) {
     std::atomic<bool> cancelled{false};
+    // Shared with the search, which may tell it of progress until it ends.
+    const auto progress = std::make_shared<LatestProgress>();
     std::future<PlanOutcome> planning = std::async(
-        std::launch::async, [cutList, plan = DefaultPlanning(options, stock, seconds, &cancelled)] {
-            return plan(cutList);
-        });
+        std::launch::async, [cutList, plan = DefaultPlanning(options, stock, seconds, &cancelled,
+                                                             [progress](const PlanProgress& now) {
+                                                                 progress->Tell(now);
+                                                             })] { return plan(cutList); });
     if (moment.count() > 0 && Ready(planning, moment)) {
         return planning.get();
     }
 
     const int steps = static_cast<int>(std::ceil(seconds * kStepsPerSecond));
-    QProgressDialog dialog(QStringLiteral("Looking for the plan with the fewest bars..."),
-                           QStringLiteral("Cancel"), 0, steps, parent);
+    const QString looking = QStringLiteral("Looking for the plan with the fewest bars...");
+    QProgressDialog dialog(looking, QStringLiteral("Cancel"), 0, steps, parent);
     dialog.setObjectName(QStringLiteral("PlanningProgress"));
     dialog.setWindowTitle(QStringLiteral("Velmar"));
     dialog.setWindowModality(Qt::WindowModal);
@@ -58,6 +87,9 @@ PlanOutcome PlanWithProgress(QWidget* parent, const PreparedCutList& cutList,
         }
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
         dialog.setValue(std::min(steps, static_cast<int>(elapsed.count() * kStepsPerSecond)));
+        if (const std::optional<PlanProgress> now = progress->Take()) {
+            dialog.setLabelText(looking + QLatin1Char('\n') + ToQString(ProgressText(*now)));
+        }
     });
     poll.start(kPollInterval);
     dialog.show();

@@ -88,7 +88,8 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 }
 
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
-                        const std::vector<double>& worths, const OptimiserSettings& settings) {
+                        const std::vector<double>& worths, const OptimiserSettings& settings,
+                        const PlanningBudget& budget) {
     // On a common grid the 32-bit test is exact and lengths count in full.
     const double unit = CommonUnit(types, settings.Knapsack);
     const std::vector<double> whole = WholeWorths(worths, pieces);
@@ -109,7 +110,7 @@ std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>
     }
     const KnapsackOutcome best =
         MostValuablePatterns(items, static_cast<double>(types.BarLength), 0.0, 1,
-                             settings.Relaxation.BoundNodes, unit, settings.Knapsack);
+                             settings.Relaxation.BoundNodes, unit, settings.Knapsack, budget);
     // Whole worths make a complete search's best exact: a branch it cut could
     // only have beaten it by a whole worth, far more than its roundings. A
     // search cut short leaves the fractional bound, rounded up with room.

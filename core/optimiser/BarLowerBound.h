@@ -5,6 +5,7 @@
 
 #include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
+#include "core/plan/PlanningBudget.h"
 
 // Lower bounds on the bars any plan needs for the given pieces of each type.
 // The nesting's 32-bit test may round a free length up after a piece, so a
@@ -16,9 +17,11 @@ std::int64_t LengthBound(const PieceTypes& types, const std::vector<std::int64_t
 
 // Any worth per piece gives a bound: the worth of all pieces over the worth
 // the most valuable single bar can hold, rounded up. With the worths of the
-// linear relaxation's optimum this is the relaxation's own bound.
+// linear relaxation's optimum this is the relaxation's own bound. Weaker,
+// but still a bound, when the budget ends before the best bar is known.
 std::int64_t WorthBound(const PieceTypes& types, const std::vector<std::int64_t>& pieces,
-                        const std::vector<double>& worths, const OptimiserSettings& settings);
+                        const std::vector<double>& worths, const OptimiserSettings& settings,
+                        const PlanningBudget& budget = {});
 
 // The length a piece of the type counts for in a bound: its own on a common
 // grid of `unit` (0: none), where the 32-bit test is exact arithmetic,

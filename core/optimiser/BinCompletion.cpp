@@ -5,6 +5,11 @@
 
 namespace {
 
+// A node weighs up to a bar's steps of completions, a large job's nodes a
+// fraction of a millisecond each: the clock is read often enough that the
+// search ends within a few of them.
+constexpr std::int64_t kNodesBetweenClockReadings = 8;
+
 struct Completion {
     Pattern Bar;
     double Waste = 0.0;
@@ -56,7 +61,12 @@ class Completer {
         if (first == pieces_.end()) {
             return true;
         }
-        if (barsLeft == 0 || ++nodes_ > nodeLimit_ || ((nodes_ & 255) == 0 && budget_.Over())) {
+        if (barsLeft == 0 || stopped_) {
+            return false;
+        }
+        // Out of steps or of time, the whole search ends, not just this branch.
+        if (++nodes_ > nodeLimit_ || (nodes_ % kNodesBetweenClockReadings == 0 && budget_.Over())) {
+            stopped_ = true;
             return false;
         }
         std::vector<Completion> completions =
@@ -69,7 +79,7 @@ class Completer {
             }
             chosen_.pop_back();
             Take(completion.Bar, +1);
-            if (nodes_ > nodeLimit_) {
+            if (stopped_) {
                 return false;
             }
         }
@@ -194,6 +204,7 @@ class Completer {
     std::mt19937 random_;
     bool shuffle_;
     std::int64_t nodes_ = 0;
+    bool stopped_ = false;
     std::vector<Pattern> chosen_;
     std::vector<float> lengths_;
     double shortest_ = 0.0;  // the shortest piece left when the bar was opened

@@ -149,7 +149,7 @@ class BranchAndPrice::Tree {
                 open_.push(std::move(node));
                 return;
             }
-            if (!lp_.Solve(budget_.SecondsLeft())) {
+            if (!lp_.Solve(budget_)) {
                 // Cut short by the budget the node stays open; otherwise
                 // its bound is the last the search can say of it.
                 if (budget_.Over()) {
@@ -178,7 +178,7 @@ class BranchAndPrice::Tree {
             }
             const KnapsackOutcome priced = PriceWithConflicts(
                 items, groups.Conflicts, static_cast<double>(types_.BarLength), kWorthMore,
-                kPatternsPerRound, kPricingNodes, unit_, settings_.Knapsack);
+                kPatternsPerRound, kPricingNodes, unit_, settings_.Knapsack, budget_);
             long double total = 0.0L;
             for (const double worth : worths) {
                 total += static_cast<long double>(worth);

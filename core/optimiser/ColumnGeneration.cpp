@@ -33,7 +33,7 @@ Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
     const double unit = CommonUnit(types, settings.Knapsack);
     Relaxation relaxation;
     while (!budget.Over()) {
-        if (!lp.Solve(budget.SecondsLeft())) {
+        if (!lp.Solve(budget)) {
             break;
         }
         relaxation.Bars = lp.Bars();
@@ -45,7 +45,7 @@ Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
         }
         const KnapsackOutcome priced = MostValuablePatterns(
             std::move(items), static_cast<double>(types.BarLength), tuning.WorthMore,
-            tuning.PatternsPerRound, tuning.PricingNodes, unit, settings.Knapsack);
+            tuning.PatternsPerRound, tuning.PricingNodes, unit, settings.Knapsack, budget);
         bool added = false;
         for (const Pattern& candidate : priced.Found) {
             Pattern pattern = Passing(candidate, types);

@@ -9,17 +9,20 @@ namespace {
 
 constexpr double kMostGridSteps = 1 << 22;
 constexpr std::size_t kTop = 8;
+// Nodes between two readings of the budget's clock.
+constexpr std::int64_t kNodesBetweenClockReadings = 4096;
 
 class ConflictSearch {
   public:
     ConflictSearch(const std::vector<ConflictItem>& items,
                    const std::vector<std::vector<std::int32_t>>& conflicts, double threshold,
-                   std::size_t keep, std::int64_t nodeLimit)
+                   std::size_t keep, std::int64_t nodeLimit, const PlanningBudget& budget)
         : items_(items),
           conflicts_(conflicts),
           threshold_(threshold),
           keep_(std::max<std::size_t>(keep, 1)),
           nodeLimit_(nodeLimit),
+          budget_(budget),
           blocked_(items.size(), 0),
           chosen_(items.size(), false) {
         for (std::size_t i = 0; i < items.size(); ++i) {
@@ -62,7 +65,7 @@ class ConflictSearch {
             outcome.Found.push_back(std::move(pattern));
         }
         outcome.Best = best_;
-        outcome.Complete = nodes_ <= nodeLimit_;
+        outcome.Complete = !stopped_;
         // Branches were cut only where they could not beat the threshold.
         outcome.UpperBound = std::max(best_, outcome.Complete ? threshold_ : rootBound);
         return outcome;
@@ -111,7 +114,12 @@ class ConflictSearch {
         // Items left out go by as a run of levels, so the recursion goes
         // only as deep as the items a bar holds.
         for (; level < order_.size(); ++level) {
-            if (++nodes_ > nodeLimit_ || worth + Bound(level, capacity) <= Bar()) {
+            if (stopped_ || ++nodes_ > nodeLimit_ ||
+                (nodes_ % kNodesBetweenClockReadings == 0 && budget_.Over())) {
+                stopped_ = true;
+                return;
+            }
+            if (worth + Bound(level, capacity) <= Bar()) {
                 return;
             }
             const auto item = static_cast<std::size_t>(order_[level]);
@@ -137,6 +145,8 @@ class ConflictSearch {
     double threshold_;
     std::size_t keep_;
     std::int64_t nodeLimit_;
+    const PlanningBudget& budget_;
+    bool stopped_ = false;
     std::vector<int> blocked_;
     std::vector<bool> chosen_;
     std::vector<std::int32_t> order_;
@@ -154,7 +164,7 @@ KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
                                    const std::vector<std::vector<std::int32_t>>& conflicts,
                                    double capacity, double threshold, std::size_t keep,
                                    std::int64_t nodeLimit, double unit,
-                                   const KnapsackSettings& settings) {
+                                   const KnapsackSettings& settings, const PlanningBudget& budget) {
     const bool anyConflict = std::any_of(conflicts.begin(), conflicts.end(),
                                          [](const auto& with) { return !with.empty(); });
     auto plain = [&] {
@@ -163,7 +173,7 @@ KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
             knapsack.push_back({items[i].Weight, items[i].Worth, 1, static_cast<std::int32_t>(i)});
         }
         return MostValuablePatterns(std::move(knapsack), capacity, threshold, keep, nodeLimit, unit,
-                                    settings);
+                                    settings, budget);
     };
     // The programme over the grid pays for every unit of the bar with every
     // item; few items to a long bar are mostly weighed faster one by one.
@@ -173,8 +183,8 @@ KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
         return plain();
     }
     KnapsackOutcome outcome =
-        ConflictSearch(items, conflicts, threshold, keep, nodeLimit).Run(capacity);
-    if (outcome.Complete || unit <= 0.0) {
+        ConflictSearch(items, conflicts, threshold, keep, nodeLimit, budget).Run(capacity);
+    if (outcome.Complete || unit <= 0.0 || budget.Over()) {
         return outcome;
     }
     // Where the search gives up, the programme over the grid still bounds

@@ -17,9 +17,11 @@ struct ConflictItem {
 // patterns found list items as Type with Count 1. Without conflicts, on a grid
 // small enough, this is the pattern knapsack; otherwise a depth-first branch
 // and bound, items in order of worth per weight, pruned by the fractional
-// filling of the bar that leaves the conflicts out.
+// filling of the bar that leaves the conflicts out. At the end of the budget
+// it gives what it has found, not Complete.
 KnapsackOutcome PriceWithConflicts(const std::vector<ConflictItem>& items,
                                    const std::vector<std::vector<std::int32_t>>& conflicts,
                                    double capacity, double threshold, std::size_t keep,
                                    std::int64_t nodeLimit, double unit,
-                                   const KnapsackSettings& settings = {});
+                                   const KnapsackSettings& settings = {},
+                                   const PlanningBudget& budget = {});

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/optimiser/LpWithinBudget.h"
+
 std::size_t CuttingStockLp::PatternHash::operator()(const Pattern& pattern) const {
     std::size_t hash = pattern.size();
     for (const TypeCount& entry : pattern) {
@@ -76,8 +78,8 @@ void CuttingStockLp::Allow(const std::function<bool(const Pattern&)>& allowed) {
     }
 }
 
-bool CuttingStockLp::Solve(double seconds) {
-    model_->setMaximumWallSeconds(std::max(seconds, 0.001));
+bool CuttingStockLp::Solve(const PlanningBudget& budget) {
+    const SolvingWithin within(*model_, budget);
     // The model keeps its basis between solves, so each one starts warm. New
     // right-hand sides leave the basis dual feasible; new columns leave it
     // primal feasible; closed patterns leave it dual feasible, and the primal

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/optimiser/PieceTypes.h"
+#include "core/plan/PlanningBudget.h"
 
 class ClpSimplex;
 
@@ -34,8 +35,8 @@ class CuttingStockLp {
     // later included; the others are held at no bars until the next call.
     void Allow(const std::function<bool(const Pattern&)>& allowed);
 
-    // Solves within the wall-clock seconds; false unless proven optimal.
-    bool Solve(double seconds);
+    // Solves within the budget; false unless proven optimal.
+    bool Solve(const PlanningBudget& budget);
 
     double Bars() const;
     // The worth of one piece of each type at the optimum (0 for types

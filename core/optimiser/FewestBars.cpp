@@ -134,8 +134,8 @@ class BarSearch {
             SolveRelaxation(lp_, types_, pieces, relaxationBudget, settings_);
         if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
-            lowerBound_ = std::max(lowerBound_,
-                                   WorthBound(types_, pieces, relaxation.PieceWorths, settings_));
+            lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths,
+                                                           settings_, budget_));
             Report();
             if (bestBars_ <= lowerBound_ ||
                 (lowerBound_ > before && TryCompletion(pieces, fixed, fixedBars))) {
@@ -300,7 +300,8 @@ class BarSearch {
         if (bestBars_ != reportedBars_ || lowerBound_ != reportedBound_) {
             reportedBars_ = bestBars_;
             reportedBound_ = lowerBound_;
-            whole_.ReportProgress(bestBars_, lowerBound_);
+            whole_.ReportProgress({PlanProgress::Measure::Bars, static_cast<double>(bestBars_),
+                                   static_cast<double>(lowerBound_)});
         }
     }
 

@@ -6,6 +6,9 @@
 
 namespace {
 
+// Nodes between two readings of the budget's clock.
+constexpr std::int64_t kNodesBetweenClockReadings = 4096;
+
 bool BetterPerLength(const KnapsackItem& a, const KnapsackItem& b) {
     return a.Worth * b.Weight > b.Worth * a.Weight;
 }
@@ -13,11 +16,12 @@ bool BetterPerLength(const KnapsackItem& a, const KnapsackItem& b) {
 class Search {
   public:
     Search(std::vector<KnapsackItem> items, double threshold, std::size_t keep,
-           std::int64_t nodeLimit)
+           std::int64_t nodeLimit, const PlanningBudget& budget)
         : items_(std::move(items)),
           threshold_(threshold),
           keep_(std::max<std::size_t>(keep, 1)),
           nodeLimit_(nodeLimit),
+          budget_(budget),
           counts_(items_.size(), 0) {
         for (const KnapsackItem& item : items_) {
             fill_.Add(item.Weight, item.Worth, static_cast<double>(item.Most));
@@ -37,7 +41,7 @@ class Search {
             outcome.Found.push_back(std::move(pattern));
         }
         outcome.Best = best_;
-        outcome.Complete = nodes_ <= nodeLimit_;
+        outcome.Complete = !stopped_;
         // Branches were cut only where they could not beat the threshold.
         outcome.UpperBound = std::max(best_, outcome.Complete ? threshold_ : rootBound_);
         return outcome;
@@ -71,7 +75,9 @@ class Search {
     }
 
     void Visit(std::size_t level, double capacity, double worth, bool added) {
-        if (++nodes_ > nodeLimit_) {
+        if (stopped_ || ++nodes_ > nodeLimit_ ||
+            (nodes_ % kNodesBetweenClockReadings == 0 && budget_.Over())) {
+            stopped_ = true;
             return;
         }
         if (added) {
@@ -89,7 +95,7 @@ class Search {
             counts_[level] = count;
             Visit(level + 1, capacity - static_cast<double>(count) * item.Weight,
                   worth + static_cast<double>(count) * item.Worth, count > 0);
-            if (nodes_ > nodeLimit_) {
+            if (stopped_) {
                 break;
             }
         }
@@ -100,6 +106,8 @@ class Search {
     double threshold_;
     std::size_t keep_;
     std::int64_t nodeLimit_;
+    const PlanningBudget& budget_;
+    bool stopped_ = false;
     std::vector<std::int64_t> counts_;
     FractionalFill fill_;
     std::vector<std::pair<double, Pattern>> found_;
@@ -111,13 +119,14 @@ class Search {
 }  // namespace
 
 KnapsackOutcome BranchAndBoundPatterns(std::vector<KnapsackItem> items, double capacity,
-                                       double threshold, std::size_t keep, std::int64_t nodeLimit) {
+                                       double threshold, std::size_t keep, std::int64_t nodeLimit,
+                                       const PlanningBudget& budget) {
     // The fractional bound holds only with the types in order of worth per
     // length.
     if (!std::is_sorted(items.begin(), items.end(), BetterPerLength)) {
         std::sort(items.begin(), items.end(), BetterPerLength);
     }
-    Search search(std::move(items), threshold, keep, nodeLimit);
+    Search search(std::move(items), threshold, keep, nodeLimit, budget);
     search.Run(capacity);
     return search.Outcome();
 }

@@ -4,11 +4,36 @@
 #include <cmath>
 #include <map>
 
+#include "core/optimiser/FractionalFill.h"
+
+namespace {
+
+// The programme reads the clock after about this many of its steps: a bar of
+// a million units with a thousand bundles would otherwise hold the search
+// for a second.
+constexpr std::size_t kStepsBetweenClockReadings = std::size_t{1} << 18;
+
+// No pattern is worth more than the items taken in order of worth per
+// length, the last one in part.
+double FractionalBound(std::vector<KnapsackItem> items, double capacity) {
+    std::sort(items.begin(), items.end(), [](const KnapsackItem& a, const KnapsackItem& b) {
+        return a.Worth * b.Weight > b.Worth * a.Weight;
+    });
+    FractionalFill fill;
+    for (const KnapsackItem& item : items) {
+        fill.Add(item.Weight, item.Worth, static_cast<double>(item.Most));
+    }
+    return fill.Worth(0, capacity);
+}
+
+}  // namespace
+
 // Bounded knapsack over whole units: each type's pieces are split into
 // bundles of 1, 2, 4, ... pieces, and every bundle is a 0/1 choice.
 std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& items, double capacity,
                                             double threshold, std::size_t keep, double unit,
-                                            const KnapsackSettings& settings) {
+                                            const KnapsackSettings& settings,
+                                            const PlanningBudget& budget) {
     if (!(unit > 0.0) || !(capacity >= 0.0) || capacity / unit > settings.MostGridUnits) {
         return std::nullopt;
     }
@@ -34,21 +59,37 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
         return std::nullopt;
     }
     std::vector<double> best(units + 1, 0.0);
-    std::vector<bool> chosen(bundles.size() * (units + 1), false);
+    // A row of choices per bundle, each made as its bundle is weighed: the
+    // whole table of a long bar takes long enough to fill that the budget may
+    // end on the way.
+    std::vector<std::vector<bool>> chosen;
+    chosen.reserve(bundles.size());
+    bool stopped = false;
+    std::size_t steps = 0;
     for (std::size_t b = 0; b < bundles.size(); ++b) {
+        steps += units + 1;
+        if (steps >= kStepsBetweenClockReadings) {
+            steps = 0;
+            if (budget.Over()) {
+                stopped = true;
+                break;
+            }
+        }
         const Bundle& bundle = bundles[b];
+        std::vector<bool>& row = chosen.emplace_back(units + 1, false);
         for (std::size_t c = units + 1; c-- > bundle.Weight;) {
             const double with = best[c - bundle.Weight] + bundle.Worth;
             if (with > best[c]) {
                 best[c] = with;
-                chosen[b * (units + 1) + c] = true;
+                row[c] = true;
             }
         }
     }
     KnapsackOutcome outcome;
-    outcome.Complete = true;
+    outcome.Complete = !stopped;
     outcome.Best = best[units];
-    outcome.UpperBound = best[units];
+    outcome.UpperBound =
+        stopped ? std::max(best[units], FractionalBound(items, capacity)) : best[units];
     // The best pattern within each shorter capacity is another candidate.
     for (std::size_t top = units + 1; top-- > 0 && outcome.Found.size() < keep;) {
         if (!(best[top] > threshold)) {
@@ -56,8 +97,8 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
         }
         std::map<std::int32_t, std::int64_t> counts;
         std::size_t c = top;
-        for (std::size_t b = bundles.size(); b-- > 0;) {
-            if (chosen[b * (units + 1) + c]) {
+        for (std::size_t b = chosen.size(); b-- > 0;) {
+            if (chosen[b][c]) {
                 counts[bundles[b].Type] += bundles[b].Pieces;
                 c -= bundles[b].Weight;
             }

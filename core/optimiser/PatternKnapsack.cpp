@@ -64,12 +64,13 @@ double CommonUnit(const PieceTypes& types, const KnapsackSettings& settings) {
 
 KnapsackOutcome MostValuablePatterns(std::vector<KnapsackItem> items, double capacity,
                                      double threshold, std::size_t keep, std::int64_t nodeLimit,
-                                     double unit, const KnapsackSettings& settings) {
+                                     double unit, const KnapsackSettings& settings,
+                                     const PlanningBudget& budget) {
     items = UsableItems(std::move(items), capacity);
     if (unit > 0.0) {
-        if (auto outcome = GridPatterns(items, capacity, threshold, keep, unit, settings)) {
+        if (auto outcome = GridPatterns(items, capacity, threshold, keep, unit, settings, budget)) {
             return *outcome;
         }
     }
-    return BranchAndBoundPatterns(std::move(items), capacity, threshold, keep, nodeLimit);
+    return BranchAndBoundPatterns(std::move(items), capacity, threshold, keep, nodeLimit, budget);
 }

@@ -5,6 +5,7 @@
 
 #include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/PieceTypes.h"
+#include "core/plan/PlanningBudget.h"
 
 // One piece type offered to a bar: its length, its worth and how many pieces
 // of it may go into one bar.
@@ -27,10 +28,12 @@ struct KnapsackOutcome {
 // (0: no such unit) and the multiples are few, dynamic programming over the
 // capacity finds the single best pattern exactly; otherwise a depth-first
 // branch and bound over the pieces per type keeps the best `keep` patterns
-// above the threshold.
+// above the threshold. Either stops at the end of the budget with what it has
+// found, not Complete.
 KnapsackOutcome MostValuablePatterns(std::vector<KnapsackItem> items, double capacity,
                                      double threshold, std::size_t keep, std::int64_t nodeLimit,
-                                     double unit = 0.0, const KnapsackSettings& settings = {});
+                                     double unit = 0.0, const KnapsackSettings& settings = {},
+                                     const PlanningBudget& budget = {});
 
 // The items worth offering: worth and length above 0, fitting the capacity,
 // each allowed no more pieces than the capacity takes.

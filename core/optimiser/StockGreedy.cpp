@@ -9,7 +9,7 @@ namespace {
 // The fullest bar of the given usable length that the pieces left can make,
 // checked by the 32-bit test.
 Pattern FullestBar(const PieceTypes& types, const std::vector<std::int64_t>& left, float usable,
-                   bool search, const OptimiserSettings& settings) {
+                   const PlanningBudget& budget, bool search, const OptimiserSettings& settings) {
     Pattern bar;
     if (search) {
         std::vector<KnapsackItem> items;
@@ -23,7 +23,7 @@ Pattern FullestBar(const PieceTypes& types, const std::vector<std::int64_t>& lef
         onBar.BarLength = usable;
         const KnapsackOutcome found = MostValuablePatterns(
             items, static_cast<double>(usable), 0.0, 1, settings.Stock.GreedyNodes,
-            CommonUnit(onBar, settings.Knapsack), settings.Knapsack);
+            CommonUnit(onBar, settings.Knapsack), settings.Knapsack, budget);
         if (!found.Found.empty()) {
             bar = found.Found.front();
         }
@@ -78,11 +78,13 @@ std::optional<std::vector<StockPattern>> PlanGreedily(const PieceTypes& types,
                                                       const OptimiserSettings& settings) {
     std::vector<std::int64_t> onHand = rack.OnHand;
     std::vector<StockPattern> uses;
+    // Once the budget is over, first fit alone finishes the plan.
+    bool search = true;
     for (;;) {
         if (std::all_of(left.begin(), left.end(), [](std::int64_t n) { return n == 0; })) {
             break;
         }
-        const bool search = !budget.Over();
+        search = search && !budget.Over();
         std::optional<StockPattern> best;
         double bestRatio = 0.0;
         double bestLength = 0.0;
@@ -90,7 +92,7 @@ std::optional<std::vector<StockPattern>> PlanGreedily(const PieceTypes& types,
             if (onHand[s] <= 0 || !(rack.Usable[s] > 0.0f)) {
                 continue;
             }
-            Pattern bar = FullestBar(types, left, rack.Usable[s], search, settings);
+            Pattern bar = FullestBar(types, left, rack.Usable[s], budget, search, settings);
             if (bar.empty()) {
                 continue;
             }

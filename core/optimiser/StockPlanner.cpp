@@ -111,6 +111,30 @@ std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, co
     return uses;
 }
 
+// Tells whoever watches the budget of each better plan or higher bound.
+class ProgressTeller {
+  public:
+    ProgressTeller(const PlanningBudget& budget, PlanProgress::Measure measure)
+        : budget_(budget), told_{measure, -1.0, -1.0} {}
+
+    void operator()(const std::optional<std::vector<StockPattern>>& best, const StockRack& rack,
+                    double bound) {
+        if (!best) {
+            return;
+        }
+        const double worth = WorthOf(*best, rack);
+        const PlanProgress now{told_.Counts, worth, std::min(bound, worth)};
+        if (now.Best != told_.Best || now.Bound != told_.Bound) {
+            told_ = now;
+            budget_.ReportProgress(now);
+        }
+    }
+
+  private:
+    const PlanningBudget& budget_;
+    PlanProgress told_;
+};
+
 }  // namespace
 
 PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock,
@@ -145,6 +169,10 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
     std::optional<std::vector<StockPattern>> best =
         PlanGreedily(types, rack, budget, left, settings);
     double bound = StockLowerBound(types, rack);
+    ProgressTeller tell(budget, stock.Objective == StockObjective::LeastCost
+                                    ? PlanProgress::Measure::Cost
+                                    : PlanProgress::Measure::StockLength);
+    tell(best, rack, bound);
     if (!(best && !(bound < WorthOf(*best, rack)))) {
         // The relaxation may have half the time left; rounding and the
         // search need the rest.
@@ -161,6 +189,7 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
                 best = std::move(rounded);
             }
         }
+        tell(best, rack, bound);
     }
     bool complete = false;
     if (pieces <= settings.Stock.MostPiecesSearchedThrough &&
@@ -170,6 +199,7 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
         if (exact.Best) {
             best = std::move(exact.Best);
         }
+        tell(best, rack, complete && best ? WorthOf(*best, rack) : bound);
     }
     if (budget.IsCancelled()) {
         result.Cancelled = true;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 
+#include "core/optimiser/LpWithinBudget.h"
 #include "core/optimiser/PatternKnapsack.h"
 
 namespace {
@@ -67,8 +68,8 @@ class StockLp {
         return true;
     }
 
-    bool Solve(double seconds) {
-        model_.setMaximumWallSeconds(std::max(seconds, 0.001));
+    bool Solve(const PlanningBudget& budget) {
+        const SolvingWithin within(model_, budget);
         model_.primal();
         return model_.isProvenOptimal();
     }
@@ -114,7 +115,7 @@ struct Pricing {
 // 2^-40 of the bar more, which outweighs the roundings of the knapsack's own
 // double arithmetic.
 Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& worths,
-              double threshold, const OptimiserSettings& settings) {
+              double threshold, const PlanningBudget& budget, const OptimiserSettings& settings) {
     PieceTypes onBar = types;
     onBar.BarLength = usable;
     const double unit = CommonUnit(onBar, settings.Knapsack);
@@ -131,7 +132,7 @@ Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& 
     }
     const KnapsackOutcome outcome = MostValuablePatterns(
         items, static_cast<double>(usable), threshold, settings.Stock.PatternsPerPricing,
-        settings.Stock.PricingNodes, unit, settings.Knapsack);
+        settings.Stock.PricingNodes, unit, settings.Knapsack, budget);
     Pricing pricing;
     pricing.UpperBound = outcome.UpperBound;
     for (Pattern pattern : outcome.Found) {
@@ -173,7 +174,7 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
         }
     }
     for (int round = 0; round < settings.Stock.MostRounds && !budget.Over(); ++round) {
-        const bool optimal = lp.Solve(budget.SecondsLeft());
+        const bool optimal = lp.Solve(budget);
         const std::vector<double> worths = lp.Worths();
         // Any piece worths bound every plan: their total, less what the bars
         // on hand could gain where a pattern is worth more than its bar.
@@ -193,7 +194,8 @@ StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
                 continue;
             }
             const double threshold = rack.Worth[s] * (1.0 + 1e-9) + 1e-9;
-            const Pricing pricing = Price(types, rack.Usable[s], worths, threshold, settings);
+            const Pricing pricing =
+                Price(types, rack.Usable[s], worths, threshold, budget, settings);
             const double gain = pricing.UpperBound - rack.Worth[s];
             if (gain > 0.0) {
                 const double bars = static_cast<double>(std::min(rack.OnHand[s], pieces));

@@ -2,8 +2,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdint>
 #include <functional>
+
+#include "core/plan/PlanProgress.h"
 
 // When a search for a better plan has to stop: at its deadline, or as soon as
 // the user cancels. Every part of a search reads the time through the budget,
@@ -17,9 +18,9 @@ struct PlanningBudget {
     const std::atomic<bool>* Cancelled = nullptr;
     // The clock the deadline is read on; the steady clock when empty.
     std::function<Clock::time_point()> ReadClock;
-    // Told the bars of the best plan so far and the fewest any plan can use,
-    // each time either improves; called on the searching thread.
-    std::function<void(std::int64_t bestBars, std::int64_t bound)> Progress;
+    // Told the best plan so far and the bound each time either improves;
+    // called on the searching thread.
+    std::function<void(const PlanProgress&)> Progress;
 
     static PlanningBudget Seconds(double seconds, const std::atomic<bool>* cancelled = nullptr) {
         PlanningBudget budget;
@@ -38,9 +39,9 @@ struct PlanningBudget {
         }
         return std::chrono::duration<double>(Deadline - Now()).count();
     }
-    void ReportProgress(std::int64_t bestBars, std::int64_t bound) const {
+    void ReportProgress(const PlanProgress& progress) const {
         if (Progress) {
-            Progress(bestBars, bound);
+            Progress(progress);
         }
     }
 };

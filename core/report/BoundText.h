@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/plan/PlanProgress.h"
+
 // What the window and the batch tool say about a plan next to its bars: how
 // many it uses, how few any plan could use, and whether the plan is proven to
 // be the best, e.g. "23 bars; no plan can use fewer than 22; not proven
@@ -28,6 +30,29 @@ inline std::string StockBoundText(double objective, double bound, bool costed) {
     } else {
         std::snprintf(text, sizeof text, "Stock length %.3f; no plan can cut less than %.3f",
                       objective, bound);
+    }
+    return text;
+}
+
+// What a search's progress box says of the best plan so far and its bound,
+// e.g. "Best plan 41 bars, at least 40" or, from stock, "Best plan costs
+// 412.50, at least 410.20".
+inline std::string ProgressText(const PlanProgress& progress) {
+    char text[200];
+    switch (progress.Counts) {
+        case PlanProgress::Measure::Cost:
+            std::snprintf(text, sizeof text, "Best plan costs %.2f, at least %.2f", progress.Best,
+                          progress.Bound);
+            break;
+        case PlanProgress::Measure::StockLength:
+            std::snprintf(text, sizeof text, "Best plan cuts %.3f of stock, at least %.3f",
+                          progress.Best, progress.Bound);
+            break;
+        case PlanProgress::Measure::Bars:
+        default:
+            std::snprintf(text, sizeof text, "Best plan %.0f %s, at least %.0f", progress.Best,
+                          progress.Best == 1.0 ? "bar" : "bars", progress.Bound);
+            break;
     }
     return text;
 }

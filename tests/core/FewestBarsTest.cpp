@@ -319,9 +319,10 @@ TEST(FewestBars, StopsSoonAfterTheDeadlineOfItsClockTellingItsProgress) {
         PlanningBudget budget;
         budget.ReadClock = [clock] { return clock->Read(); };
         budget.Deadline = clock->start + std::chrono::milliseconds(budgetReadings);
-        std::vector<std::pair<std::int64_t, std::int64_t>> told;
-        budget.Progress = [&told](std::int64_t bars, std::int64_t bound) {
-            told.emplace_back(bars, bound);
+        std::vector<std::pair<double, double>> told;
+        budget.Progress = [&told](const PlanProgress& progress) {
+            EXPECT_EQ(progress.Counts, PlanProgress::Measure::Bars);
+            told.emplace_back(progress.Best, progress.Bound);
         };
         const PlanOutcome result = PlanFewestBars(list, budget);
         ExpectSoundPlan(list, result);
@@ -332,7 +333,7 @@ TEST(FewestBars, StopsSoonAfterTheDeadlineOfItsClockTellingItsProgress) {
             EXPECT_LE(told[i].first, told[i - 1].first);
             EXPECT_GE(told[i].second, told[i - 1].second);
         }
-        EXPECT_EQ(told.back().first, static_cast<std::int64_t>(result.Plan->Bars.size()));
-        EXPECT_EQ(told.back().second, result.LowerBound);
+        EXPECT_EQ(told.back().first, static_cast<double>(result.Plan->Bars.size()));
+        EXPECT_EQ(told.back().second, static_cast<double>(result.LowerBound));
     }
 }

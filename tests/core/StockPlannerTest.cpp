@@ -274,3 +274,31 @@ TEST(StockPlanner, Refusals) {
 }
 
 }  // namespace
+
+TEST(StockPlanner, TellsItsBestPlanAndBoundAsTheyImprove) {
+    std::mt19937 random(4);
+    const StockList stock =
+        Rack({{6000, std::nullopt, 60.0}, {4000, 10, 42.0}, {2500, 5, 27.0}, {1800, 2, 0.0}});
+    std::vector<std::pair<float, float>> rows;
+    for (int r = 0; r < 40; ++r) {
+        rows.push_back({static_cast<float>(1 + random() % 12),
+                        static_cast<float>(200 + random() % 1600) + 3.0f});
+    }
+    const PreparedCutList cutList = Job(rows, 3.0f);
+    PlanningBudget budget = PlanningBudget::Seconds(5.0);
+    std::vector<PlanProgress> told;
+    budget.Progress = [&told](const PlanProgress& progress) { told.push_back(progress); };
+    const PlanOutcome result = PlanFromStock(cutList, stock, budget);
+    ASSERT_FALSE(result.Refused) << *result.Refused;
+    ASSERT_FALSE(told.empty());
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        EXPECT_EQ(told[i].Counts, PlanProgress::Measure::Cost);
+        EXPECT_LE(told[i].Bound, told[i].Best);
+        if (i > 0) {
+            EXPECT_LE(told[i].Best, told[i - 1].Best);
+            EXPECT_GE(told[i].Bound, told[i - 1].Bound);
+        }
+    }
+    EXPECT_EQ(told.back().Best, result.StockObjective);
+    EXPECT_EQ(told.back().Bound, result.StockLowerBound);
+}

@@ -1,16 +1,19 @@
 // The "Fewest Bars" box of the window: stored in the settings file, exclusive
 // with "Alternate Method", its bound beside the result, and a Calculate whose
-// search the user cancels leaving the window as it was.
+// search the user cancels leaving the window as it was, and the search's
+// progress box telling its best plan and bound.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,26 @@ void TypeTwoBarJob(TMainForm& form) {
     form.RefreshWidgets();
 }
 
+// Bar 500000 without cut width, 2500 pieces of 300 lengths from 5 to 45 % of
+// the bar: a search that takes longer than a glance and seldom proves its
+// plan within a second.
+void TypeLargeJob(TMainForm& form) {
+    form.BarSettings().SetCells(1, 0, "500000");
+    form.BarSettings().SetCells(1, 1, "0");
+    form.BarSettings().SetCells(1, 2, "0");
+    std::mt19937 random(12);
+    std::vector<int> quantities(300, 0);
+    for (int piece = 0; piece < 2500; ++piece) {
+        ++quantities[random() % quantities.size()];
+    }
+    for (int row = 1; row <= 300; ++row) {
+        const int length = 25000 + static_cast<int>(random() % 200001);
+        form.CutList().SetCells(0, row, std::to_string(quantities[row - 1]));
+        form.CutList().SetCells(1, row, std::to_string(length));
+    }
+    form.RefreshWidgets();
+}
+
 std::vector<TStringGrid::TStrings> RowsOf(const TStringGrid& grid) {
     std::vector<TStringGrid::TStrings> rows;
     for (int row = 0; row < grid.RowCount(); ++row) {
@@ -69,6 +92,7 @@ class FewestBarsWindowTest : public QObject {
     void theBoundStandsBesideTheResult_data();
     void theBoundStandsBesideTheResult();
     void cancelLeavesTheWindowAsBeforeCalculate();
+    void theBoxShowsTheBestPlanAndBoundAsTheyImprove();
 
   private:
     std::unique_ptr<TMainForm> NewForm() {
@@ -200,6 +224,54 @@ void FewestBarsWindowTest::cancelLeavesTheWindowAsBeforeCalculate() {
     // Calculated again without cancelling, the new row is planned.
     form->Button1Click(form->Button1);
     QCOMPARE(form->Label2->text(), QStringLiteral("4"));
+}
+
+void FewestBarsWindowTest::theBoxShowsTheBestPlanAndBoundAsTheyImprove() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    form->show();
+    TypeLargeJob(*form);
+    form->FewestBarsCheckBox1->setChecked(true);
+    form->PlanningMoment = std::chrono::milliseconds(0);
+    form->PlanningSeconds = 1.0;
+    QStringList seen;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, form.get(), [&] {
+        auto* dialog = form->findChild<QProgressDialog*>(QStringLiteral("PlanningProgress"));
+        if (dialog != nullptr && dialog->isVisible()) {
+            seen.push_back(dialog->labelText());
+        }
+    });
+    look.start(10);
+    form->Button1Click(form->Button1);
+    look.stop();
+
+    const QRegularExpression told(
+        QStringLiteral("^Looking for the plan with the fewest bars\\.\\.\\.\nBest plan (\\d+) "
+                       "bars, at least (\\d+)$"));
+    const QRegularExpression result(
+        QStringLiteral("^(\\d+) bars; no plan can use fewer than (\\d+)"));
+    const QRegularExpressionMatch final = result.match(form->Label4->text());
+    QVERIFY2(final.hasMatch(), qPrintable(form->Label4->text()));
+    const int bars = final.captured(1).toInt();
+    const int bound = final.captured(2).toInt();
+    int lastBars = bars + 1000000;
+    int lastBound = 0;
+    int reports = 0;
+    for (const QString& text : seen) {
+        if (text == QStringLiteral("Looking for the plan with the fewest bars...")) {
+            continue;
+        }
+        const QRegularExpressionMatch match = told.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text));
+        ++reports;
+        const int shownBars = match.captured(1).toInt();
+        const int shownBound = match.captured(2).toInt();
+        QVERIFY(shownBars <= lastBars && shownBound >= lastBound);
+        QVERIFY(shownBars >= bars && shownBound <= bound && shownBound <= shownBars);
+        lastBars = shownBars;
+        lastBound = shownBound;
+    }
+    QVERIFY(reports > 0);
 }
 
 QTEST_MAIN(FewestBarsWindowTest)

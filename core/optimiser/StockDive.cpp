@@ -15,7 +15,7 @@ constexpr double kRelaxationShare = 0.7;
 PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
     PlanningBudget part = budget;
     if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
-        const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+        const PlanningBudget::Clock::time_point now = budget.Now();
         if (budget.Deadline > now) {
             part.Deadline = now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
                                       (budget.Deadline - now) * share);

@@ -153,20 +153,24 @@ class BruteForce {
     std::optional<std::pair<double, std::int64_t>> best_;
 };
 
-class SmallStockJobs : public testing::TestWithParam<unsigned> {};
-
-TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
-    std::mt19937 random(GetParam());
+// A small random job planned against every partition of its pieces: costs in
+// whole numbers, or in cents with stock lengths in eighths.
+void ExpectBestOfAnyPartition(unsigned seed, bool cents) {
+    std::mt19937 random(seed);
     const bool costed = random() % 2 == 0;
     std::vector<Line> lines;
     const int lineCount = 2 + static_cast<int>(random() % 2);
     for (int s = 0; s < lineCount; ++s) {
         Line line{static_cast<float>(60 + random() % 80), std::nullopt, std::nullopt};
+        if (cents) {
+            line.length += static_cast<float>(random() % 8) / 8.0f;
+        }
         if (random() % 2 == 0) {
             line.onHand = 1 + random() % 3;
         }
         if (costed) {
-            line.cost = static_cast<double>(random() % 40);
+            line.cost = cents ? static_cast<double>(random() % 4000) / 100.0
+                              : static_cast<double>(random() % 40);
         }
         lines.push_back(line);
     }
@@ -194,6 +198,16 @@ TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
     EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), best->second);
     EXPECT_TRUE(result.ProvenMinimal);
     EXPECT_LE(result.StockLowerBound, result.StockObjective);
+}
+
+class SmallStockJobs : public testing::TestWithParam<unsigned> {};
+
+TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
+    ExpectBestOfAnyPartition(GetParam(), false);
+}
+
+TEST_P(SmallStockJobs, BestPlanOfAnyPartitionInCents) {
+    ExpectBestOfAnyPartition(GetParam(), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SmallStockJobs, testing::Range(1u, 81u));

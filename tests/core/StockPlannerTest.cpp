@@ -252,6 +252,32 @@ TEST(StockPlanner, OneUnlimitedLineUsesAsFewBarsAsFewestBars) {
     EXPECT_EQ(result.StockObjective, 6000.0 * static_cast<double>(fewest.Plan->Bars.size()));
 }
 
+// A search that finishes within its budget depends on nothing but the job.
+TEST(StockPlanner, SameJobSamePlan) {
+    std::mt19937 random(11);
+    std::vector<std::pair<float, float>> rows;
+    for (int r = 0; r < 10; ++r) {
+        rows.push_back({1.0f, static_cast<float>(15 + random() % 60) + 0.5f});
+    }
+    const PreparedCutList cutList = Job(rows);
+    const StockList stock = Rack({{120, std::nullopt, 21.0}, {95, 2, 15.0}, {70, 1, 0.0}});
+    auto barsOf = [&](const CuttingPlan& plan) {
+        std::vector<std::vector<int>> bars;
+        for (std::size_t b = 0; b < plan.Bars.size(); ++b) {
+            bars.push_back({plan.BarStock[b]});
+            for (const PieceRun& run : plan.RunsOf(plan.Bars[b])) {
+                bars.back().insert(bars.back().end(), {run.Row, run.Count});
+            }
+        }
+        return bars;
+    };
+    const PlanOutcome first = PlanFromStock(cutList, stock, kBudget);
+    const PlanOutcome second = PlanFromStock(cutList, stock, kBudget);
+    ASSERT_TRUE(first.ProvenMinimal);
+    ASSERT_TRUE(second.ProvenMinimal);
+    EXPECT_EQ(barsOf(*first.Plan), barsOf(*second.Plan));
+}
+
 TEST(StockPlanner, OffcutsAreCutFirstAndLeftoversGathered) {
     // Two free offcuts of 50 take the two 45s; the 90 needs a bought bar.
     const StockList stock = Rack({{100, std::nullopt, 10.0}, {50, 2, 0.0}});

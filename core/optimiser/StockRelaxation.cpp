@@ -103,6 +103,11 @@ StockRelaxation StockRelaxer::Relax(const std::vector<std::int64_t>& left,
             lp_->Limit(static_cast<std::int32_t>(s), onHand[s]);
         }
     }
+    // A line whose pricing found nothing rests until the others find nothing
+    // either; then every line is priced again, and only such a round bounds
+    // the job.
+    std::vector<bool> resting(rack_.Size(), false);
+    bool everyLine = true;
     for (int round = 0; round < settings_.Stock.MostRounds && !budget.Over(); ++round) {
         const bool optimal = lp_->Solve(budget.SecondsLeft());
         const std::vector<double> worths = lp_->PieceWorths();
@@ -114,7 +119,7 @@ StockRelaxation StockRelaxer::Relax(const std::vector<std::int64_t>& left,
         std::vector<LineWorth> bounds;
         bool added = false;
         for (std::size_t s = 0; s < rack_.Size(); ++s) {
-            if (!(rack_.Usable[s] > 0.0f) || onHand[s] <= 0) {
+            if (!(rack_.Usable[s] > 0.0f) || onHand[s] <= 0 || (!everyLine && resting[s])) {
                 continue;
             }
             const double threshold = (rack_.Worth[s] + lineWorths[s]) * (1.0 + 1e-9) + 1e-9;
@@ -122,15 +127,22 @@ StockRelaxation StockRelaxer::Relax(const std::vector<std::int64_t>& left,
                 Price(types_, left, rack_.Usable[s], worths, threshold, settings_);
             bounds.push_back({rack_.Worth[s], pricing.UpperBound,
                               static_cast<double>(std::min(onHand[s], pieces))});
+            bool found = false;
             for (const Pattern& pattern : pricing.Found) {
-                added = lp_->Add(pattern, static_cast<std::int32_t>(s)) || added;
+                found = lp_->Add(pattern, static_cast<std::int32_t>(s)) || found;
+            }
+            resting[s] = !found;
+            added = added || found;
+        }
+        if (everyLine) {
+            relaxation.LowerBound =
+                std::max(relaxation.LowerBound, LeastCostForWorth(total, bounds));
+            if (!added) {
+                relaxation.Solved = optimal;
+                break;
             }
         }
-        relaxation.LowerBound = std::max(relaxation.LowerBound, LeastCostForWorth(total, bounds));
-        if (!added) {
-            relaxation.Solved = optimal;
-            break;
-        }
+        everyLine = !added;
     }
     for (const LineUse& use : lp_->InUseOnLines()) {
         relaxation.InUse.push_back({{use.Line, *use.Bar, 1}, use.Bars});

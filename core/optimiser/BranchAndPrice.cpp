@@ -586,7 +586,8 @@ class BranchAndPrice::Tree {
     UnitCosts costs_;
     bool oneBar_;
     const PlanningBudget& budget_;
-    const OptimiserSettings& settings_;
+    // A copy: the settings passed by default live only as long as the call.
+    const OptimiserSettings settings_;
     std::vector<std::int32_t> typeOf_;
     CuttingStockLp lp_;
     std::vector<PieceTypes> typesOn_;  // the types on each line's usable length

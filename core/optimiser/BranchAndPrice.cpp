@@ -151,10 +151,17 @@ class BranchAndPrice::Tree {
         if (better) {
             best_ = plan;
             bestCost_ = cost;
+            if (oneBar_) {
+                bestOfBar_.clear();
+                for (const StockPattern& use : plan) {
+                    bestOfBar_.push_back({use.Bar, use.Bars});
+                }
+            }
         }
     }
 
     const std::optional<std::vector<StockPattern>>& Best() const { return best_; }
+    const std::vector<PatternUse>& BestOfBar() const { return bestOfBar_; }
     double BestCost() const { return bestCost_; }
     bool Proven() const { return best_ && Closes(LowerBound(), bestCost_); }
 
@@ -212,15 +219,19 @@ class BranchAndPrice::Tree {
         if (!groups.Feasible) {
             return;
         }
-        const std::vector<std::vector<bool>> open =
-            LinesOpenTo(groups, node.Constraints, rack_.Size());
+        // Whether each group may be cut from each line, and fits it alone.
+        const std::size_t lines = rack_.Size();
+        const std::vector<char> open = LinesOpenTo(groups, node.Constraints, lines);
+        std::vector<char> fits(open.size(), 0);
         for (std::size_t g = 0; g < groups.Members.size(); ++g) {
             const Pattern alone = TypePatternOf(PiecesOf(groups.Members[g]));
-            bool fits = false;
-            for (std::size_t s = 0; s < rack_.Size() && !fits; ++s) {
-                fits = open[g][s] && MostBarsOf(s) > 0 && LeftoverOf(alone, typesOn_[s]);
+            bool anywhere = false;
+            for (std::size_t s = 0; s < lines; ++s) {
+                fits[g * lines + s] = open[g * lines + s] != 0 && MostBarsOf(s) > 0 &&
+                                      LeftoverOf(alone, typesOn_[s]).has_value();
+                anywhere = anywhere || fits[g * lines + s] != 0;
             }
-            if (!fits) {
+            if (!anywhere) {
                 return;
             }
         }
@@ -229,9 +240,8 @@ class BranchAndPrice::Tree {
         });
         for (std::size_t g = 0; g < groups.Members.size(); ++g) {
             const Pattern alone = PiecesOf(groups.Members[g]);
-            for (std::size_t s = 0; s < rack_.Size(); ++s) {
-                if (open[g][s] && MostBarsOf(s) > 0 &&
-                    LeftoverOf(TypePatternOf(alone), typesOn_[s])) {
+            for (std::size_t s = 0; s < lines; ++s) {
+                if (fits[g * lines + s] != 0) {
                     lp_.Add(alone, static_cast<std::int32_t>(s));
                 }
             }
@@ -281,7 +291,7 @@ class BranchAndPrice::Tree {
                         item.Weight += weightOfType_[s][static_cast<std::size_t>(TypeOf(piece))];
                         item.Worth += worths[static_cast<std::size_t>(piece)];
                     }
-                    if (!open[g][s]) {
+                    if (open[g * lines + s] == 0) {
                         item.Worth = 0.0;
                     }
                     items.push_back(item);
@@ -594,6 +604,7 @@ class BranchAndPrice::Tree {
     std::vector<double> unit_;
     std::vector<std::vector<double>> weightOfType_;  // by line, then type
     std::optional<std::vector<StockPattern>> best_;
+    std::vector<PatternUse> bestOfBar_;  // the best plan of one bar length
     double bestCost_ = kNoPlan;
     double known_;
     double unresolved_ = kNoPlan;
@@ -624,14 +635,8 @@ void BranchAndPrice::Offer(const std::vector<PatternUse>& plan) {
     tree_->Consider(OnLineZero(plan));
 }
 
-std::vector<PatternUse> BranchAndPrice::Best() const {
-    std::vector<PatternUse> plan;
-    if (tree_->Best()) {
-        for (const StockPattern& use : *tree_->Best()) {
-            plan.push_back({use.Bar, use.Bars});
-        }
-    }
-    return plan;
+const std::vector<PatternUse>& BranchAndPrice::Best() const {
+    return tree_->BestOfBar();
 }
 
 std::int64_t BranchAndPrice::BestBars() const {

@@ -53,7 +53,7 @@ class BranchAndPrice {
     void Offer(const std::vector<PatternUse>& plan);
 
     // Of one bar length.
-    std::vector<PatternUse> Best() const;
+    const std::vector<PatternUse>& Best() const;
     std::int64_t BestBars() const;
     std::int64_t LowerBound() const;
 

@@ -90,21 +90,22 @@ bool AllowsOn(const BranchConstraints& constraints, const Pattern& pieces, std::
     return Allows(constraints, pieces);
 }
 
-std::vector<std::vector<bool>> LinesOpenTo(const PieceGroups& groups,
-                                           const BranchConstraints& constraints,
-                                           std::size_t lines) {
-    std::vector<std::vector<bool>> open(groups.Members.size(), std::vector<bool>(lines, true));
+std::vector<char> LinesOpenTo(const PieceGroups& groups, const BranchConstraints& constraints,
+                              std::size_t lines) {
+    std::vector<char> open(groups.Members.size() * lines, 1);
     for (const auto& [piece, on] : constraints.OnLine) {
-        auto& of = open[static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)])];
+        const auto group =
+            static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)]);
         for (std::size_t line = 0; line < lines; ++line) {
             if (static_cast<std::int32_t>(line) != on) {
-                of[line] = false;
+                open[group * lines + line] = 0;
             }
         }
     }
     for (const auto& [piece, off] : constraints.OffLine) {
-        open[static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)])]
-            [static_cast<std::size_t>(off)] = false;
+        const auto group =
+            static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)]);
+        open[group * lines + static_cast<std::size_t>(off)] = 0;
     }
     return open;
 }

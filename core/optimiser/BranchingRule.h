@@ -42,9 +42,10 @@ bool Allows(const BranchConstraints& constraints, const Pattern& pieces);
 // The same for a bar cut from the line.
 bool AllowsOn(const BranchConstraints& constraints, const Pattern& pieces, std::int32_t line);
 
-// Whether each group may be cut from each line (by group, then line).
-std::vector<std::vector<bool>> LinesOpenTo(const PieceGroups& groups,
-                                           const BranchConstraints& constraints, std::size_t lines);
+// Whether each group may be cut from each line: 1 or 0 at group * lines +
+// line.
+std::vector<char> LinesOpenTo(const PieceGroups& groups, const BranchConstraints& constraints,
+                              std::size_t lines);
 
 // The pair of groups to branch on: the one whose bars together in the
 // relaxation's solution are furthest from a whole number, ties to the first

@@ -43,9 +43,12 @@ function(velmar_library name)
                                   PRIVATE ${arg_PRIVATE_DEPENDS} velmar_warnings)
 endfunction()
 
-# The shared helpers of the tests (tests/common/...), for every test target.
+# The shared helpers of the tests (tests/common/...), for every test target,
+# and where the golden reports of the examples are kept.
 add_library(velmar_test_support INTERFACE)
 velmar_expose_folder(velmar_test_support INTERFACE tests)
+target_compile_definitions(velmar_test_support
+                           INTERFACE VELMAR_GOLDEN_DIR="${PROJECT_SOURCE_DIR}/tests/golden")
 
 # One GoogleTest executable per folder of tests/, each test case registered with ctest:
 #   velmar_gtest(name SOURCES files... DEPENDS libraries...)

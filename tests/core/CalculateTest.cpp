@@ -4,57 +4,23 @@
 #include <utility>
 #include <vector>
 
-#include "core/Calculate.h"
 #include "core/plan/FirstFit.h"
 #include "model/Exceptions.h"
 #include "model/Options.h"
-#include "model/ReportLines.h"
-#include "model/TStringGrid.h"
-#include "sorter/SASG.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/core/CalculationFixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-struct TypedRow {
-    std::string qty;
-    std::string length;
-    std::string item;
-};
-
-// The window's models as the user leaves them before pressing Calculate.
-class Window {
-  public:
+// The window's models as the user leaves them before pressing Calculate,
+// over the report of an earlier run.
+struct Window : CalculationFixture {
     Window(const std::vector<TypedRow>& rows, const Lines& settings)
-        : cutList(nullptr, 5, 500), barSettings(nullptr, 2, 5), sorter(nullptr) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            cutList.SetRows(static_cast<int>(i) + 1, {rows[i].qty, rows[i].length, rows[i].item});
-        }
-        barSettings.SetCols(1, settings);
-        sorter.GridToSort = &cutList;
-        sorter.StartIndex = 1;
-        sorter.EndIndex = 1;
-        sorter.SortDirection = SortDirType::Descending;
-        sorter.HowToSort = SortType::Row;
-        sorter.SortType = ToSortType::Numeric;
+        : CalculationFixture(rows, settings) {
         report.Assign({"an earlier report"});
     }
-
-    PlanOutcome Calculate(const Options& options) {
-        return ::Calculate({cutList, barSettings, report}, sorter, options, '.',
-                           [this](const std::string& text) {
-                               announced.push_back(text);
-                               linesWhenAnnounced = report.Count();
-                           });
-    }
-
-    TStringGrid cutList;
-    TStringGrid barSettings;
-    ReportLines report;
-    TSortAStringGrid sorter;
-    Lines announced;
-    int linesWhenAnnounced = -1;
 };
 
 Options AutoItems(bool shortReport) {

@@ -233,6 +233,10 @@ class TMainForm : public QMainWindow {
   private:
     void CreateStockControls(QWidget* area);
     void ShowStockFile(const StockFile& file);
+    // End Trim changes go into the stock list's history as they are typed,
+    // one change per visit to the field; texts shown are not changes.
+    void ShowEndTrim(const QString& text);
+    void RecordEndTrimEdit();
     // Whether the stock list differs from its file as last opened or saved
     // (or from an empty list, without one); the stock window's title names
     // the file and marks a change.
@@ -329,6 +333,8 @@ class TMainForm : public QMainWindow {
     std::optional<::StockList> plannedStock_;  // what the last plan from stock was made from
     std::shared_ptr<const CuttingPlan> stockPlan_;
     std::optional<StockFile> stockBeforeTake_;
+    QString endTrimRecorded_;  // the End Trim as the stock list's history last saw it
+    int endTrimVisit_ = 0;     // counts the times the field was left
     std::unique_ptr<JobModels> models_;
     std::uint64_t shownReportRevision_ = 0;
     QString jobFile_;

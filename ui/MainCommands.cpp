@@ -117,6 +117,9 @@ void TMainForm::ConnectCommands() {
         }
     });
     connect(FewestBarsCheckBox1, &QCheckBox::clicked, this, [this] { FewestBarsClick(); });
+    // Use Stock is kept as soon as it changes, as Fewest Bars is.
+    connect(UseStockCheckBox1, &QCheckBox::clicked, this,
+            [this] { RunInputCommand([this] { Savelastini(); }); });
     // The title shows at once whether the job has changed.
     for (GridTableModel* grid : {cutListView_, barSettingsView_}) {
         connect(grid, &QAbstractItemModel::dataChanged, this, [this] { ShowJobState(); });

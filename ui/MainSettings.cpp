@@ -1,4 +1,6 @@
+#include <QCheckBox>
 #include "io/settings/LastSettings.h"
+
 #include "ui/Main.h"
 
 void TMainForm::Savelastini() {
@@ -8,12 +10,16 @@ void TMainForm::Savelastini() {
     if (!settings_.FolderToMake.empty()) {
         MakeSettingsFolder(settings_.FolderToMake);
     }
-    ::Savelastini(settings_.Path, TakeLastSettings(models_->BarSettings, models_->Options));
+    LastSettings settings = TakeLastSettings(models_->BarSettings, models_->Options);
+    settings.UseStock = UseStockCheckBox1->isChecked();
+    ::Savelastini(settings_.Path, settings);
 }
 
 void TMainForm::LoadLastini() {
     models_->Options = CurrentOptions();
-    ApplyLastSettings(::LoadLastini(settings_.Path), models_->BarSettings, models_->Options);
+    const LastSettings settings = ::LoadLastini(settings_.Path);
+    ApplyLastSettings(settings, models_->BarSettings, models_->Options);
+    UseStockCheckBox1->setChecked(settings.UseStock);
     ReopenLastStock();
     ShowOptions();
 }

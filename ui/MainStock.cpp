@@ -11,6 +11,7 @@
 #include "core/stock/TakeFromStock.h"
 #include "diagram/Latin1.h"
 #include "model/Exceptions.h"
+#include "ui/FieldEditCommand.h"
 #include "ui/GridTableModel.h"
 #include "ui/Main.h"
 
@@ -92,8 +93,24 @@ void TMainForm::ShowStockFile(const StockFile& file) {
         stock_.SetCells(kStockOnHandColumn, row, given ? file.Lines[line].OnHand : "");
         stock_.SetCells(kStockCostColumn, row, given ? file.Lines[line].Cost : "");
     }
-    StockEndTrim1->setText(ToQString(file.EndTrim));
+    ShowEndTrim(ToQString(file.EndTrim));
     stockView_->Refresh();
+}
+
+void TMainForm::ShowEndTrim(const QString& text) {
+    endTrimRecorded_ = text;
+    StockEndTrim1->setText(text);
+}
+
+void TMainForm::RecordEndTrimEdit() {
+    const QString typed = StockEndTrim1->text();
+    if (typed == endTrimRecorded_) {
+        return;
+    }
+    stockUndo_->push(new FieldEditCommand(QStringLiteral("End Trim"), endTrimRecorded_, typed,
+                                          endTrimVisit_,
+                                          [this](const QString& text) { ShowEndTrim(text); }));
+    endTrimRecorded_ = typed;
 }
 
 void TMainForm::ShowStockFileForUndo(const QString& text, const StockFile& file) {

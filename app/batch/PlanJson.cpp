@@ -74,5 +74,6 @@ void WritePlanJson(std::ostream& out, const CuttingPlan* plan) {
         stockLength += static_cast<double>(plan->Stock[s].Length) * static_cast<double>(bars[s]);
     }
     out << "],\n\"totalCost\": " << (costed ? Number(cost, false) : "null")
-        << ",\n\"totalStockLength\": " << Number(stockLength, false);
+        << ",\n\"totalStockLength\": " << Number(stockLength, false)
+        << ",\n\"endTrim\": " << Number(plan->EndTrim, true);
 }

@@ -408,7 +408,7 @@ class BranchAndPrice::Tree {
 
     const PieceTypes& types_;
     const PlanningBudget& budget_;
-    const OptimiserSettings& settings_;
+    const OptimiserSettings settings_;  // a copy: callers may pass a temporary
     std::vector<std::int32_t> typeOf_;
     CuttingStockLp lp_;
     double unit_;

@@ -21,7 +21,7 @@ PlanningBudget::Clock::time_point ShareOf(const PlanningBudget& budget, double s
     if (budget.Deadline == PlanningBudget::Clock::time_point::max()) {
         return budget.Deadline;
     }
-    const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+    const PlanningBudget::Clock::time_point now = budget.Now();
     if (budget.Deadline <= now) {
         return budget.Deadline;
     }
@@ -78,6 +78,7 @@ class BarSearch {
         best_ = FirstFitPatterns(types_, pieces);
         bestBars_ = BarsOf(best_);
         lowerBound_ = std::max<std::int64_t>(1, LengthBound(types_, pieces));
+        Report();
         if (bestBars_ <= lowerBound_ || TryCompletion(pieces, {}, 0)) {
             return;
         }
@@ -126,7 +127,7 @@ class BarSearch {
         // then goes on from where it got in half the time left.
         PlanningBudget relaxationBudget = budget_;
         if (budget_.Deadline != PlanningBudget::Clock::time_point::max()) {
-            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            const PlanningBudget::Clock::time_point now = budget_.Now();
             relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
         }
         const Relaxation relaxation =
@@ -135,6 +136,7 @@ class BarSearch {
             const std::int64_t before = lowerBound_;
             lowerBound_ = std::max(lowerBound_,
                                    WorthBound(types_, pieces, relaxation.PieceWorths, settings_));
+            Report();
             if (bestBars_ <= lowerBound_ ||
                 (lowerBound_ > before && TryCompletion(pieces, fixed, fixedBars))) {
                 return true;
@@ -229,9 +231,10 @@ class BarSearch {
     void SearchThrough(const std::vector<std::int64_t>& pieces) {
         BranchAndPrice search(types_, budget_, best_, lowerBound_, settings_);
         while (search.Step()) {
+            Consider({}, search.Best(), search.BestBars());
             if (search.LowerBound() > lowerBound_) {
                 lowerBound_ = search.LowerBound();
-                Consider({}, search.Best(), search.BestBars());
+                Report();
                 if (bestBars_ > lowerBound_ && TryCompletion(pieces, {}, 0)) {
                     search.Offer(best_);
                 }
@@ -288,6 +291,16 @@ class BarSearch {
             best_ = fixed;
             best_.insert(best_.end(), rest.begin(), rest.end());
             bestBars_ = bars;
+            Report();
+        }
+    }
+
+    // Tells the budget's watcher of a better plan or a higher bound.
+    void Report() {
+        if (bestBars_ != reportedBars_ || lowerBound_ != reportedBound_) {
+            reportedBars_ = bestBars_;
+            reportedBound_ = lowerBound_;
+            whole_.ReportProgress(bestBars_, lowerBound_);
         }
     }
 
@@ -298,6 +311,8 @@ class BarSearch {
     std::vector<PatternUse> best_;
     std::int64_t bestBars_ = 0;
     std::int64_t lowerBound_ = 0;
+    std::int64_t reportedBars_ = 0;
+    std::int64_t reportedBound_ = 0;
     CuttingStockLp lp_;
     int deadEnds_ = 0;
 };

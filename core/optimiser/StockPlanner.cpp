@@ -150,7 +150,7 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
         // search need the rest.
         PlanningBudget relaxationBudget = budget;
         if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
-            const PlanningBudget::Clock::time_point now = PlanningBudget::Clock::now();
+            const PlanningBudget::Clock::time_point now = budget.Now();
             relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
         }
         const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget, settings);

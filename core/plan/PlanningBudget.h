@@ -2,9 +2,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <functional>
 
 // When a search for a better plan has to stop: at its deadline, or as soon as
-// the user cancels.
+// the user cancels. Every part of a search reads the time through the budget,
+// so that a test can run it on a clock of its own.
 struct PlanningBudget {
     using Clock = std::chrono::steady_clock;
     // What a search may take unless told otherwise.
@@ -12,6 +15,11 @@ struct PlanningBudget {
 
     Clock::time_point Deadline = Clock::time_point::max();
     const std::atomic<bool>* Cancelled = nullptr;
+    // The clock the deadline is read on; the steady clock when empty.
+    std::function<Clock::time_point()> ReadClock;
+    // Told the bars of the best plan so far and the fewest any plan can use,
+    // each time either improves; called on the searching thread.
+    std::function<void(std::int64_t bestBars, std::int64_t bound)> Progress;
 
     static PlanningBudget Seconds(double seconds, const std::atomic<bool>* cancelled = nullptr) {
         PlanningBudget budget;
@@ -21,12 +29,18 @@ struct PlanningBudget {
         return budget;
     }
 
+    Clock::time_point Now() const { return ReadClock ? ReadClock() : Clock::now(); }
     bool IsCancelled() const { return Cancelled != nullptr && Cancelled->load(); }
-    bool Over() const { return IsCancelled() || Clock::now() >= Deadline; }
+    bool Over() const { return IsCancelled() || Now() >= Deadline; }
     double SecondsLeft() const {
         if (Deadline == Clock::time_point::max()) {
             return 1e9;
         }
-        return std::chrono::duration<double>(Deadline - Clock::now()).count();
+        return std::chrono::duration<double>(Deadline - Now()).count();
+    }
+    void ReportProgress(std::int64_t bestBars, std::int64_t bound) const {
+        if (Progress) {
+            Progress(bestBars, bound);
+        }
     }
 };

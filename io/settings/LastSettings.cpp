@@ -19,6 +19,7 @@ std::string ReadKey(const std::string& path, std::string_view key) {
 }
 
 constexpr std::string_view kFewestBarsKey = "FewestBars";
+constexpr std::string_view kUseStockKey = "UseStock";
 
 bool HasKey(const std::string& path, std::string_view key) {
     // No value read from a line can hold a line end.
@@ -40,8 +41,11 @@ void Savelastini(const std::string& path, const LastSettings& settings,
     WriteKey(write, path, "Summary", FlagText(settings.NoSummary));
     WriteKey(write, path, "Short", FlagText(settings.ShortReport));
     WriteKey(write, path, "AutoItem", FlagText(settings.AutoItem));
-    if (settings.FewestBars || HasKey(path, kFewestBarsKey)) {
-        WriteKey(write, path, kFewestBarsKey, FlagText(settings.FewestBars));
+    for (const auto& [key, set] : {std::pair{kFewestBarsKey, settings.FewestBars},
+                                   std::pair{kUseStockKey, settings.UseStock}}) {
+        if (set || HasKey(path, key)) {
+            WriteKey(write, path, key, FlagText(set));
+        }
     }
 }
 
@@ -54,6 +58,7 @@ LastSettings LoadLastini(const std::string& path) {
     settings.NoSummary = IsSetFlag(ReadKey(path, "Summary"));
     settings.AutoItem = IsSetFlag(ReadKey(path, "AutoItem"));
     settings.FewestBars = IsSetFlag(ReadKey(path, kFewestBarsKey));
+    settings.UseStock = IsSetFlag(ReadKey(path, kUseStockKey));
     return settings;
 }
 

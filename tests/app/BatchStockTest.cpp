@@ -46,11 +46,12 @@ double Number(const JsonValue& value) {
 }
 
 // The shelf brackets (3 x 96, 2 x 48, 4 x 30, cut width 0.125) from two
-// costed lengths: every piece is planned once, each bar holds its pieces,
-// and the totals add up from the bars.
+// costed lengths trimmed by 1.5: every piece is planned once, each bar holds
+// its pieces after the trim, and the totals add up from the bars.
 TEST(BatchStock, JsonPlanAddsUp) {
     StockDir dir;
-    const std::string stock = dir.Write("Length,On Hand,Cost\r\n240,2,10\r\n144,3,5.5\r\n");
+    const std::string stock =
+        dir.Write("Length,On Hand,Cost\r\n240,2,10\r\n144,3,5.5\r\nEnd Trim,1.5,\r\n");
     const ToolRun run = RunBatchTool({"--json", "--stock", stock, Shelf});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::optional<JsonValue> json = ParseJson(run.out);
@@ -64,8 +65,8 @@ TEST(BatchStock, JsonPlanAddsUp) {
             used += Number(piece) + 0.125;
         }
         const double length = Number(bar.members.at("stockLength"));
-        EXPECT_LE(used, length);
-        EXPECT_NEAR(Number(bar.members.at("leftover")), length - used, 1e-3);
+        EXPECT_LE(used, length - 1.5);
+        EXPECT_NEAR(Number(bar.members.at("leftover")), length - 1.5 - used, 1e-3);
         stockLength += length;
     }
     std::sort(pieces.begin(), pieces.end());
@@ -79,6 +80,7 @@ TEST(BatchStock, JsonPlanAddsUp) {
     }
     EXPECT_DOUBLE_EQ(Number(json->members.at("totalCost")), cost);
     EXPECT_DOUBLE_EQ(Number(json->members.at("totalStockLength")), stockLength);
+    EXPECT_DOUBLE_EQ(Number(json->members.at("endTrim")), 1.5);
     EXPECT_EQ(json->members.at("method").text, "stock");
 }
 

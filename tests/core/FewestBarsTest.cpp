@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -299,3 +301,38 @@ TEST(FewestBars, CancelledSearchGivesNoPlan) {
 }
 
 }  // namespace
+
+// A clock that moves on a millisecond at every reading, so the search's
+// deadline comes after so many readings whatever the machine's speed.
+struct ReadingClock {
+    PlanningBudget::Clock::time_point start = PlanningBudget::Clock::now();
+    std::int64_t readings = 0;
+    PlanningBudget::Clock::time_point Read() {
+        return start + std::chrono::milliseconds(++readings);
+    }
+};
+
+TEST(FewestBars, StopsSoonAfterTheDeadlineOfItsClockTellingItsProgress) {
+    for (const std::int64_t budgetReadings : {5, 300, 3000}) {
+        const PreparedCutList list = TripletJob(60, 11);
+        auto clock = std::make_shared<ReadingClock>();
+        PlanningBudget budget;
+        budget.ReadClock = [clock] { return clock->Read(); };
+        budget.Deadline = clock->start + std::chrono::milliseconds(budgetReadings);
+        std::vector<std::pair<std::int64_t, std::int64_t>> told;
+        budget.Progress = [&told](std::int64_t bars, std::int64_t bound) {
+            told.emplace_back(bars, bound);
+        };
+        const PlanOutcome result = PlanFewestBars(list, budget);
+        ExpectSoundPlan(list, result);
+        // Each part that finds the deadline passed ends at once.
+        EXPECT_LE(clock->readings, budgetReadings + 16) << budgetReadings;
+        ASSERT_FALSE(told.empty());
+        for (std::size_t i = 1; i < told.size(); ++i) {
+            EXPECT_LE(told[i].first, told[i - 1].first);
+            EXPECT_GE(told[i].second, told[i - 1].second);
+        }
+        EXPECT_EQ(told.back().first, static_cast<std::int64_t>(result.Plan->Bars.size()));
+        EXPECT_EQ(told.back().second, result.LowerBound);
+    }
+}

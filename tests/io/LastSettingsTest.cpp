@@ -100,23 +100,24 @@ TEST(Savelastini, StopsAtTheRefusedKey) {
     EXPECT_EQ(ReadBytes(path), "[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\n");
 }
 
-TEST(Savelastini, FewestBarsKeyOnlyOnceTicked) {
-    TempDir dir;
-    const std::string path = dir.File("BarIni.ini");
+TEST(Savelastini, OptInKeysOnlyOnceTicked) {
     const std::string sixKeys =
         "[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\nSummary=1\r\nShort=1\r\n"
         "AutoItem=0\r\n";
-    LastSettings settings = Example;
-    struct Step {
-        bool fewestBars;
-        std::string bytes;
-    };
-    for (const Step& step : {Step{false, sixKeys}, Step{true, sixKeys + "FewestBars=1\r\n"},
-                             Step{false, sixKeys + "FewestBars=0\r\n"}}) {
-        settings.FewestBars = step.fewestBars;
-        Savelastini(path, settings);
-        EXPECT_EQ(ReadBytes(path), step.bytes);
-        EXPECT_EQ(LoadLastini(path), settings);
+    for (const auto& [key, flag] : {std::pair{"FewestBars", &LastSettings::FewestBars},
+                                    std::pair{"UseStock", &LastSettings::UseStock}}) {
+        TempDir dir;
+        const std::string path = dir.File("BarIni.ini");
+        LastSettings settings = Example;
+        const std::string keyLine = std::string(key) + "=";
+        for (const auto& [ticked, bytes] :
+             {std::pair{false, sixKeys}, std::pair{true, sixKeys + keyLine + "1\r\n"},
+              std::pair{false, sixKeys + keyLine + "0\r\n"}}) {
+            settings.*flag = ticked;
+            Savelastini(path, settings);
+            EXPECT_EQ(ReadBytes(path), bytes) << key;
+            EXPECT_EQ(LoadLastini(path), settings) << key;
+        }
     }
 }
 

@@ -54,6 +54,8 @@ class StockWindowTest : public QObject, protected WindowFixture {
     void takingFromStockIsAskedSavedAndRestored();
     void theEndTrimIsKeptWithTheStockAndCutOffEveryBar();
     void aChangedStockListIsOfferedForSavingOnClose();
+    void theEndTrimIsOneStepOfTheStockUndo();
+    void useStockIsKeptForTheNextStart();
 
   private:
     QString StockFile() const { return File(QStringLiteral("stock.csv")); }
@@ -184,6 +186,29 @@ void StockWindowTest::aChangedStockListIsOfferedForSavingOnClose() {
     QCOMPARE(Bytes(StockFile()), QByteArray("Length,On Hand,Cost\r\n240,,\r\n"));
     QCOMPARE(form->StockWindow->windowTitle(), QStringLiteral("Velmar Stock - stock.csv[*]"));
     QVERIFY(!form->StockWindow->isWindowModified());
+}
+
+void StockWindowTest::theEndTrimIsOneStepOfTheStockUndo() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    QTest::keyClicks(form->StockEndTrim1, QStringLiteral("12"));
+    QTest::keyClick(form->StockEndTrim1, Qt::Key_Backspace);
+    QTest::keyClicks(form->StockEndTrim1, QStringLiteral("5"));
+    // The keystrokes of one visit to the field are one step of Undo.
+    form->StockUndoItem->trigger();
+    QCOMPARE(form->StockEndTrim1->text(), QString());
+    QVERIFY(!form->StockWindow->isWindowModified());
+    form->StockRedoItem->trigger();
+    QCOMPARE(form->StockEndTrim1->text(), QStringLiteral("15"));
+    QVERIFY(form->StockWindow->isWindowModified());
+}
+
+void StockWindowTest::useStockIsKeptForTheNextStart() {
+    std::unique_ptr<TMainForm> form = NewForm();
+    QVERIFY(!form->UseStockCheckBox1->isChecked());
+    form->UseStockCheckBox1->click();
+    form.reset();
+    form = NewForm();
+    QVERIFY(form->UseStockCheckBox1->isChecked());
 }
 
 QTEST_MAIN(StockWindowTest)

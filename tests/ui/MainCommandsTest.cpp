@@ -75,7 +75,7 @@ class MainCommandsTest : public QObject, protected WindowFixture {
 // The window is shown where a test has made it ready.
 void MainCommandsTest::init() {
     StartWindowTest();
-    form_ = NewForm();
+    form_ = FormBeforeActivation();
 }
 
 void MainCommandsTest::cleanup() {

@@ -189,7 +189,7 @@ void StockWindowTest::aChangedStockListIsOfferedForSavingOnClose() {
 }
 
 void StockWindowTest::theEndTrimIsOneStepOfTheStockUndo() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     QTest::keyClicks(form->StockEndTrim1, QStringLiteral("12"));
     QTest::keyClick(form->StockEndTrim1, Qt::Key_Backspace);
     QTest::keyClicks(form->StockEndTrim1, QStringLiteral("5"));
@@ -203,11 +203,11 @@ void StockWindowTest::theEndTrimIsOneStepOfTheStockUndo() {
 }
 
 void StockWindowTest::useStockIsKeptForTheNextStart() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     QVERIFY(!form->UseStockCheckBox1->isChecked());
     form->UseStockCheckBox1->click();
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QVERIFY(form->UseStockCheckBox1->isChecked());
 }
 

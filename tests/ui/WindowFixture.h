@@ -85,7 +85,7 @@ class WindowFixture {
 
     // A window whose settings file lies in the folder and whose boxes and
     // dialogs answer from the script; neither shown nor activated.
-    std::unique_ptr<TMainForm> NewForm() {
+    std::unique_ptr<TMainForm> FormBeforeActivation() {
         auto form = std::make_unique<TMainForm>();
         form->SetSettingsPath(ToLatin1(SettingsFile()));
         form->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
@@ -96,7 +96,7 @@ class WindowFixture {
     // The same, after its activation step, as a window is when it first has
     // the focus.
     std::unique_ptr<TMainForm> ActivatedForm() {
-        std::unique_ptr<TMainForm> form = NewForm();
+        std::unique_ptr<TMainForm> form = FormBeforeActivation();
         form->FormActivate(form.get());
         return form;
     }
@@ -104,7 +104,7 @@ class WindowFixture {
     // The test's window, form_, made anew, shown and active; false when it
     // never became active.
     [[nodiscard]] bool ShowForm() {
-        form_ = NewForm();
+        form_ = FormBeforeActivation();
         form_->show();
         return QTest::qWaitForWindowActive(form_.get());
     }

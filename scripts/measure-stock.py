@@ -2,7 +2,7 @@
 """Measures velmar-batch --stock on seeded jobs, one whole process per job, and
 prints one line per job and a summary per kind.
 
-  scripts/measure-stock.py BUILD_DIR [small|workshop|single ...]
+  scripts/measure-stock.py BUILD_DIR [small|workshop|single|repeat ...]
 
 Small jobs: up to 12 pieces, 2 to 4 stock lengths with limits and costs; the
 tool plans them through every plan (the line says whether it proved so).
@@ -10,6 +10,9 @@ Workshop jobs: 3 to 6 stock lengths between 2000 and 6500 mm, some limited,
 offcuts among them, 20 to 200 piece types, 100 to 5000 pieces, cut width 3,
 costed or not; the gap is the objective over its lower bound. Single: one
 unlimited uncosted stock length against --fewest-bars on the same job.
+Repeat: small and workshop jobs planned twice; a job whose search finished
+within the budget must give the same plan both times. Each kind starts and
+ends with the machine's load.
 """
 import json
 import os
@@ -92,10 +95,16 @@ def workshop_job(seed):
     return job_text("0", "3", rows), stock_text(stock), pieces, types
 
 
+def load():
+    with open("/proc/loadavg") as average:
+        return "load average " + " ".join(average.read().split()[:3])
+
+
 def main():
     build = sys.argv[1]
     kinds = sys.argv[2:] or ["small", "workshop", "single"]
     batch = os.path.join(build, "app", "batch", "velmar-batch")
+    print(load())
     if "small" in kinds:
         proven = 0
         worst = 0.0
@@ -108,8 +117,10 @@ def main():
             print("small %2d: exit %d, %.2f s, %s" % (seed, code, seconds,
                   "proven" if code == 0 and result["provenMinimal"] else err or "not proven"))
         print("small: %d proven optimal of 40, slowest %.2f s" % (proven, worst))
+        print(load())
     if "workshop" in kinds:
         gaps = []
+        walls = []
         for seed in range(1, 21):
             job, stock, pieces, types = workshop_job(seed)
             code, seconds, result, err = run(batch, job, stock, [])
@@ -118,11 +129,15 @@ def main():
                 continue
             gap = 100.0 * (result["objective"] / result["objectiveLowerBound"] - 1.0)
             gaps.append(gap)
-            print("workshop %2d: %4d pieces, %3d types, %4d bars, %.2f s, gap %.3f %%" % (
-                seed, pieces, types, len(result["plan"]), seconds, gap))
+            walls.append(seconds)
+            print("workshop %2d: %4d pieces, %3d types, %4d bars, %.2f s, gap %.3f %%%s" % (
+                seed, pieces, types, len(result["plan"]), seconds, gap,
+                ", proven" if result["provenMinimal"] else ""))
         if gaps:
-            print("workshop: gap mean %.3f %%, worst %.3f %%, within 0.5 %%: %d of %d" % (
-                sum(gaps) / len(gaps), max(gaps), sum(g <= 0.5 for g in gaps), len(gaps)))
+            print("workshop: gap mean %.3f %%, worst %.3f %%, within 0.5 %%: %d of %d, "
+                  "slowest %.2f s" % (sum(gaps) / len(gaps), max(gaps),
+                                      sum(g <= 0.5 for g in gaps), len(gaps), max(walls)))
+        print(load())
     if "single" in kinds:
         same = 0
         for seed in range(1, 11):
@@ -134,6 +149,24 @@ def main():
             same += bars[0] == bars[1]
             print("single %2d: %d bars from stock, %d by --fewest-bars" % (seed, *bars))
         print("single: as few bars as --fewest-bars in %d of 10" % same)
+        print(load())
+    if "repeat" in kinds:
+        finished = same = 0
+        jobs = [small_job(seed) for seed in range(1, 11)]
+        jobs += [workshop_job(seed)[:2] for seed in (2, 5, 7, 13, 20)]
+        for number, (job, stock) in enumerate(jobs, 1):
+            first = run(batch, job, stock, [])
+            second = run(batch, job, stock, [])
+            # A search that ends well before the 10 s budget ended on its own.
+            if first[0] != 0 or max(first[1], second[1]) > 9.0:
+                print("repeat %2d: not finished within the budget" % number)
+                continue
+            finished += 1
+            alike = first[2]["plan"] == second[2]["plan"]
+            same += alike
+            print("repeat %2d: %s plan" % (number, "same" if alike else "another"))
+        print("repeat: the same plan in %d of %d finished searches" % (same, finished))
+        print(load())
 
 
 if __name__ == "__main__":

@@ -76,6 +76,70 @@ bool Allows(const BranchConstraints& constraints, const Pattern& pieces) {
     return true;
 }
 
+bool AllowsOn(const BranchConstraints& constraints, const Pattern& pieces, std::int32_t line) {
+    for (const auto& [piece, on] : constraints.OnLine) {
+        if (on != line && Holds(pieces, piece)) {
+            return false;
+        }
+    }
+    for (const auto& [piece, off] : constraints.OffLine) {
+        if (off == line && Holds(pieces, piece)) {
+            return false;
+        }
+    }
+    return Allows(constraints, pieces);
+}
+
+std::vector<char> LinesOpenTo(const PieceGroups& groups, const BranchConstraints& constraints,
+                              std::size_t lines) {
+    std::vector<char> open(groups.Members.size() * lines, 1);
+    for (const auto& [piece, on] : constraints.OnLine) {
+        const auto group =
+            static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)]);
+        for (std::size_t line = 0; line < lines; ++line) {
+            if (static_cast<std::int32_t>(line) != on) {
+                open[group * lines + line] = 0;
+            }
+        }
+    }
+    for (const auto& [piece, off] : constraints.OffLine) {
+        const auto group =
+            static_cast<std::size_t>(groups.GroupOf[static_cast<std::size_t>(piece)]);
+        open[group * lines + static_cast<std::size_t>(off)] = 0;
+    }
+    return open;
+}
+
+std::optional<PieceOnLine> ChooseLine(const std::vector<LineUse>& inUse,
+                                      const PieceGroups& groups) {
+    std::map<PieceOnLine, double> sums;
+    for (const LineUse& use : inUse) {
+        std::vector<std::int32_t> in;
+        for (const TypeCount& entry : *use.Bar) {
+            in.push_back(groups.GroupOf[static_cast<std::size_t>(entry.Type)]);
+        }
+        std::sort(in.begin(), in.end());
+        in.erase(std::unique(in.begin(), in.end()), in.end());
+        for (const std::int32_t group : in) {
+            sums[{group, use.Line}] += use.Bars;
+        }
+    }
+    std::optional<PieceOnLine> chosen;
+    double furthest = kWhole;
+    for (const auto& [groupOnLine, sum] : sums) {
+        const double off = std::abs(sum - std::round(sum));
+        if (off > furthest) {
+            furthest = off;
+            chosen = groupOnLine;
+        }
+    }
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return PieceOnLine{groups.Members[static_cast<std::size_t>(chosen->first)].front(),
+                       chosen->second};
+}
+
 std::optional<PiecePair> ChoosePair(const std::vector<std::pair<const Pattern*, double>>& inUse,
                                     const PieceGroups& groups) {
     auto groupsIn = [&](const Pattern& pieces) {

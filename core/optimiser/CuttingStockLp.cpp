@@ -4,17 +4,27 @@
 
 #include <algorithm>
 
-std::size_t CuttingStockLp::PatternHash::operator()(const Pattern& pattern) const {
-    std::size_t hash = pattern.size();
-    for (const TypeCount& entry : pattern) {
+namespace {
+
+// A piece covered by no bar costs this many times the dearest bar: far more
+// than any plan pays, so that the relaxation stays feasible while the
+// patterns it has cannot cover every piece from the bars on hand.
+constexpr double kUncoveredPenalty = 1000.0;
+
+}  // namespace
+
+std::size_t CuttingStockLp::ColumnHash::operator()(const Column& column) const {
+    std::size_t hash = column.Bar.size() ^ (static_cast<std::size_t>(column.Line) << 20);
+    for (const TypeCount& entry : column.Bar) {
         hash = hash * 1000003u ^ static_cast<std::size_t>(entry.Type);
         hash = hash * 1000003u ^ static_cast<std::size_t>(entry.Count);
     }
     return hash;
 }
 
-CuttingStockLp::CuttingStockLp(std::vector<std::int64_t> pieces)
+CuttingStockLp::CuttingStockLp(std::vector<std::int64_t> pieces, std::vector<LpLine> lines)
     : pieces_(std::move(pieces)),
+      lines_(std::move(lines)),
       rowOfType_(pieces_.size(), -1),
       model_(std::make_unique<ClpSimplex>()) {
     model_->setLogLevel(0);
@@ -24,35 +34,62 @@ CuttingStockLp::CuttingStockLp(std::vector<std::int64_t> pieces)
             typeOfRow_.push_back(static_cast<int>(t));
         }
     }
-    model_->resize(static_cast<int>(typeOfRow_.size()), 0);
+    int rows = static_cast<int>(typeOfRow_.size());
+    double dearest = 1.0;
+    for (const LpLine& line : lines_) {
+        rowOfLine_.push_back(line.Most ? rows++ : -1);
+        dearest = std::max(dearest, line.Cost);
+    }
+    model_->resize(rows, 0);
     for (std::size_t row = 0; row < typeOfRow_.size(); ++row) {
         model_->setRowLower(
             static_cast<int>(row),
             static_cast<double>(pieces_[static_cast<std::size_t>(typeOfRow_[row])]));
         model_->setRowUpper(static_cast<int>(row), COIN_DBL_MAX);
     }
+    bool limited = false;
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        if (rowOfLine_[line] >= 0) {
+            model_->setRowLower(rowOfLine_[line], -COIN_DBL_MAX);
+            model_->setRowUpper(rowOfLine_[line], static_cast<double>(*lines_[line].Most));
+            limited = true;
+        }
+    }
+    if (limited) {
+        for (int row = 0; row < static_cast<int>(typeOfRow_.size()); ++row) {
+            const double one = 1.0;
+            model_->addColumn(1, &row, &one, 0.0, COIN_DBL_MAX, kUncoveredPenalty * dearest);
+        }
+        firstColumn_ = static_cast<int>(typeOfRow_.size());
+    }
 }
 
 CuttingStockLp::~CuttingStockLp() = default;
 
-bool CuttingStockLp::Add(Pattern pattern) {
+bool CuttingStockLp::Add(Pattern pattern, std::int32_t line) {
     std::erase_if(pattern, [&](TypeCount& entry) {
         const std::size_t t = static_cast<std::size_t>(entry.Type);
         entry.Count = std::min(entry.Count, t < pieces_.size() ? pieces_[t] : 0);
         return entry.Count <= 0;
     });
-    if (pattern.empty() || !known_.insert(pattern).second) {
+    Column column{std::move(pattern), line};
+    if (column.Bar.empty() || !known_.insert(column).second) {
         return false;
     }
     std::vector<int> rows;
     std::vector<double> counts;
-    for (const TypeCount& entry : pattern) {
+    for (const TypeCount& entry : column.Bar) {
         rows.push_back(rowOfType_[static_cast<std::size_t>(entry.Type)]);
         counts.push_back(static_cast<double>(entry.Count));
     }
+    const auto onLine = static_cast<std::size_t>(line);
+    if (rowOfLine_[onLine] >= 0) {
+        rows.push_back(rowOfLine_[onLine]);
+        counts.push_back(1.0);
+    }
     model_->addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0, COIN_DBL_MAX,
-                      1.0);
-    columns_.push_back(std::move(pattern));
+                      lines_[onLine].Cost);
+    columns_.push_back(std::move(column));
     added_ = true;
     return true;
 }
@@ -65,15 +102,29 @@ void CuttingStockLp::Cover(const std::vector<std::int64_t>& pieces) {
     covered_ = true;
 }
 
-void CuttingStockLp::Allow(const std::function<bool(const Pattern&)>& allowed) {
+void CuttingStockLp::Limit(std::int32_t line, std::int64_t bars) {
+    const int row = rowOfLine_[static_cast<std::size_t>(line)];
+    if (row >= 0) {
+        model_->setRowUpper(row, static_cast<double>(bars));
+        covered_ = true;
+    }
+}
+
+void CuttingStockLp::Allow(const std::function<bool(const Pattern&, std::int32_t)>& allowed) {
     const double* upper = model_->columnUpper();
     for (std::size_t column = 0; column < columns_.size(); ++column) {
-        const double wanted = allowed(columns_[column]) ? COIN_DBL_MAX : 0.0;
-        if (upper[column] != wanted) {
-            model_->setColumnUpper(static_cast<int>(column), wanted);
+        const int index = firstColumn_ + static_cast<int>(column);
+        const double wanted =
+            allowed(columns_[column].Bar, columns_[column].Line) ? COIN_DBL_MAX : 0.0;
+        if (upper[index] != wanted) {
+            model_->setColumnUpper(index, wanted);
             bounded_ = true;
         }
     }
+}
+
+void CuttingStockLp::Allow(const std::function<bool(const Pattern&)>& allowed) {
+    Allow([&](const Pattern& bar, std::int32_t) { return allowed(bar); });
 }
 
 bool CuttingStockLp::Solve(double seconds) {
@@ -107,12 +158,36 @@ std::vector<double> CuttingStockLp::PieceWorths() const {
     return worths;
 }
 
+std::vector<double> CuttingStockLp::LineWorths() const {
+    std::vector<double> worths(lines_.size(), 0.0);
+    const double* duals = model_->dualRowSolution();
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        if (rowOfLine_[line] >= 0) {
+            worths[line] = std::max(-duals[rowOfLine_[line]], 0.0);
+        }
+    }
+    return worths;
+}
+
+bool CuttingStockLp::Uncovered() const {
+    const double* bars = model_->primalColumnSolution();
+    return std::any_of(bars, bars + firstColumn_, [](double amount) { return amount > 1e-9; });
+}
+
 std::vector<std::pair<const Pattern*, double>> CuttingStockLp::InUse() const {
     std::vector<std::pair<const Pattern*, double>> used;
-    const double* bars = model_->primalColumnSolution();
+    for (const LineUse& use : InUseOnLines()) {
+        used.emplace_back(use.Bar, use.Bars);
+    }
+    return used;
+}
+
+std::vector<LineUse> CuttingStockLp::InUseOnLines() const {
+    std::vector<LineUse> used;
+    const double* bars = model_->primalColumnSolution() + firstColumn_;
     for (std::size_t column = 0; column < columns_.size(); ++column) {
         if (bars[column] > 1e-9) {
-            used.emplace_back(&columns_[column], bars[column]);
+            used.push_back({&columns_[column].Bar, columns_[column].Line, bars[column]});
         }
     }
     return used;

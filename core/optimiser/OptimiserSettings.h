@@ -59,10 +59,6 @@ struct StockSettings {
     int MostRounds = 400;
     // The knapsack that finds the fullest bar of a line for the greedy plan.
     std::int64_t GreedyNodes = 20000;
-    // Jobs up to this many pieces are searched through, within this many
-    // steps.
-    std::int64_t MostPiecesSearchedThrough = 14;
-    std::int64_t SearchNodes = 20000000;
 };
 
 struct OptimiserSettings {

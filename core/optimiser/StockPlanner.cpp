@@ -4,13 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/optimiser/BranchAndPrice.h"
 #include "core/optimiser/FewestBars.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/optimiser/StockBound.h"
-#include "core/optimiser/StockExactSearch.h"
+#include "core/optimiser/StockDive.h"
 #include "core/optimiser/StockGreedy.h"
 #include "core/optimiser/StockPlanOut.h"
-#include "core/optimiser/StockRelaxation.h"
 #include "core/plan/UnplannableRows.h"
 
 namespace {
@@ -70,45 +70,19 @@ PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, co
     return outcome;
 }
 
-// The relaxation's bars rounded down, as far as pieces and rack allow, and
-// the pieces left planned greedily on what is left of the rack.
-std::optional<std::vector<StockPattern>> RoundedDown(const PieceTypes& types, const StockRack& rack,
-                                                     const StockRelaxation& relaxation,
-                                                     const PlanningBudget& budget,
-                                                     const OptimiserSettings& settings) {
-    std::vector<std::int64_t> left;
-    for (const PieceType& type : types.Types) {
-        left.push_back(type.Pieces);
-    }
-    StockRack rest = rack;
-    std::vector<StockPattern> uses;
-    auto inUse = relaxation.InUse;
-    std::stable_sort(inUse.begin(), inUse.end(),
-                     [](const auto& a, const auto& b) { return a.second > b.second; });
-    for (const auto& [pattern, amount] : inUse) {
-        const std::size_t s = static_cast<std::size_t>(pattern.Stock);
-        std::int64_t copies =
-            std::min(static_cast<std::int64_t>(std::floor(amount + 1e-6)), rest.OnHand[s]);
-        for (const TypeCount& entry : pattern.Bar) {
-            copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
+// The share of the budget the dive may take before the complete search.
+constexpr double kDiveShare = 0.6;
+
+PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
+    PlanningBudget part = budget;
+    if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
+        const PlanningBudget::Clock::time_point now = budget.Now();
+        if (budget.Deadline > now) {
+            part.Deadline = now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
+                                      (budget.Deadline - now) * share);
         }
-        if (copies <= 0) {
-            continue;
-        }
-        for (const TypeCount& entry : pattern.Bar) {
-            left[static_cast<std::size_t>(entry.Type)] -= entry.Count * copies;
-        }
-        rest.OnHand[s] -= copies;
-        uses.push_back({pattern.Stock, pattern.Bar, copies});
     }
-    std::optional<std::vector<StockPattern>> more =
-        PlanGreedily(types, rest, budget, left, settings);
-    if (!more) {
-        return std::nullopt;
-    }
-    uses.insert(uses.end(), more->begin(), more->end());
-    MoveToCheaperStock(uses, types, rack);
-    return uses;
+    return part;
 }
 
 }  // namespace
@@ -145,31 +119,25 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
     std::optional<std::vector<StockPattern>> best =
         PlanGreedily(types, rack, budget, left, settings);
     double bound = StockLowerBound(types, rack);
-    if (!(best && !(bound < WorthOf(*best, rack)))) {
-        // The relaxation may have half the time left; rounding and the
-        // search need the rest.
-        PlanningBudget relaxationBudget = budget;
-        if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
-            const PlanningBudget::Clock::time_point now = budget.Now();
-            relaxationBudget.Deadline = now + (budget.Deadline - now) / 2;
-        }
-        const StockRelaxation relaxation = RelaxStockPlan(types, rack, relaxationBudget, settings);
-        bound = std::max(bound, relaxation.LowerBound);
-        if (std::optional<std::vector<StockPattern>> rounded =
-                RoundedDown(types, rack, relaxation, budget, settings)) {
-            if (!best || KeyOf(*rounded, types, rack) < KeyOf(*best, types, rack)) {
-                best = std::move(rounded);
-            }
-        }
-    }
     bool complete = false;
-    if (pieces <= settings.Stock.MostPiecesSearchedThrough &&
-        !(best && !(bound < KeyOf(*best, types, rack).Worth))) {
-        ExactStockPlan exact = SearchStockPlans(types, rack, best, budget, settings.Stock);
-        complete = exact.Complete;
-        if (exact.Best) {
-            best = std::move(exact.Best);
+    const bool searchThrough = SuitsBranchAndPrice(types);
+    if (!(best && !(bound < WorthOf(*best, rack)))) {
+        StockDiveOutcome dive = DiveThroughStock(
+            types, rack, best, searchThrough ? ShareOf(budget, kDiveShare) : budget, settings);
+        best = std::move(dive.Best);
+        bound = std::max(bound, dive.LowerBound);
+    }
+    if (searchThrough && !(best && !(bound < WorthOf(*best, rack)))) {
+        const UnitCosts costs = CostsInUnits(rack.Worth, pieces);
+        BranchAndPrice search(types, rack, costs, budget, best, costs.UnitsAtLeast(bound),
+                              settings);
+        while (search.Step()) {
         }
+        if (search.BestFromStock()) {
+            best = search.BestFromStock();
+        }
+        complete = search.Proven();
+        bound = std::max(bound, costs.ObjectiveAtLeast(search.CostBound()));
     }
     if (budget.IsCancelled()) {
         result.Cancelled = true;

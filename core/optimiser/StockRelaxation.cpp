@@ -1,107 +1,13 @@
 #include "core/optimiser/StockRelaxation.h"
 
-#include <ClpSimplex.hpp>
-
 #include <algorithm>
 #include <cmath>
-#include <set>
 
+#include "core/optimiser/CostBound.h"
+#include "core/optimiser/CuttingStockLp.h"
 #include "core/optimiser/PatternKnapsack.h"
 
 namespace {
-
-class StockLp {
-  public:
-    StockLp(const PieceTypes& types, const StockRack& rack) : types_(types), rack_(rack) {
-        model_.setLogLevel(0);
-        const int typeCount = static_cast<int>(types.Types.size());
-        for (std::size_t s = 0; s < rack.Size(); ++s) {
-            capacityRow_.push_back(rack.OnHand[s] < StockRack::kUnlimited ? rows_++ + typeCount
-                                                                          : -1);
-        }
-        model_.resize(typeCount + rows_, 0);
-        for (int t = 0; t < typeCount; ++t) {
-            model_.setRowLower(
-                t, static_cast<double>(types.Types[static_cast<std::size_t>(t)].Pieces));
-            model_.setRowUpper(t, COIN_DBL_MAX);
-        }
-        double dearest = 1.0;
-        for (std::size_t s = 0; s < rack.Size(); ++s) {
-            dearest = std::max(dearest, rack.Worth[s]);
-            if (capacityRow_[s] >= 0) {
-                model_.setRowLower(capacityRow_[s], -COIN_DBL_MAX);
-                model_.setRowUpper(capacityRow_[s], static_cast<double>(rack.OnHand[s]));
-            }
-        }
-        // Pieces no bar on hand covers stay feasible at a price no plan pays.
-        for (int t = 0; t < typeCount; ++t) {
-            const double one = 1.0;
-            model_.addColumn(1, &t, &one, 0.0, COIN_DBL_MAX, 1000.0 * dearest);
-            columns_.push_back({-1, {}, 0});
-        }
-    }
-
-    bool Add(const StockPattern& pattern) {
-        std::vector<std::int64_t> key{pattern.Stock};
-        for (const TypeCount& entry : pattern.Bar) {
-            key.push_back(entry.Type);
-            key.push_back(entry.Count);
-        }
-        if (!known_.insert(std::move(key)).second) {
-            return false;
-        }
-        std::vector<int> rows;
-        std::vector<double> counts;
-        for (const TypeCount& entry : pattern.Bar) {
-            rows.push_back(entry.Type);
-            counts.push_back(static_cast<double>(entry.Count));
-        }
-        const int capacity = capacityRow_[static_cast<std::size_t>(pattern.Stock)];
-        if (capacity >= 0) {
-            rows.push_back(capacity);
-            counts.push_back(1.0);
-        }
-        model_.addColumn(static_cast<int>(rows.size()), rows.data(), counts.data(), 0.0,
-                         COIN_DBL_MAX, rack_.Worth[static_cast<std::size_t>(pattern.Stock)]);
-        columns_.push_back(pattern);
-        return true;
-    }
-
-    bool Solve(double seconds) {
-        model_.setMaximumWallSeconds(std::max(seconds, 0.001));
-        model_.primal();
-        return model_.isProvenOptimal();
-    }
-
-    std::vector<double> Worths() const {
-        std::vector<double> worths(types_.Types.size(), 0.0);
-        const double* duals = model_.dualRowSolution();
-        for (std::size_t t = 0; t < worths.size(); ++t) {
-            worths[t] = std::max(duals[t], 0.0);
-        }
-        return worths;
-    }
-
-    std::vector<std::pair<StockPattern, double>> InUse() const {
-        std::vector<std::pair<StockPattern, double>> used;
-        const double* bars = model_.primalColumnSolution();
-        for (std::size_t column = 0; column < columns_.size(); ++column) {
-            if (columns_[column].Stock >= 0 && bars[column] > 1e-9) {
-                used.emplace_back(columns_[column], bars[column]);
-            }
-        }
-        return used;
-    }
-
-  private:
-    const PieceTypes& types_;
-    const StockRack& rack_;
-    ClpSimplex model_;
-    int rows_ = 0;
-    std::vector<int> capacityRow_;
-    std::vector<StockPattern> columns_;
-    std::set<std::vector<std::int64_t>> known_;
-};
 
 struct Pricing {
     std::vector<Pattern> Found;  // worth more than the bar
@@ -113,8 +19,9 @@ struct Pricing {
 // so that no pattern the test lets through is missed by the bound; and by
 // 2^-40 of the bar more, which outweighs the roundings of the knapsack's own
 // double arithmetic.
-Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& worths,
-              double threshold, const OptimiserSettings& settings) {
+Pricing Price(const PieceTypes& types, const std::vector<std::int64_t>& left, float usable,
+              const std::vector<double>& worths, double threshold,
+              const OptimiserSettings& settings) {
     PieceTypes onBar = types;
     onBar.BarLength = usable;
     const double unit = CommonUnit(onBar, settings.Knapsack);
@@ -124,9 +31,8 @@ Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& 
     for (std::size_t t = 0; t < types.Types.size(); ++t) {
         const double length =
             static_cast<double>(types.Types[t].Length) - (unit > 0.0 ? 0.0 : allowance);
-        if (worths[t] > 0.0 && length > 0.0) {
-            items.push_back(
-                {length, worths[t], types.Types[t].Pieces, static_cast<std::int32_t>(t)});
+        if (worths[t] > 0.0 && length > 0.0 && left[t] > 0) {
+            items.push_back({length, worths[t], left[t], static_cast<std::int32_t>(t)});
         }
     }
     const KnapsackOutcome outcome = MostValuablePatterns(
@@ -147,69 +53,99 @@ Pricing Price(const PieceTypes& types, float usable, const std::vector<double>& 
 
 }  // namespace
 
-StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
-                               const PlanningBudget& budget, const OptimiserSettings& settings) {
-    StockRelaxation relaxation;
-    if (types.Types.empty()) {
-        return relaxation;
-    }
-    StockLp lp(types, rack);
-    std::int64_t pieces = 0;
+StockRelaxer::StockRelaxer(const PieceTypes& types, const StockRack& rack,
+                           const OptimiserSettings& settings)
+    : types_(types), rack_(rack), settings_(settings) {
+    std::vector<std::int64_t> counts;
     for (const PieceType& type : types.Types) {
-        pieces += type.Pieces;
+        counts.push_back(type.Pieces);
     }
+    std::vector<LpLine> lines;
+    for (std::size_t s = 0; s < rack.Size(); ++s) {
+        lines.push_back({rack.Worth[s], std::nullopt});
+        if (rack.OnHand[s] < StockRack::kUnlimited) {
+            lines.back().Most = rack.OnHand[s];
+        }
+    }
+    lp_ = std::make_unique<CuttingStockLp>(counts, lines);
     // The fullest bar of each length of each line starts the relaxation.
     for (std::size_t s = 0; s < rack.Size(); ++s) {
         for (std::size_t t = 0; t < types.Types.size(); ++t) {
-            float left = rack.Usable[s];
+            float room = rack.Usable[s];
             std::int64_t count = 0;
-            while (count < types.Types[t].Pieces && left >= types.Types[t].Length) {
-                left = left - types.Types[t].Length;
+            while (count < types.Types[t].Pieces && room >= types.Types[t].Length) {
+                room = room - types.Types[t].Length;
                 ++count;
             }
             if (count > 0) {
-                lp.Add({static_cast<std::int32_t>(s), {{static_cast<std::int32_t>(t), count}}, 1});
+                lp_->Add({{static_cast<std::int32_t>(t), count}}, static_cast<std::int32_t>(s));
             }
         }
     }
-    for (int round = 0; round < settings.Stock.MostRounds && !budget.Over(); ++round) {
-        const bool optimal = lp.Solve(budget.SecondsLeft());
-        const std::vector<double> worths = lp.Worths();
-        // Any piece worths bound every plan: their total, less what the bars
-        // on hand could gain where a pattern is worth more than its bar.
-        // The terms are few thousand double products, each sum off by at
-        // most 2^-53 of the terms' magnitudes so far: a margin of 1e-9 of
-        // their magnitude keeps the bound below its exact value, however much
-        // the terms cancel.
-        double bound = 0.0;
-        double magnitude = 0.0;
-        for (std::size_t t = 0; t < types.Types.size(); ++t) {
-            bound += worths[t] * static_cast<double>(types.Types[t].Pieces);
+}
+
+StockRelaxer::~StockRelaxer() = default;
+
+StockRelaxation StockRelaxer::Relax(const std::vector<std::int64_t>& left,
+                                    const std::vector<std::int64_t>& onHand,
+                                    const PlanningBudget& budget) {
+    StockRelaxation relaxation;
+    std::int64_t pieces = 0;
+    for (const std::int64_t count : left) {
+        pieces += count;
+    }
+    if (pieces == 0) {
+        return relaxation;
+    }
+    lp_->Cover(left);
+    for (std::size_t s = 0; s < rack_.Size(); ++s) {
+        if (rack_.OnHand[s] < StockRack::kUnlimited) {
+            lp_->Limit(static_cast<std::int32_t>(s), onHand[s]);
         }
-        magnitude += bound;
+    }
+    // A line whose pricing found nothing rests until the others find nothing
+    // either; then every line is priced again, and only such a round bounds
+    // the job.
+    std::vector<bool> resting(rack_.Size(), false);
+    bool everyLine = true;
+    for (int round = 0; round < settings_.Stock.MostRounds && !budget.Over(); ++round) {
+        const bool optimal = lp_->Solve(budget.SecondsLeft());
+        const std::vector<double> worths = lp_->PieceWorths();
+        const std::vector<double> lineWorths = lp_->LineWorths();
+        long double total = 0.0L;
+        for (std::size_t t = 0; t < types_.Types.size(); ++t) {
+            total += static_cast<long double>(worths[t]) * static_cast<long double>(left[t]);
+        }
+        std::vector<LineWorth> bounds;
         bool added = false;
-        for (std::size_t s = 0; s < rack.Size(); ++s) {
-            if (!(rack.Usable[s] > 0.0f) || rack.OnHand[s] <= 0) {
+        for (std::size_t s = 0; s < rack_.Size(); ++s) {
+            if (!(rack_.Usable[s] > 0.0f) || onHand[s] <= 0 || (!everyLine && resting[s])) {
                 continue;
             }
-            const double threshold = rack.Worth[s] * (1.0 + 1e-9) + 1e-9;
-            const Pricing pricing = Price(types, rack.Usable[s], worths, threshold, settings);
-            const double gain = pricing.UpperBound - rack.Worth[s];
-            if (gain > 0.0) {
-                const double bars = static_cast<double>(std::min(rack.OnHand[s], pieces));
-                bound -= gain * bars;
-                magnitude += (pricing.UpperBound + rack.Worth[s]) * bars;
-            }
+            const double threshold = (rack_.Worth[s] + lineWorths[s]) * (1.0 + 1e-9) + 1e-9;
+            const Pricing pricing =
+                Price(types_, left, rack_.Usable[s], worths, threshold, settings_);
+            bounds.push_back({rack_.Worth[s], pricing.UpperBound,
+                              static_cast<double>(std::min(onHand[s], pieces))});
+            bool found = false;
             for (const Pattern& pattern : pricing.Found) {
-                added = lp.Add({static_cast<std::int32_t>(s), pattern, 1}) || added;
+                found = lp_->Add(pattern, static_cast<std::int32_t>(s)) || found;
+            }
+            resting[s] = !found;
+            added = added || found;
+        }
+        if (everyLine) {
+            relaxation.LowerBound =
+                std::max(relaxation.LowerBound, LeastCostForWorth(total, bounds));
+            if (!added) {
+                relaxation.Solved = optimal;
+                break;
             }
         }
-        relaxation.LowerBound = std::max(relaxation.LowerBound, bound - 1e-9 * magnitude);
-        relaxation.InUse = lp.InUse();
-        if (!added) {
-            relaxation.Solved = optimal;
-            break;
-        }
+        everyLine = !added;
+    }
+    for (const LineUse& use : lp_->InUseOnLines()) {
+        relaxation.InUse.push_back({{use.Line, *use.Bar, 1}, use.Bars});
     }
     return relaxation;
 }

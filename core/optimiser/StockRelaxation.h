@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
+#include "core/optimiser/CuttingStockLp.h"
 #include "core/optimiser/OptimiserSettings.h"
 #include "core/optimiser/StockPatterns.h"
 #include "core/plan/PlanningBudget.h"
@@ -21,6 +23,25 @@ struct StockRelaxation {
 // on hand, every type's pieces covered, least objective. Solved by COIN-OR
 // CLP with column generation, one pricing problem per stock length: the most
 // valuable pattern of the piece worths that its usable length holds, worth
-// having when it is worth more than the bar costs. Within the budget.
-StockRelaxation RelaxStockPlan(const PieceTypes& types, const StockRack& rack,
-                               const PlanningBudget& budget, const OptimiserSettings& settings);
+// having when it is worth more than the bar costs. Its patterns are kept from
+// one solve to the next, so that the pieces and bars left after some are
+// fixed are solved again warm.
+class StockRelaxer {
+  public:
+    StockRelaxer(const PieceTypes& types, const StockRack& rack, const OptimiserSettings& settings);
+    ~StockRelaxer();
+    StockRelaxer(const StockRelaxer&) = delete;
+    StockRelaxer& operator=(const StockRelaxer&) = delete;
+
+    // The relaxation of the pieces left of each type from the bars left on
+    // hand of each line (`onHand` of the rack's limited lines), within the
+    // budget.
+    StockRelaxation Relax(const std::vector<std::int64_t>& left,
+                          const std::vector<std::int64_t>& onHand, const PlanningBudget& budget);
+
+  private:
+    const PieceTypes& types_;
+    const StockRack& rack_;
+    const OptimiserSettings& settings_;
+    std::unique_ptr<CuttingStockLp> lp_;
+};

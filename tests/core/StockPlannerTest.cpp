@@ -49,7 +49,11 @@ PreparedCutList Job(const std::vector<std::pair<float, float>>& rows, float cutW
     return cutList;
 }
 
-const PlanningBudget kBudget = PlanningBudget::Seconds(10.0);
+// Each plan's own ten seconds from when it starts: a deadline fixed when the
+// tests start would run out for the later ones on a slow build.
+PlanningBudget Budget() {
+    return PlanningBudget::Seconds(10.0);
+}
 
 double WorthOfPlan(const CuttingPlan& plan, const StockList& stock) {
     double worth = 0.0;
@@ -153,20 +157,24 @@ class BruteForce {
     std::optional<std::pair<double, std::int64_t>> best_;
 };
 
-class SmallStockJobs : public testing::TestWithParam<unsigned> {};
-
-TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
-    std::mt19937 random(GetParam());
+// A small random job planned against every partition of its pieces: costs in
+// whole numbers, or in cents with stock lengths in eighths.
+void ExpectBestOfAnyPartition(unsigned seed, bool cents) {
+    std::mt19937 random(seed);
     const bool costed = random() % 2 == 0;
     std::vector<Line> lines;
     const int lineCount = 2 + static_cast<int>(random() % 2);
     for (int s = 0; s < lineCount; ++s) {
         Line line{static_cast<float>(60 + random() % 80), std::nullopt, std::nullopt};
+        if (cents) {
+            line.length += static_cast<float>(random() % 8) / 8.0f;
+        }
         if (random() % 2 == 0) {
             line.onHand = 1 + random() % 3;
         }
         if (costed) {
-            line.cost = static_cast<double>(random() % 40);
+            line.cost = cents ? static_cast<double>(random() % 4000) / 100.0
+                              : static_cast<double>(random() % 40);
         }
         lines.push_back(line);
     }
@@ -180,7 +188,7 @@ TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
         pieces.push_back(length);
     }
     const PreparedCutList cutList = Job(rows);
-    const PlanOutcome result = PlanFromStock(cutList, stock, kBudget);
+    const PlanOutcome result = PlanFromStock(cutList, stock, Budget());
     const auto best = BruteForce(pieces, stock).Best();
     if (!best) {
         ASSERT_TRUE(result.Refused);
@@ -194,6 +202,16 @@ TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
     EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), best->second);
     EXPECT_TRUE(result.ProvenMinimal);
     EXPECT_LE(result.StockLowerBound, result.StockObjective);
+}
+
+class SmallStockJobs : public testing::TestWithParam<unsigned> {};
+
+TEST_P(SmallStockJobs, BestPlanOfAnyPartition) {
+    ExpectBestOfAnyPartition(GetParam(), false);
+}
+
+TEST_P(SmallStockJobs, BestPlanOfAnyPartitionInCents) {
+    ExpectBestOfAnyPartition(GetParam(), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SmallStockJobs, testing::Range(1u, 81u));
@@ -230,19 +248,45 @@ TEST(StockPlanner, OneUnlimitedLineUsesAsFewBarsAsFewestBars) {
     }
     PreparedCutList cutList = Job(rows);
     const PlanOutcome result =
-        PlanFromStock(cutList, Rack({{6000, std::nullopt, std::nullopt}}), kBudget);
+        PlanFromStock(cutList, Rack({{6000, std::nullopt, std::nullopt}}), Budget());
     cutList.BarLength = 6000;
-    const PlanOutcome fewest = PlanFewestBars(cutList, kBudget);
+    const PlanOutcome fewest = PlanFewestBars(cutList, Budget());
     ASSERT_FALSE(result.Refused);
     EXPECT_EQ(result.Plan->Bars.size(), fewest.Plan->Bars.size());
     EXPECT_EQ(result.StockObjective, 6000.0 * static_cast<double>(fewest.Plan->Bars.size()));
+}
+
+// A search that finishes within its budget depends on nothing but the job.
+TEST(StockPlanner, SameJobSamePlan) {
+    std::mt19937 random(11);
+    std::vector<std::pair<float, float>> rows;
+    for (int r = 0; r < 10; ++r) {
+        rows.push_back({1.0f, static_cast<float>(15 + random() % 60) + 0.5f});
+    }
+    const PreparedCutList cutList = Job(rows);
+    const StockList stock = Rack({{120, std::nullopt, 21.0}, {95, 2, 15.0}, {70, 1, 0.0}});
+    auto barsOf = [&](const CuttingPlan& plan) {
+        std::vector<std::vector<int>> bars;
+        for (std::size_t b = 0; b < plan.Bars.size(); ++b) {
+            bars.push_back({plan.BarStock[b]});
+            for (const PieceRun& run : plan.RunsOf(plan.Bars[b])) {
+                bars.back().insert(bars.back().end(), {run.Row, run.Count});
+            }
+        }
+        return bars;
+    };
+    const PlanOutcome first = PlanFromStock(cutList, stock, Budget());
+    const PlanOutcome second = PlanFromStock(cutList, stock, Budget());
+    ASSERT_TRUE(first.ProvenMinimal);
+    ASSERT_TRUE(second.ProvenMinimal);
+    EXPECT_EQ(barsOf(*first.Plan), barsOf(*second.Plan));
 }
 
 TEST(StockPlanner, OffcutsAreCutFirstAndLeftoversGathered) {
     // Two free offcuts of 50 take the two 45s; the 90 needs a bought bar.
     const StockList stock = Rack({{100, std::nullopt, 10.0}, {50, 2, 0.0}});
     const PreparedCutList cutList = Job({{1, 90}, {2, 45}});
-    const PlanOutcome result = PlanFromStock(cutList, stock, kBudget);
+    const PlanOutcome result = PlanFromStock(cutList, stock, Budget());
     ASSERT_FALSE(result.Refused);
     EXPECT_EQ(result.StockObjective, 10.0);
     EXPECT_EQ(result.Plan->BarStock, (std::vector<std::int32_t>{0, 1, 1}));
@@ -268,7 +312,7 @@ TEST(StockPlanner, Refusals) {
         {Rack({{100, 2, std::nullopt}, {50, 1, std::nullopt}}), {{1e30f, 10}}, kQuantityTooLarge},
     };
     for (const auto& c : cases) {
-        const PlanOutcome result = PlanFromStock(Job(c.rows), c.stock, kBudget);
+        const PlanOutcome result = PlanFromStock(Job(c.rows), c.stock, Budget());
         EXPECT_EQ(result.Refused.value_or(""), c.refusal);
     }
 }

@@ -1,0 +1,141 @@
+#include "core/optimiser/StockDive.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/optimiser/StockGreedy.h"
+#include "core/optimiser/StockRelaxation.h"
+
+namespace {
+
+// The first relaxation, of the whole job, may take this share of the time
+// left; each later one as much of what is left then.
+constexpr double kRelaxationShare = 0.7;
+
+PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
+    PlanningBudget part = budget;
+    if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
+        const PlanningBudget::Clock::time_point now = budget.Now();
+        if (budget.Deadline > now) {
+            part.Deadline = now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
+                                      (budget.Deadline - now) * share);
+        }
+    }
+    return part;
+}
+
+class Dive {
+  public:
+    Dive(const PieceTypes& types, const StockRack& rack, const PlanningBudget& budget,
+         const OptimiserSettings& settings)
+        : types_(types), rack_(rack), budget_(budget), settings_(settings) {}
+
+    StockDiveOutcome Run(std::optional<std::vector<StockPattern>> best) {
+        best_ = std::move(best);
+        std::vector<std::int64_t> left;
+        for (const PieceType& type : types_.Types) {
+            left.push_back(type.Pieces);
+        }
+        StockRack rest = rack_;
+        StockRelaxer relaxer(types_, rack_, settings_);
+        std::vector<StockPattern> fixed;
+        bool first = true;
+        while (!budget_.Over() &&
+               std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; })) {
+            const StockRelaxation relaxation =
+                relaxer.Relax(left, rest.OnHand, ShareOf(budget_, kRelaxationShare));
+            if (first) {
+                lowerBound_ = relaxation.LowerBound;
+                first = false;
+            }
+            if (relaxation.InUse.empty()) {
+                break;
+            }
+            RoundDown(relaxation, left, rest, fixed);
+            if (!FixBars(relaxation, left, rest, fixed)) {
+                break;
+            }
+        }
+        if (std::all_of(left.begin(), left.end(), [](std::int64_t n) { return n == 0; })) {
+            MoveToCheaperStock(fixed, types_, rack_);
+            Consider(fixed);
+        }
+        return {best_, lowerBound_};
+    }
+
+  private:
+    // The bars whole in the relaxation, most used first, as far as pieces
+    // and rack allow; the pieces left planned bar by bar on what is left.
+    void RoundDown(const StockRelaxation& relaxation, std::vector<std::int64_t> left,
+                   StockRack rest, std::vector<StockPattern> plan) {
+        Take(relaxation, left, rest, plan, false);
+        if (auto more = PlanGreedily(types_, rest, budget_, left, settings_)) {
+            plan.insert(plan.end(), more->begin(), more->end());
+            MoveToCheaperStock(plan, types_, rack_);
+            Consider(plan);
+        }
+    }
+
+    // Fixes the bars the relaxation uses whole, or else one bar of its most
+    // used pattern; false when nothing could be fixed.
+    bool FixBars(const StockRelaxation& relaxation, std::vector<std::int64_t>& left,
+                 StockRack& rest, std::vector<StockPattern>& fixed) {
+        return Take(relaxation, left, rest, fixed, false) ||
+               Take(relaxation, left, rest, fixed, true);
+    }
+
+    bool Take(const StockRelaxation& relaxation, std::vector<std::int64_t>& left, StockRack& rest,
+              std::vector<StockPattern>& plan, bool oneOfMostUsed) {
+        auto inUse = relaxation.InUse;
+        std::stable_sort(inUse.begin(), inUse.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
+        bool took = false;
+        for (const auto& [pattern, amount] : inUse) {
+            const auto s = static_cast<std::size_t>(pattern.Stock);
+            std::int64_t copies =
+                oneOfMostUsed
+                    ? 1
+                    : static_cast<std::int64_t>(std::floor(std::min(amount, 1e15) + 1e-6));
+            copies = std::min(copies, rest.OnHand[s]);
+            for (const TypeCount& entry : pattern.Bar) {
+                copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
+            }
+            if (copies <= 0) {
+                continue;
+            }
+            for (const TypeCount& entry : pattern.Bar) {
+                left[static_cast<std::size_t>(entry.Type)] -= entry.Count * copies;
+            }
+            if (rest.OnHand[s] < StockRack::kUnlimited) {
+                rest.OnHand[s] -= copies;
+            }
+            plan.push_back({pattern.Stock, pattern.Bar, copies});
+            took = true;
+            if (oneOfMostUsed) {
+                break;
+            }
+        }
+        return took;
+    }
+
+    void Consider(const std::vector<StockPattern>& plan) {
+        if (!best_ || KeyOf(plan, types_, rack_) < KeyOf(*best_, types_, rack_)) {
+            best_ = plan;
+        }
+    }
+
+    const PieceTypes& types_;
+    const StockRack& rack_;
+    const PlanningBudget& budget_;
+    const OptimiserSettings& settings_;
+    std::optional<std::vector<StockPattern>> best_;
+    double lowerBound_ = 0.0;
+};
+
+}  // namespace
+
+StockDiveOutcome DiveThroughStock(const PieceTypes& types, const StockRack& rack,
+                                  std::optional<std::vector<StockPattern>> best,
+                                  const PlanningBudget& budget, const OptimiserSettings& settings) {
+    return Dive(types, rack, budget, settings).Run(std::move(best));
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/optimiser/StockGreedy.h"
 #include "core/optimiser/StockRelaxation.h"
@@ -30,14 +31,35 @@ class Dive {
          const OptimiserSettings& settings)
         : types_(types), rack_(rack), budget_(budget), settings_(settings) {}
 
+    // Dives again while time is left, each dive fixing fewer bars at a step
+    // than the one before: more relaxations, closer to their optimum.
     StockDiveOutcome Run(std::optional<std::vector<StockPattern>> best) {
         best_ = std::move(best);
+        StockRelaxer relaxer(types_, rack_, settings_);
+        std::int64_t most = kAnyBars;
+        for (int dive = 0; dive < kMostDives && !budget_.Over() && !Reached(); ++dive) {
+            DiveOnce(relaxer, most);
+            if (most == 1 || !best_) {
+                break;
+            }
+            most = std::max<std::int64_t>(1, std::min(most, BarsOf(*best_)) / 4);
+        }
+        return {best_, lowerBound_};
+    }
+
+  private:
+    static constexpr std::int64_t kAnyBars = std::numeric_limits<std::int64_t>::max();
+    static constexpr int kMostDives = 8;
+
+    bool Reached() const { return best_ && !(lowerBound_ < WorthOf(*best_, rack_)); }
+
+    // One dive, fixing no more than `most` bars at a step.
+    void DiveOnce(StockRelaxer& relaxer, std::int64_t most) {
         std::vector<std::int64_t> left;
         for (const PieceType& type : types_.Types) {
             left.push_back(type.Pieces);
         }
         StockRack rest = rack_;
-        StockRelaxer relaxer(types_, rack_, settings_);
         std::vector<StockPattern> fixed;
         bool first = true;
         while (!budget_.Over() &&
@@ -45,14 +67,15 @@ class Dive {
             const StockRelaxation relaxation =
                 relaxer.Relax(left, rest.OnHand, ShareOf(budget_, kRelaxationShare));
             if (first) {
-                lowerBound_ = relaxation.LowerBound;
+                lowerBound_ = std::max(lowerBound_, relaxation.LowerBound);
                 first = false;
             }
             if (relaxation.InUse.empty()) {
                 break;
             }
             RoundDown(relaxation, left, rest, fixed);
-            if (!FixBars(relaxation, left, rest, fixed)) {
+            if (!Take(relaxation, left, rest, fixed, most) &&
+                !Take(relaxation, left, rest, fixed, 0)) {
                 break;
             }
         }
@@ -60,15 +83,13 @@ class Dive {
             MoveToCheaperStock(fixed, types_, rack_);
             Consider(fixed);
         }
-        return {best_, lowerBound_};
     }
 
-  private:
     // The bars whole in the relaxation, most used first, as far as pieces
     // and rack allow; the pieces left planned bar by bar on what is left.
     void RoundDown(const StockRelaxation& relaxation, std::vector<std::int64_t> left,
                    StockRack rest, std::vector<StockPattern> plan) {
-        Take(relaxation, left, rest, plan, false);
+        Take(relaxation, left, rest, plan, kAnyBars);
         if (auto more = PlanGreedily(types_, rest, budget_, left, settings_)) {
             plan.insert(plan.end(), more->begin(), more->end());
             MoveToCheaperStock(plan, types_, rack_);
@@ -76,19 +97,16 @@ class Dive {
         }
     }
 
-    // Fixes the bars the relaxation uses whole, or else one bar of its most
-    // used pattern; false when nothing could be fixed.
-    bool FixBars(const StockRelaxation& relaxation, std::vector<std::int64_t>& left,
-                 StockRack& rest, std::vector<StockPattern>& fixed) {
-        return Take(relaxation, left, rest, fixed, false) ||
-               Take(relaxation, left, rest, fixed, true);
-    }
-
+    // Takes the bars the relaxation uses whole, most used first, no more
+    // than `most` of them; with `most` 0, one bar of the most used pattern
+    // that pieces and rack allow. False when nothing could be taken.
     bool Take(const StockRelaxation& relaxation, std::vector<std::int64_t>& left, StockRack& rest,
-              std::vector<StockPattern>& plan, bool oneOfMostUsed) {
+              std::vector<StockPattern>& plan, std::int64_t most) {
         auto inUse = relaxation.InUse;
         std::stable_sort(inUse.begin(), inUse.end(),
                          [](const auto& a, const auto& b) { return a.second > b.second; });
+        const bool oneOfMostUsed = most == 0;
+        std::int64_t room = oneOfMostUsed ? 1 : most;
         bool took = false;
         for (const auto& [pattern, amount] : inUse) {
             const auto s = static_cast<std::size_t>(pattern.Stock);
@@ -96,7 +114,7 @@ class Dive {
                 oneOfMostUsed
                     ? 1
                     : static_cast<std::int64_t>(std::floor(std::min(amount, 1e15) + 1e-6));
-            copies = std::min(copies, rest.OnHand[s]);
+            copies = std::min({copies, rest.OnHand[s], room});
             for (const TypeCount& entry : pattern.Bar) {
                 copies = std::min(copies, left[static_cast<std::size_t>(entry.Type)] / entry.Count);
             }
@@ -111,7 +129,8 @@ class Dive {
             }
             plan.push_back({pattern.Stock, pattern.Bar, copies});
             took = true;
-            if (oneOfMostUsed) {
+            room -= copies;
+            if (room <= 0) {
                 break;
             }
         }

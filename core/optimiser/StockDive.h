@@ -17,7 +17,9 @@ struct StockDiveOutcome {
 // nothing is whole one bar of its most used pattern is fixed. Every step's
 // relaxation is also rounded down and its pieces left planned bar by bar, so
 // that the best plan met is at hand when the budget ends; `best` is a plan
-// already found. Plans compare as KeyOf does.
+// already found. While time is left it dives again, each time fixing fewer
+// bars at a step, until the best plan meets the bound. Plans compare as
+// KeyOf does.
 StockDiveOutcome DiveThroughStock(const PieceTypes& types, const StockRack& rack,
                                   std::optional<std::vector<StockPattern>> best,
                                   const PlanningBudget& budget, const OptimiserSettings& settings);

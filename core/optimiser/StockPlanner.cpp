@@ -70,6 +70,8 @@ PlanOutcome OnOneLine(const PreparedCutList& cutList, const StockList& stock, co
     return outcome;
 }
 
+constexpr std::int64_t kMostPiecesSearchedWithoutPlan = 64;
+
 // The share of the budget the dive may take before the complete search.
 constexpr double kDiveShare = 0.6;
 
@@ -127,7 +129,11 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
         best = std::move(dive.Best);
         bound = std::max(bound, dive.LowerBound);
     }
-    if (searchThrough && !(best && !(bound < WorthOf(*best, rack)))) {
+    // Without any plan from the greedy bars or the dive, only a small job is
+    // searched through for one: a larger one is refused for the stock it
+    // lacks at once rather than after the whole budget.
+    if (searchThrough && (best || pieces <= kMostPiecesSearchedWithoutPlan) &&
+        !(best && !(bound < WorthOf(*best, rack)))) {
         const UnitCosts costs = CostsInUnits(rack.Worth, pieces);
         BranchAndPrice search(types, rack, costs, budget, best, costs.UnitsAtLeast(bound),
                               settings);

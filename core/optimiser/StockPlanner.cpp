@@ -74,6 +74,10 @@ constexpr std::int64_t kMostPiecesSearchedWithoutPlan = 64;
 
 // The share of the budget the dive may take before the complete search.
 constexpr double kDiveShare = 0.6;
+// A larger job's relaxation over single pieces rarely closes within the
+// budget, so its dive takes the greater share.
+constexpr std::int64_t kFewPiecesToSearch = 300;
+constexpr double kLargerJobsDiveShare = 0.9;
 
 PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
     PlanningBudget part = budget;
@@ -125,7 +129,11 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
     const bool searchThrough = SuitsBranchAndPrice(types);
     if (!(best && !(bound < WorthOf(*best, rack)))) {
         StockDiveOutcome dive = DiveThroughStock(
-            types, rack, best, searchThrough ? ShareOf(budget, kDiveShare) : budget, settings);
+            types, rack, best,
+            searchThrough
+                ? ShareOf(budget, pieces <= kFewPiecesToSearch ? kDiveShare : kLargerJobsDiveShare)
+                : budget,
+            settings);
         best = std::move(dive.Best);
         bound = std::max(bound, dive.LowerBound);
     }

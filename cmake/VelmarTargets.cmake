@@ -22,15 +22,17 @@ function(velmar_expose_folder target scope folder)
 endfunction()
 
 # A static library made of the listed files:
-#   velmar_library(name SOURCES files...
+#   velmar_library(name SOURCES files... [AUTOMOC] [AUTORCC]
 #                  [FOLDER folder] [PUBLIC_PATHS paths...] [PRIVATE_PATHS paths...]
 #                  [DEPENDS libraries...] [PRIVATE_DEPENDS libraries...])
 # FOLDER and PUBLIC_PATHS (folders or single headers, from the project root)
 # are seen by the library and by everything that links it; PRIVATE_PATHS by the
 # library alone. DEPENDS are part of its interface; PRIVATE_DEPENDS are linked
-# but lend their users neither headers nor include paths.
+# but lend their users neither headers nor include paths. AUTOMOC and AUTORCC
+# run Qt's meta-object and resource compilers over the sources (QObject
+# classes, .qrc files).
 function(velmar_library name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "FOLDER"
+    cmake_parse_arguments(PARSE_ARGV 1 arg "AUTOMOC;AUTORCC" "FOLDER"
                           "SOURCES;PUBLIC_PATHS;PRIVATE_PATHS;DEPENDS;PRIVATE_DEPENDS")
     add_library(${name} STATIC ${arg_SOURCES})
     foreach(path IN LISTS arg_FOLDER arg_PUBLIC_PATHS)
@@ -41,18 +43,37 @@ function(velmar_library name)
     endforeach()
     target_link_libraries(${name} PUBLIC ${arg_DEPENDS}
                                   PRIVATE ${arg_PRIVATE_DEPENDS} velmar_warnings)
+    if(arg_AUTOMOC)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    endif()
+    if(arg_AUTORCC)
+        set_target_properties(${name} PROPERTIES AUTORCC ON)
+    endif()
 endfunction()
 
-# The shared helpers of the tests (tests/common/...), for every test target.
+# The shared helpers of the tests (tests/common/...), for every test target,
+# and where the golden reports of the examples are kept.
 add_library(velmar_test_support INTERFACE)
 velmar_expose_folder(velmar_test_support INTERFACE tests)
+target_compile_definitions(velmar_test_support
+                           INTERFACE VELMAR_GOLDEN_DIR="${PROJECT_SOURCE_DIR}/tests/golden")
 
-# One GoogleTest executable per folder of tests/, each test case registered with ctest:
-#   velmar_gtest(name SOURCES files... DEPENDS libraries...)
-function(velmar_gtest name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;DEPENDS")
+# A test executable:
+#   velmar_test(name [QT_TEST] SOURCES files... DEPENDS libraries...)
+# By default a GoogleTest executable, each of its test cases registered with
+# ctest. QT_TEST makes a Qt Test executable instead (QTEST_MAIN, its test class
+# run through moc), registered as one test and run on Qt's offscreen platform.
+function(velmar_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "QT_TEST" "" "SOURCES;DEPENDS")
     add_executable(${name} ${arg_SOURCES})
-    target_link_libraries(${name} PRIVATE ${arg_DEPENDS} velmar_test_support velmar_warnings
-                                          GTest::gtest GTest::gtest_main GTest::gmock)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+    target_link_libraries(${name} PRIVATE ${arg_DEPENDS} velmar_test_support velmar_warnings)
+    if(arg_QT_TEST)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+        target_link_libraries(${name} PRIVATE Qt6::Test)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+    endif()
 endfunction()

@@ -1,13 +1,15 @@
 #include "core/Calculate.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/job/CutListPreparation.h"
-#include "core/job/RowLabels.h"
+#include "core/notation/NumberFormat.h"
 #include "core/optimiser/FewestBars.h"
 #include "core/optimiser/StockPlanner.h"
 #include "core/plan/FirstFit.h"
 #include "core/report/CuttingReport.h"
+#include "model/GridLayout.h"
 
 namespace {
 
@@ -28,6 +30,18 @@ float LongestUsable(const StockList& stock) {
         longest = std::max(longest, stock.Usable(line));
     }
     return longest;
+}
+
+// Each item's count goes into the "* Sub Total" cell of its last row; a
+// summary that failed part way shows the counts it had made before.
+void WriteSubTotals(const SummaryTotals& totals, char decimalSeparator, TStringGrid& cutList) {
+    for (const ItemSubtotal& subtotal : totals.Subtotals) {
+        cutList.SetCells(kSubTotalColumn, subtotal.Row,
+                         FormatCount(static_cast<double>(subtotal.Pieces), decimalSeparator));
+    }
+    if (totals.Failure) {
+        std::rethrow_exception(totals.Failure);
+    }
 }
 
 }  // namespace
@@ -79,7 +93,6 @@ PlanOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter, const 
     if (preparation.Refused) {
         return Refuse(*preparation.Refused, models.Report, onRefusal);
     }
-    preparation.CutList.RowLabels = LabelRows(models.CutList, preparation.CutList.UsedRows);
 
     PlanOutcome outcome =
         plan ? plan(preparation.CutList) : DefaultPlanning(options, stock)(preparation.CutList);
@@ -102,6 +115,7 @@ PlanOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter, const 
     // The report starts afresh with the first bar's heading, which the
     // preparation showed while the plan was made.
     models.Report.Clear();
-    WriteCuttingReport(*outcome.Plan, models.CutList, reportOptions, report);
+    WriteSubTotals(WriteCuttingReport(*outcome.Plan, reportOptions, report), decimalSeparator,
+                   models.CutList);
     return outcome;
 }

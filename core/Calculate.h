@@ -40,15 +40,14 @@ PlanningStep DefaultPlanning(const Options& options, const StockList* stock,
 
 // The Calculate command as a function of the models: prepares the cut list
 // (from stock, the longest usable stock length takes the place of Bar
-// Length), plans the bars with `plan` and writes the cutting report into
-// models.Report. On a refusal the handler is called, the report emptied and
-// the outcome carries the refusal, with its method "first fit" whatever
-// planned; what was written into the grids stays. A cancelled planning
-// writes nothing more and leaves what the preparation wrote into the grids
-// to the caller to undo. The floating-point errors of the length notation
-// propagate as exceptions (EMathError) and end the run where it stands. A
-// complete run leaves the settings write and the "Bar Count" label to the
-// caller.
+// Length), plans the bars with `plan`, writes the cutting report into
+// models.Report and each item's count into its "* Sub Total" cell. On a refusal the handler is
+// called, the report emptied and the outcome carries the refusal, with its method "first fit"
+// whatever planned; what was written into the grids stays. A cancelled planning writes nothing more
+// and leaves what the preparation wrote into the grids to the caller to undo. The floating-point
+// errors of the length notation propagate as exceptions (EMathError) and end the run where it
+// stands; a summary that fails so still shows the counts it had made. A complete run leaves the
+// settings write and the "Bar Count" label to the caller.
 PlanOutcome Calculate(CalculationModels models, TSortAStringGrid& sorter, const Options& options,
                       char decimalSeparator, const RefusalHandler& onRefusal = {},
                       const StockList* stock = nullptr, const PlanningStep& plan = {});

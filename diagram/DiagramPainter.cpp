@@ -79,7 +79,7 @@ void DiagramPainter::DrawBox(QPainter& painter, const DiagramBox& box, const Pla
         case DiagramBox::Kind::Piece: {
             painter.setBrush(QColor(DiagramColours::kPiece));
             painter.drawRect(area);
-            const RowLabel& row = LabelOfRow(*job_.Plan, box.Row);
+            const PreparedRow& row = LabelOfRow(*job_.Plan, box.Row);
             QString length = ToQString(row.Length);
             if (box.Count > 1) {
                 length = QString::number(box.Count) + QStringLiteral(" x ") + length;

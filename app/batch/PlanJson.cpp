@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/notation/LengthNotation.h"
-#include "model/Exceptions.h"
-
 namespace {
 
 // The shortest decimal that reads back as the same 32-bit value, as JSON
@@ -24,15 +21,6 @@ std::string Number(double value, bool single) {
         number += ".0";
     }
     return number;
-}
-
-// A piece's decimal length as the cut list's Length text gives it.
-float DecimalLength(const CuttingPlan& plan, const PieceRun& run) {
-    try {
-        return ConvertFeet(plan.LabelOf(run).Length);
-    } catch (const EMathError&) {
-        return plan.PieceLengths[static_cast<std::size_t>(run.Row) - 1] - plan.CutWidth;
-    }
 }
 
 }  // namespace
@@ -52,7 +40,7 @@ void WritePlanJson(std::ostream& out, const CuttingPlan* plan) {
         out << separator << "{\"stockLength\": " << Number(length, true) << ", \"pieces\": [";
         const char* pieceSeparator = "";
         for (const PieceRun& run : plan->RunsOf(bar)) {
-            const std::string piece = Number(DecimalLength(*plan, run), true);
+            const std::string piece = Number(plan->RowOf(run).Decimal, true);
             for (std::int32_t p = 0; p < run.Count; ++p) {
                 out << pieceSeparator << piece;
                 pieceSeparator = ", ";

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "core/job/LengthReadings.h"
 #include "core/notation/FloatStore.h"
 #include "core/notation/LengthNotation.h"
 #include "core/notation/NumberFormat.h"
@@ -52,11 +54,11 @@ void GroupRowsWithLength(TSortAStringGrid& sorter) {
 
 // "* Dec Len" holds the decimal length × 1000 as a whole number, the key of
 // the second sort; a length of 0 or less leaves it empty.
-void WriteDecimalLengths(TStringGrid& cutList, int lastRow) {
+void WriteDecimalLengths(TStringGrid& cutList, int lastRow, LengthReadings& lengths) {
     for (int row = kFirstDataRow; row <= lastRow; ++row) {
         cutList.SetCells(kDecLenColumn, row, std::string());
         cutList.SetCells(kSubTotalColumn, row, std::string());
-        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
+        const float length = lengths.Of(cutList.Cells(kLengthColumn, row));
         if (length > 0.0f) {
             const float thousandths = StoreAsFloat(static_cast<long double>(length) * 1000.0L);
             cutList.SetCells(kDecLenColumn, row, FormatWhole(thousandths));
@@ -82,14 +84,26 @@ int DefaultQuantities(TStringGrid& cutList, int lastRow) {
     return usedRows;
 }
 
+// Orders the rows longest first by their "* Dec Len" keys. When a key does
+// not read as a number the sorter compares the keys as texts, and that order
+// ("9000" above "10000") is the program's own: the rows keep it, and the
+// planners and the summary take the rows as they stand.
+void SortLongestFirst(TSortAStringGrid& sorter, int usedRows) {
+    sorter.StartIndex = kFirstDataRow;
+    sorter.SortIndex = kDecLenColumn;
+    sorter.EndIndex = usedRows;
+    sorter.SortType = ToSortType::Numeric;
+    sorter.Sort();
+}
+
 // Neighbouring rows whose lengths convert to the same value share a number.
-void NumberItems(TStringGrid& cutList, int usedRows) {
+void NumberItems(TStringGrid& cutList, int usedRows, LengthReadings& lengths) {
     int item = 1;
     for (int row = kFirstDataRow; row <= usedRows; ++row) {
-        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
+        const float length = lengths.Of(cutList.Cells(kLengthColumn, row));
         // What follows the last used row never changes a number that is written.
         const float next =
-            row < usedRows ? ConvertFeet(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
+            row < usedRows ? lengths.Of(cutList.Cells(kLengthColumn, row + 1)) : 0.0f;
         cutList.SetCells(kItemColumn, row, std::to_string(item));
         if (length != next) {
             ++item;
@@ -110,12 +124,39 @@ bool SamePieces(long double typed, float stored) {
            placed(typed) == placed(stored);
 }
 
+// Reads the sorted, numbered rows 1..UsedRows into the prepared cut list, the
+// one reading of the grid the planners, the report and the summary share.
+// Gives the rows' Qty texts, which the quantity check reads again in extended
+// precision.
+std::vector<std::string> ReadRows(const TStringGrid& cutList, LengthReadings& lengths,
+                                  PreparedCutList& prepared) {
+    std::vector<std::string> quantities;
+    quantities.reserve(static_cast<std::size_t>(prepared.UsedRows));
+    prepared.Rows.reserve(static_cast<std::size_t>(prepared.UsedRows));
+    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
+        PreparedRow read;
+        read.Length = cutList.Cells(kLengthColumn, row);
+        read.Item = cutList.Cells(kItemColumn, row);
+        read.DecLenKey = cutList.Cells(kDecLenColumn, row);
+        quantities.push_back(cutList.Cells(kQtyColumn, row));
+        read.Quantity = ConvertFeet(quantities.back());
+        read.Decimal = lengths.Of(read.Length);
+        read.Charged = StoreAsFloat(static_cast<long double>(read.Decimal) + prepared.CutWidth);
+        prepared.PieceQty[row] = read.Quantity;
+        prepared.PieceLen[row] = read.Charged;
+        prepared.Rows.push_back(std::move(read));
+    }
+    return quantities;
+}
+
 // The first quantity whose 32-bit value does not mean the pieces typed:
 // beyond 2^24 too large to count, below it too finely divided.
-Refusal UncountedQuantity(const TStringGrid& cutList, const PreparedCutList& prepared) {
+Refusal UncountedQuantity(const std::vector<std::string>& quantities,
+                          const PreparedCutList& prepared) {
     constexpr long double kLargestWholeCount = 16777216.0L;  // 2^24
     for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
-        const long double typed = ConvertFeetExtended(cutList.Cells(kQtyColumn, row));
+        const long double typed =
+            ConvertFeetExtended(quantities[static_cast<std::size_t>(row - kFirstDataRow)]);
         if (!SamePieces(typed, prepared.PieceQty[row])) {
             return std::fabs(typed) > kLargestWholeCount ? kQuantityTooLarge : kQuantityTooPrecise;
         }
@@ -137,20 +178,17 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     CleanLengths(cutList, lastRow, sorter);
     GroupRowsWithLength(sorter);
 
-    WriteDecimalLengths(cutList, lastRow);
+    LengthReadings lengths;
+    WriteDecimalLengths(cutList, lastRow, lengths);
     prepared.UsedRows = DefaultQuantities(cutList, lastRow);
 
-    sorter.StartIndex = kFirstDataRow;
-    sorter.SortIndex = kDecLenColumn;
-    sorter.EndIndex = prepared.UsedRows;
-    sorter.SortType = ToSortType::Numeric;
-    sorter.Sort();  // longest first
+    SortLongestFirst(sorter, prepared.UsedRows);
     barSettings.SetCells(kValueColumn, kLastErrRow,
                          std::to_string(sorter.ErrorCode()) + " " + sorter.ErrorMessage());
     barSettings.SetCells(kValueColumn, kUsedRowsRow, std::to_string(prepared.UsedRows));
 
     if (autoItemNumber && prepared.UsedRows >= 1) {
-        NumberItems(cutList, prepared.UsedRows);
+        NumberItems(cutList, prepared.UsedRows, lengths);
     }
 
     prepared.BarLength =
@@ -161,11 +199,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
     models.Report.Clear();
     models.Report.Add(BarHeading(1, decimalSeparator));
 
-    for (int row = kFirstDataRow; row <= prepared.UsedRows; ++row) {
-        prepared.PieceQty[row] = ConvertFeet(cutList.Cells(kQtyColumn, row));
-        const float length = ConvertFeet(cutList.Cells(kLengthColumn, row));
-        prepared.PieceLen[row] = StoreAsFloat(static_cast<long double>(length) + prepared.CutWidth);
-    }
+    const std::vector<std::string> quantities = ReadRows(cutList, lengths, prepared);
 
     // Only the first row is tested: after the sort it holds the longest piece.
     // A negative cut width would give length back with every cut, as if the
@@ -178,7 +212,7 @@ PreparationResult PrepareCutList(CalculationModels models, TSortAStringGrid& sor
                0.0L) {
         result.Refused = kNothingToCut;
     } else {
-        result.Refused = UncountedQuantity(cutList, prepared);
+        result.Refused = UncountedQuantity(quantities, prepared);
     }
     return result;
 }

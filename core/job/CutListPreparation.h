@@ -15,11 +15,12 @@ struct PreparationResult {
 // The first stage of Calculate: cleans the Length column, sorts the cut list
 // twice through the sorter, fills "* Dec Len", defaults empty quantities,
 // writes " Used Rows" and " Last Err", numbers the items, converts the bar
-// settings, empties the report and writes the first bar heading, builds the
-// prepared cut list, validates its first row and refuses a quantity whose
-// 32-bit value means other pieces than typed. Everything written into the
-// grids stays, also on a refusal; the report is left as it stands (the caller
-// empties it after announcing the refusal). Floating-point errors propagate.
+// settings, empties the report and writes the first bar heading, reads the
+// sorted rows once into the prepared cut list, validates its first row and
+// refuses a quantity whose 32-bit value means other pieces than typed.
+// Everything written into the grids stays, also on a refusal; the report is
+// left as it stands (the caller empties it after announcing the refusal).
+// Floating-point errors propagate.
 // Only the first PreparedCutList::kCapacity data rows of a larger grid take
 // part; the rows beyond are left untouched.
 // Planned from stock, the longest length a stock bar holds is given as

@@ -23,11 +23,20 @@ struct PlannedBar {
     float Left = 0.0f;
 };
 
-// The texts of one cut list row as Calculate left them, which label its
-// pieces in the report and the diagrams even after the grid has changed.
-struct RowLabel {
+// One cut list row as Calculate read it from the sorted grid, once: what its
+// pieces are labelled with in the report and the diagrams even after the grid
+// has changed, and what the summary counts.
+struct PreparedRow {
     std::string Length;  // the " Length" cell, cleaned
     std::string Item;    // the " Item #" cell
+    // The "* Dec Len" cell: the decimal length to a thousandth as a text, or
+    // empty for a length of 0 or less. Rows are one item of the summary while
+    // this text stays the same, so lengths a thousandth apart count together.
+    std::string DecLenKey;
+    float Quantity = 0.0f;  // the Qty cell as the length notation reads it
+    float Decimal = 0.0f;   // the decimal length of the Length cell
+    // What each piece takes from a bar: Decimal plus one cut width.
+    float Charged = 0.0f;
 };
 
 // A stock length a plan cuts bars from, when it plans from stock.
@@ -52,14 +61,9 @@ struct CuttingPlan {
     float TotalScrap = 0.0f;      // sum of the scrap leftovers, in bar order
     float TotalRemaining = 0.0f;  // sum of the remaining leftovers, in bar order
 
-    // One label per cut list row 1..UsedRows: RowLabels[Row - 1]. A planner
-    // leaves them empty; Calculate fills them from the grid before the
-    // report is written.
-    std::vector<RowLabel> RowLabels;
-    // The same for the length each piece of a row takes from a bar, its
-    // decimal length plus one cut width, as the planner charged it: what the
-    // diagrams draw to scale.
-    std::vector<float> PieceLengths;
+    // The cut list rows 1..UsedRows the plan was made for: Rows[Row - 1],
+    // taken from the prepared cut list.
+    std::vector<PreparedRow> Rows;
 
     // Planned from stock: the stock lengths, and for each bar, in bar order,
     // the index of the one it is cut from. Both empty for bars of BarLength.
@@ -75,7 +79,7 @@ struct CuttingPlan {
     }
     // A leftover shorter than the scrap threshold is scrap, any other remains.
     bool IsScrap(const PlannedBar& bar) const { return bar.Left < ScrapBelow; }
-    const RowLabel& LabelOf(const PieceRun& run) const {
-        return RowLabels[static_cast<std::size_t>(run.Row) - 1];
+    const PreparedRow& RowOf(const PieceRun& run) const {
+        return Rows[static_cast<std::size_t>(run.Row) - 1];
     }
 };

@@ -18,8 +18,8 @@ inline constexpr const char* kStockMethod = "stock";
 // may hold it as long as it shows it.
 struct PlanOutcome {
     Refusal Refused;
-    // The bars, with the Length and Item # texts of every row as they were
-    // when the cut list was prepared; null when refused or cancelled.
+    // The bars, with every row as it was read when the cut list was
+    // prepared; null when refused or cancelled.
     std::shared_ptr<const CuttingPlan> Plan;
     const char* Method = kFirstFitMethod;
     std::int64_t LowerBound = 0;  // no plan can use fewer bars
@@ -38,6 +38,6 @@ struct PlanOutcome {
     }
 };
 
-// A planner's bars made ready to share: they take the labels and the charged
-// lengths of the rows they were cut for from the prepared cut list.
+// A planner's bars made ready to share: they take the rows they were cut for
+// from the prepared cut list.
 std::shared_ptr<const CuttingPlan> SharedPlan(CuttingPlan plan, const PreparedCutList& cutList);

@@ -7,9 +7,10 @@
 #include "core/plan/CuttingPlan.h"
 
 // What the first stage of Calculate hands to the nesting: rows 1..UsedRows of
-// the cut list grid with their quantities and charged lengths (decimal length
-// plus the cut width), and the converted bar settings. All lengths are 32-bit
-// floats; index 0 of the arrays is unused.
+// the cut list grid as it read them, and the converted bar settings. All
+// lengths are 32-bit floats. PieceQty and PieceLen hold the rows' quantities
+// and charged lengths by row number for the planners, which use PieceQty up;
+// index 0 of the arrays is unused.
 struct PreparedCutList {
     static constexpr int kCapacity = 1000;
 
@@ -19,6 +20,6 @@ struct PreparedCutList {
     float BarLength = 0.0f;
     float CutWidth = 0.0f;
     float ScrapBelow = 0.0f;
-    // The Length and Item # texts of rows 1..UsedRows: RowLabels[Row - 1].
-    std::vector<RowLabel> RowLabels;
+    // Rows 1..UsedRows: Rows[Row - 1].
+    std::vector<PreparedRow> Rows;
 };

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::string CutLine(const RowLabel& label) {
+std::string CutLine(const PreparedRow& label) {
     return "Item # {" + label.Item + "}   " + label.Length;
 }
 
@@ -15,10 +15,10 @@ std::string CutLine(const RowLabel& label) {
 // counts them and shows the length text of the last; only neighbours merge,
 // and every bar starts afresh.
 void WriteShortCutLines(const CuttingPlan& plan, const PlannedBar& bar, LineSink& out) {
-    const RowLabel* pending = nullptr;
+    const PreparedRow* pending = nullptr;
     std::int64_t likeCount = 0;
     for (const PieceRun& run : plan.RunsOf(bar)) {
-        const RowLabel& label = plan.LabelOf(run);
+        const PreparedRow& label = plan.RowOf(run);
         if (pending != nullptr && label.Item == pending->Item) {
             likeCount += run.Count;
         } else {
@@ -37,7 +37,7 @@ void WriteShortCutLines(const CuttingPlan& plan, const PlannedBar& bar, LineSink
 void WritePlainCutLines(const CuttingPlan& plan, const PlannedBar& bar, LineSink& out) {
     std::string line;
     for (const PieceRun& run : plan.RunsOf(bar)) {
-        line = CutLine(plan.LabelOf(run));
+        line = CutLine(plan.RowOf(run));
         for (std::int32_t piece = 0; piece < run.Count; ++piece) {
             out.Add(line);
         }
@@ -49,7 +49,7 @@ void WritePlainCutLines(const CuttingPlan& plan, const PlannedBar& bar, LineSink
 Refusal MissingItemNumber(const CuttingPlan& plan, const ReportOptions& options) {
     if (options.ShortReport) {
         for (const PieceRun& run : plan.Runs) {
-            if (plan.LabelOf(run).Item.empty()) {
+            if (plan.RowOf(run).Item.empty()) {
                 return kMissingItemNumber;
             }
         }

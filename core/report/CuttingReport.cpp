@@ -1,6 +1,5 @@
 #include "core/report/CuttingReport.h"
 #include "core/report/ReportText.h"
-#include "model/GridLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/notation/LengthNotation.h"
 #include "core/notation/NumberFormat.h"
 #include "core/report/LeftoverTexts.h"
 #include "model/Exceptions.h"
@@ -90,42 +88,45 @@ void WriteStockUsed(const CuttingPlan& plan, char separator, LineSink& out) {
     double pieces = 0.0;
     for (const PlannedBar& bar : plan.Bars) {
         for (const PieceRun& run : plan.RunsOf(bar)) {
-            const float charged = plan.PieceLengths.empty()
-                                      ? 0.0f
-                                      : plan.PieceLengths[static_cast<std::size_t>(run.Row) - 1];
-            pieces += static_cast<double>(charged - plan.CutWidth) * run.Count;
+            pieces += static_cast<double>(plan.RowOf(run).Charged - plan.CutWidth) * run.Count;
         }
     }
     const double yield = stockLength > 0.0 ? 100.0 * pieces / stockLength : 0.0;
     out.Add("Yield " + FormatMoney(yield, separator) + " %");
 }
 
-std::int64_t AppendItemTotals(int usedRows, TStringGrid& grid, char decimalSeparator,
-                              LineSink& out) {
+// An item's run of rows ends where the next row's "* Dec Len" text differs,
+// compared as texts: lengths less than a thousandth apart share a key and
+// count as one item, labelled by the last row. After the last row comes an
+// empty key, which ends its run unless its own key is empty too.
+bool EndsItem(const std::vector<PreparedRow>& rows, std::size_t index) {
     static const std::string kNoKey;
+    const std::string& next = index + 1 < rows.size() ? rows[index + 1].DecLenKey : kNoKey;
+    return rows[index].DecLenKey != next;
+}
+
+std::int64_t AppendItemTotals(const std::vector<PreparedRow>& rows, char decimalSeparator,
+                              std::vector<ItemSubtotal>& subtotals, LineSink& out) {
     std::int64_t itemSubtotal = 0;
     std::int64_t itemsTotal = 0;
-    for (int row = kFirstDataRow; row <= usedRows; ++row) {
-        const float quantity = ConvertFeet(grid.Cells(kQtyColumn, row));
-        itemSubtotal = CheckedSum(itemSubtotal, WholePieces(quantity));
-        const std::string& nextKey = row < usedRows ? grid.Cells(kDecLenColumn, row + 1) : kNoKey;
-        if (grid.Cells(kDecLenColumn, row) == nextKey) {
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const PreparedRow& row = rows[index];
+        itemSubtotal = CheckedSum(itemSubtotal, WholePieces(row.Quantity));
+        if (!EndsItem(rows, index)) {
             continue;
         }
-        grid.SetCells(kSubTotalColumn, row,
-                      FormatCount(static_cast<double>(itemSubtotal), decimalSeparator));
-        out.Add("Total of Item  {" + grid.Cells(kItemColumn, row) + "}  = " +
-                grid.Cells(kSubTotalColumn, row) + " of Len " + grid.Cells(kLengthColumn, row));
+        subtotals.push_back(ItemSubtotal{static_cast<std::int32_t>(index) + 1, itemSubtotal});
+        out.Add("Total of Item  {" + row.Item +
+                "}  = " + FormatCount(static_cast<double>(itemSubtotal), decimalSeparator) +
+                " of Len " + row.Length);
         itemsTotal = CheckedSum(itemsTotal, itemSubtotal);
         itemSubtotal = 0;
     }
     return itemsTotal;
 }
 
-}  // namespace
-
-void WriteSummary(const CuttingPlan& plan, TStringGrid& cutListGrid, char separator,
-                  LineSink& out) {
+void WriteSummaryLines(const CuttingPlan& plan, char separator,
+                       std::vector<ItemSubtotal>& subtotals, LineSink& out) {
     LeftoverTexts leftovers(separator);
     out.Add("Summary");
     out.Add(kBlankLine);
@@ -151,14 +152,25 @@ void WriteSummary(const CuttingPlan& plan, TStringGrid& cutListGrid, char separa
     }
     out.Add("Cut Width  " + FormatLength(plan.CutWidth, separator));
     out.Add(kBlankLine);
-    const int usedRows = static_cast<int>(plan.RowLabels.size());
-    const std::int64_t itemsTotal = AppendItemTotals(usedRows, cutListGrid, separator, out);
+    const std::int64_t itemsTotal = AppendItemTotals(plan.Rows, separator, subtotals, out);
     out.Add(kBlankLine);
     out.Add("Total Items " + FormatCount(static_cast<double>(itemsTotal), separator));
 }
 
-void WriteCuttingReport(const CuttingPlan& plan, TStringGrid& cutListGrid,
-                        const ReportOptions& options, LineSink& out) {
+}  // namespace
+
+SummaryTotals WriteSummary(const CuttingPlan& plan, char separator, LineSink& out) {
+    SummaryTotals totals;
+    try {
+        WriteSummaryLines(plan, separator, totals.Subtotals, out);
+    } catch (...) {
+        totals.Failure = std::current_exception();
+    }
+    return totals;
+}
+
+SummaryTotals WriteCuttingReport(const CuttingPlan& plan, const ReportOptions& options,
+                                 LineSink& out) {
     WriteBars(plan, options, out);
-    WriteSummary(plan, cutListGrid, options.DecimalSeparator, out);
+    return WriteSummary(plan, options.DecimalSeparator, out);
 }

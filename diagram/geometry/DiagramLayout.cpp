@@ -88,19 +88,16 @@ bool SameCuts(const CuttingPlan& plan, const PlannedBar& a, const PlannedBar& b)
 
 }  // namespace
 
-const RowLabel& LabelOfRow(const CuttingPlan& plan, std::int32_t row) {
-    static const RowLabel noLabel{};
-    if (row < 1 || static_cast<std::size_t>(row) > plan.RowLabels.size()) {
-        return noLabel;
+const PreparedRow& LabelOfRow(const CuttingPlan& plan, std::int32_t row) {
+    static const PreparedRow noRow{};
+    if (row < 1 || static_cast<std::size_t>(row) > plan.Rows.size()) {
+        return noRow;
     }
-    return plan.RowLabels[static_cast<std::size_t>(row) - 1];
+    return plan.Rows[static_cast<std::size_t>(row) - 1];
 }
 
 float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row) {
-    if (row < 1 || static_cast<std::size_t>(row) > plan.PieceLengths.size()) {
-        return 0.0f;
-    }
-    return plan.PieceLengths[static_cast<std::size_t>(row) - 1];
+    return LabelOfRow(plan, row).Charged;
 }
 
 std::vector<DiagramBox> BarBoxes(const DiagramJob& job, const PlannedBar& bar, int width) {
@@ -146,7 +143,7 @@ const DiagramBox* BoxAt(const std::vector<DiagramBox>& boxes, int x) {
 std::string BoxTip(const DiagramJob& job, const PlannedBar& bar, const DiagramBox& box) {
     switch (box.Type) {
         case DiagramBox::Kind::Piece: {
-            const RowLabel& label = LabelOfRow(*job.Plan, box.Row);
+            const PreparedRow& label = LabelOfRow(*job.Plan, box.Row);
             const std::string line = "Item # {" + label.Item + "}   " + label.Length;
             return box.Count > 1 ? "Qty " + std::to_string(box.Count) + " " + line : line;
         }

@@ -21,7 +21,7 @@ struct DiagramJob {
 
 // The label and the piece length of a cut list row of the plan; empty and 0
 // for a row the plan does not describe.
-const RowLabel& LabelOfRow(const CuttingPlan& plan, std::int32_t row);
+const PreparedRow& LabelOfRow(const CuttingPlan& plan, std::int32_t row);
 float PieceLengthOfRow(const CuttingPlan& plan, std::int32_t row);
 
 // One box of a bar's strip, in whole pixels from the strip's left edge.

@@ -17,8 +17,10 @@ inline DiagramJob HandMadeDiagram(const std::vector<HandMadeBar>& bars) {
     plan->BarLength = 240.0f;
     plan->CutWidth = 0.125f;
     plan->ScrapBelow = 20.0f;
-    plan->RowLabels = {{"96", "1"}, {"48", "2"}, {"30", "3"}, {"0.1", "4"}};
-    plan->PieceLengths = {96.125f, 48.125f, 30.125f, 0.225f};
+    plan->Rows = {{"96", "1", "96000", 3.0f, 96.0f, 96.125f},
+                  {"48", "2", "48000", 2.0f, 48.0f, 48.125f},
+                  {"30", "3", "30000", 4.0f, 30.0f, 30.125f},
+                  {"0.1", "4", "100", 1.0f, 0.1f, 0.225f}};
     for (const auto& [runs, left] : bars) {
         plan->Bars.push_back({static_cast<std::uint32_t>(plan->Runs.size()),
                               static_cast<std::uint32_t>(runs.size()), left});

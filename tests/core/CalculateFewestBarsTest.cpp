@@ -5,28 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/Calculate.h"
 #include "model/Options.h"
-#include "model/ReportLines.h"
-#include "model/TStringGrid.h"
-#include "sorter/SASG.h"
+#include "tests/core/CalculationFixture.h"
 
 namespace {
 
-struct Window {
-    Window() : cutList(nullptr, 5, 500), barSettings(nullptr, 2, 5), sorter(nullptr) {
-        sorter.GridToSort = &cutList;
-        sorter.StartIndex = 1;
-        sorter.EndIndex = 1;
-        sorter.SortDirection = SortDirType::Descending;
-        sorter.HowToSort = SortType::Row;
-        sorter.SortType = ToSortType::Numeric;
-    }
-    TStringGrid cutList;
-    TStringGrid barSettings;
-    ReportLines report;
-    TSortAStringGrid sorter;
-};
+using Window = CalculationFixture;
 
 // Pieces of 500, 300 and 200 that fill bars of 1000 in threes, typed so that
 // first fit, longest first, pairs the 500s and leaves the short pieces over.
@@ -39,9 +23,8 @@ void TypeTripletJob(Window& window) {
 
 PlanOutcome CalculateIn(Window& window, const Options& options,
                         const std::atomic<bool>* cancelled = nullptr) {
-    return Calculate({window.cutList, window.barSettings, window.report}, window.sorter, options,
-                     '.', {}, nullptr,
-                     DefaultPlanning(options, nullptr, PlanningBudget::kDefaultSeconds, cancelled));
+    return window.Calculate(
+        options, DefaultPlanning(options, nullptr, PlanningBudget::kDefaultSeconds, cancelled));
 }
 
 Options Ticked(bool fewestBars, bool alternate) {

@@ -4,57 +4,23 @@
 #include <utility>
 #include <vector>
 
-#include "core/Calculate.h"
 #include "core/plan/FirstFit.h"
 #include "model/Exceptions.h"
 #include "model/Options.h"
-#include "model/ReportLines.h"
-#include "model/TStringGrid.h"
-#include "sorter/SASG.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/core/CalculationFixture.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
-struct TypedRow {
-    std::string qty;
-    std::string length;
-    std::string item;
-};
-
-// The window's models as the user leaves them before pressing Calculate.
-class Window {
-  public:
+// The window's models as the user leaves them before pressing Calculate,
+// over the report of an earlier run.
+struct Window : CalculationFixture {
     Window(const std::vector<TypedRow>& rows, const Lines& settings)
-        : cutList(nullptr, 5, 500), barSettings(nullptr, 2, 5), sorter(nullptr) {
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            cutList.SetRows(static_cast<int>(i) + 1, {rows[i].qty, rows[i].length, rows[i].item});
-        }
-        barSettings.SetCols(1, settings);
-        sorter.GridToSort = &cutList;
-        sorter.StartIndex = 1;
-        sorter.EndIndex = 1;
-        sorter.SortDirection = SortDirType::Descending;
-        sorter.HowToSort = SortType::Row;
-        sorter.SortType = ToSortType::Numeric;
+        : CalculationFixture(rows, settings) {
         report.Assign({"an earlier report"});
     }
-
-    PlanOutcome Calculate(const Options& options) {
-        return ::Calculate({cutList, barSettings, report}, sorter, options, '.',
-                           [this](const std::string& text) {
-                               announced.push_back(text);
-                               linesWhenAnnounced = report.Count();
-                           });
-    }
-
-    TStringGrid cutList;
-    TStringGrid barSettings;
-    ReportLines report;
-    TSortAStringGrid sorter;
-    Lines announced;
-    int linesWhenAnnounced = -1;
 };
 
 Options AutoItems(bool shortReport) {
@@ -90,7 +56,7 @@ TEST(Calculate, KeepsThePlanWithTheRowTextsOfItsRun) {
     // Bar 2 of the worked example: 96, 48, 48, 30 and a scrap of 17.5.
     std::vector<std::pair<std::string, int>> bar2;
     for (const PieceRun& run : plan.RunsOf(plan.Bars[1])) {
-        bar2.emplace_back(plan.LabelOf(run).Item + "/" + plan.LabelOf(run).Length, run.Count);
+        bar2.emplace_back(plan.RowOf(run).Item + "/" + plan.RowOf(run).Length, run.Count);
     }
     EXPECT_EQ(bar2,
               (std::vector<std::pair<std::string, int>>{{"1/96", 1}, {"2/48", 2}, {"3/30", 1}}));
@@ -183,6 +149,42 @@ TEST(Calculate, TextOrderPuttingAShorterLengthFirstEndsTheRun) {
     EXPECT_EQ(window.cutList.Cols(1)[1], "9");
     EXPECT_EQ(window.cutList.Cols(1)[2], "10");
     EXPECT_EQ(window.barSettings.Cells(1, 4).substr(0, 3), "-1 ");
+}
+
+// The summary counts whole pieces in 64 bits: the whole part of -2^63 is
+// beyond them. The items counted before that row keep their totals.
+TEST(Calculate, UncountableQuantityKeepsTheTotalsCountedBeforeIt) {
+    Window window({{"3", "96", ""}, {"-9223372036854775808", "48", ""}, {"4", "30", ""}},
+                  {"240", "0.125", "20"});
+    EXPECT_THROW(window.Calculate(AutoItems(false)), EInvalidOp);
+    const Lines subTotals = window.cutList.Cols(4);
+    EXPECT_EQ(Lines(subTotals.begin() + 1, subTotals.begin() + 4), (Lines{"3", "", ""}));
+    EXPECT_EQ(window.report.All().back(), "Total of Item  {1}  = 3 of Len 96");
+}
+
+TEST(Calculate, PlanCarriesTheRowsAsRead) {
+    Window window({{"2", "48", ""}, {"", "1' 6", ""}, {"3", "96", ""}}, {"240", "0.125", "20"});
+    const PlanOutcome outcome = window.Calculate(AutoItems(false));
+    ASSERT_TRUE(outcome.Plan);
+    const std::vector<PreparedRow>& rows = outcome.Plan->Rows;
+    ASSERT_EQ(rows.size(), 3u);
+    const struct {
+        const char* length;
+        const char* item;
+        const char* key;
+        float quantity;
+        float decimal;
+    } expected[] = {{"96", "1", "96000", 3.0f, 96.0f},
+                    {"48", "2", "48000", 2.0f, 48.0f},
+                    {"1' 6", "3", "18000", 1.0f, 18.0f}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].Length, expected[i].length);
+        EXPECT_EQ(rows[i].Item, expected[i].item);
+        EXPECT_EQ(rows[i].DecLenKey, expected[i].key);
+        EXPECT_EQ(rows[i].Quantity, expected[i].quantity);
+        EXPECT_EQ(rows[i].Decimal, expected[i].decimal);
+        EXPECT_EQ(rows[i].Charged, expected[i].decimal + 0.125f);
+    }
 }
 
 TEST(Calculate, FloatingPointErrorsEndTheRun) {

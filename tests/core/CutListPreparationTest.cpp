@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/job/CutListPreparation.h"
-#include "core/job/SorterDesign.h"
 #include "model/Exceptions.h"
+#include "tests/core/CalculationFixture.h"
 
 namespace {
 
@@ -26,34 +25,12 @@ struct RowText {
     std::string decLen;
 };
 
-class PreparationFixture {
+class PreparationFixture : public CalculationFixture {
   protected:
-    PreparationFixture() { LayOutSorter(sorter, cutList); }
-
-    void Type(const RowText& r) {
-        cutList.SetCells(0, r.row, r.qty);
-        cutList.SetCells(1, r.row, r.length);
-        cutList.SetCells(2, r.row, r.item);
-    }
-
-    void SetBar(const std::string& length, const std::string& cut, const std::string& scrap) {
-        barSettings.SetCells(1, 0, length);
-        barSettings.SetCells(1, 1, cut);
-        barSettings.SetCells(1, 2, scrap);
-    }
-
-    PreparationResult Prepare(bool autoItemNumber = false) {
-        return PrepareCutList({cutList, barSettings, report}, sorter, autoItemNumber, '.');
-    }
+    void Type(const RowText& r) { TypeRow(r.row, {r.qty, r.length, r.item}); }
 
     std::string UsedRowsCell() const { return barSettings.Cells(1, 3); }
     std::string LastErrCell() const { return barSettings.Cells(1, 4); }
-
-    TComponent owner;
-    TStringGrid cutList{&owner, 5, 500};
-    TStringGrid barSettings{&owner, 2, 5};
-    ReportLines report;
-    TSortAStringGrid sorter{&owner};
 };
 
 struct Scenario {

@@ -11,10 +11,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::vector<std::string> SubTotals(const TStringGrid& grid, int rows) {
-    std::vector<std::string> cells;
-    for (int row = 1; row <= rows; ++row) {
-        cells.push_back(grid.Cells(4, row));
+// The count of each row, empty for a row that closes no item.
+std::vector<std::string> SubTotals(const SummaryTotals& totals, int rows) {
+    std::vector<std::string> cells(static_cast<std::size_t>(rows));
+    for (const ItemSubtotal& subtotal : totals.Subtotals) {
+        cells.at(static_cast<std::size_t>(subtotal.Row) - 1) = std::to_string(subtotal.Pieces);
     }
     return cells;
 }
@@ -25,10 +26,11 @@ TEST(CuttingReport, WorkedExampleLineForLine) {
         HandBuiltJob job(kExampleBar, kExampleRows);
         const PlanOutcome nesting = job.PlanFirstFit(shortReport, false);
         ASSERT_FALSE(nesting.Refused);
-        job.Summarise(nesting);
+        const SummaryTotals totals = job.Summarise(nesting);
+        EXPECT_FALSE(totals.Failure);
         EXPECT_EQ(job.report.All(), ExampleReport(shortReport));
         EXPECT_EQ(job.report.Count(), shortReport ? 43 : 46);
-        EXPECT_EQ(SubTotals(job.grid, 3), (std::vector<std::string>{"3", "2", "4"}));
+        EXPECT_EQ(SubTotals(totals, 3), (std::vector<std::string>{"3", "2", "4"}));
     }
 }
 
@@ -48,10 +50,11 @@ TEST_P(SummaryCases, ListsLeftoversAndTotalsItems) {
     const PlanOutcome nesting = job.PlanFirstFit(false, false);
     ASSERT_FALSE(nesting.Refused);
     const int summaryStart = job.report.Count();
-    job.Summarise(nesting);
+    const SummaryTotals totals = job.Summarise(nesting);
+    EXPECT_FALSE(totals.Failure);
     const Lines& all = job.report.All();
     EXPECT_EQ(Lines(all.begin() + summaryStart, all.end()), c.summary);
-    EXPECT_EQ(SubTotals(job.grid, static_cast<int>(c.rows.size())), c.subTotals);
+    EXPECT_EQ(SubTotals(totals, static_cast<int>(c.rows.size())), c.subTotals);
 }
 
 Lines SummaryOf(const Lines& scrap, const std::string& scrapBelow, const std::string& totalScrap,

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/job/RowLabels.h"
 #include "core/plan/FirstFit.h"
 #include "core/plan/PlanOutcome.h"
 #include "core/plan/PreparedCutList.h"
@@ -47,10 +46,12 @@ class HandBuiltJob {
             grid.SetCells(2, row, r.item);
             const float key = decimal * 1000.0f;
             grid.SetCells(3, row, decimal > 0.0f ? std::to_string(std::llround(key)) : "");
-            cutList.PieceQty[row] = std::stof(r.qty);
-            cutList.PieceLen[row] = decimal + bar.cutWidth;
+            PreparedRow prepared{r.length,         r.item,  grid.Cells(3, row),
+                                 std::stof(r.qty), decimal, decimal + bar.cutWidth};
+            cutList.PieceQty[row] = prepared.Quantity;
+            cutList.PieceLen[row] = prepared.Charged;
+            cutList.Rows.push_back(std::move(prepared));
         }
-        cutList.RowLabels = LabelRows(grid, cutList.UsedRows);
     }
 
     // Plans the bars and writes their part of the report, as Calculate does.
@@ -72,9 +73,9 @@ class HandBuiltJob {
     }
 
     // Appends the summary of a plan made by PlanFirstFit.
-    void Summarise(const PlanOutcome& firstFit, char separator = '.') {
+    SummaryTotals Summarise(const PlanOutcome& firstFit, char separator = '.') {
         ReportLinesSink sink(report);
-        WriteSummary(*firstFit.Plan, grid, separator, sink);
+        return WriteSummary(*firstFit.Plan, separator, sink);
     }
 
     TStringGrid grid;

@@ -9,7 +9,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -17,21 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "diagram/Latin1.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/Main.h"
 
 namespace {
-
-class SilentBoxes : public IWindowBoxes {
-  public:
-    void ShowError(const std::string& text) override { shown.push_back(text); }
-    void ShowWarning(const std::string& text) override { shown.push_back(text); }
-    void ShowMessage(const std::string& text) override { shown.push_back(text); }
-    void Beep() override {}
-    SaveChoice AskToSave(const std::string&) override { return SaveChoice::Discard; }
-    bool AskToReplace(const std::string&) override { return true; }
-    std::vector<std::string> shown;
-};
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);
@@ -82,7 +70,7 @@ std::vector<TStringGrid::TStrings> RowsOf(const TStringGrid& grid) {
 
 }  // namespace
 
-class FewestBarsWindowTest : public QObject {
+class FewestBarsWindowTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -93,22 +81,10 @@ class FewestBarsWindowTest : public QObject {
     void theBoundStandsBesideTheResult();
     void cancelLeavesTheWindowAsBeforeCalculate();
     void theBoxShowsTheBestPlanAndBoundAsTheyImprove();
-
-  private:
-    std::unique_ptr<TMainForm> NewForm() {
-        auto form = std::make_unique<TMainForm>();
-        form->SetSettingsPath(ToLatin1(SettingsFile()));
-        form->SetBoxes(std::make_unique<SilentBoxes>());
-        form->FormActivate(form.get());
-        return form;
-    }
-    QString SettingsFile() const { return dir_->filePath(QStringLiteral("BarIni.ini")); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 void FewestBarsWindowTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
+    StartWindowTest();
 }
 
 void FewestBarsWindowTest::cleanup() {
@@ -116,7 +92,7 @@ void FewestBarsWindowTest::cleanup() {
 }
 
 void FewestBarsWindowTest::theBoxIsStoredAndExcludesTheAlternateMethod() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     form->show();
     QVERIFY(!form->FewestBarsCheckBox1->isChecked());
 
@@ -133,13 +109,13 @@ void FewestBarsWindowTest::theBoxIsStoredAndExcludesTheAlternateMethod() {
 
     // The next start finds it ticked, and the alternate method as always not.
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QVERIFY(form->FewestBarsCheckBox1->isChecked());
     QVERIFY(!form->AltMethodCheckBox1->isChecked());
 
     QTest::mouseClick(form->FewestBarsCheckBox1, Qt::LeftButton);
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QVERIFY(!form->FewestBarsCheckBox1->isChecked());
 }
 
@@ -163,7 +139,7 @@ void FewestBarsWindowTest::theBoundStandsBesideTheResult() {
     QFETCH(QString, barCount);
     QFETCH(QString, bound);
 
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     TypeTwoBarJob(*form);
     form->FewestBarsCheckBox1->setChecked(fewestBars);
     form->PlanningSeconds = seconds;
@@ -179,7 +155,7 @@ void FewestBarsWindowTest::theBoundStandsBesideTheResult() {
 }
 
 void FewestBarsWindowTest::cancelLeavesTheWindowAsBeforeCalculate() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     form->show();
     TypeTwoBarJob(*form);
     form->Button1Click(form->Button1);
@@ -227,7 +203,7 @@ void FewestBarsWindowTest::cancelLeavesTheWindowAsBeforeCalculate() {
 }
 
 void FewestBarsWindowTest::theBoxShowsTheBestPlanAndBoundAsTheyImprove() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     form->show();
     TypeLargeJob(*form);
     form->FewestBarsCheckBox1->setChecked(true);

@@ -5,18 +5,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
-#include "diagram/Latin1.h"
-#include "tests/ui/WindowStandIns.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/Main.h"
 
 using Rows = std::vector<std::vector<std::string>>;
 
-class GridEditingTest : public QObject {
+class GridEditingTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -33,21 +31,11 @@ class GridEditingTest : public QObject {
     QLineEdit* Select(int top, int left, int bottom, int right);
     Rows CutListCells(int firstRow, int rows, int columns) const;
     void Fill(const Rows& rows);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
-    BoxScript script_;
 };
 
 void GridEditingTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    script_ = BoxScript{};
-    form_ = std::make_unique<TMainForm>();
-    form_->SetSettingsPath(ToLatin1(dir_->filePath(QStringLiteral("BarIni.ini"))));
-    form_->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
-    form_->SetFileDialogs(std::make_unique<ScriptedFileDialogs>(script_));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    StartWindowTest();
+    QVERIFY(ShowForm());
 }
 
 void GridEditingTest::cleanup() {

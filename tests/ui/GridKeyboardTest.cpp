@@ -6,14 +6,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "diagram/Latin1.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/Main.h"
 
-class GridKeyboardTest : public QObject {
+class GridKeyboardTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -24,17 +23,11 @@ class GridKeyboardTest : public QObject {
 
   private:
     QLineEdit* Editor() const { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
 };
 
 void GridKeyboardTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    form_ = std::make_unique<TMainForm>();
-    form_->SetSettingsPath(ToLatin1(dir_->filePath(QStringLiteral("BarIni.ini"))));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    StartWindowTest();
+    QVERIFY(ShowForm());
 }
 
 void GridKeyboardTest::cleanup() {

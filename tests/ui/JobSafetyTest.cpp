@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "diagram/Latin1.h"
-#include "tests/ui/WindowStandIns.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/Main.h"
 
@@ -26,7 +26,7 @@ QByteArray Bytes(const QString& path) {
 
 }  // namespace
 
-class JobSafetyTest : public QObject {
+class JobSafetyTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -48,11 +48,7 @@ class JobSafetyTest : public QObject {
   private:
     QLineEdit* EditorAt(GridView* grid, int row, int column);
     void Type(GridView* grid, int row, int column, const QString& text);
-    QString File(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
-    BoxScript script_;
+    QString File(const char* name) const { return WindowFixture::File(QString::fromLatin1(name)); }
 };
 
 void JobSafetyTest::init() {
@@ -61,12 +57,7 @@ void JobSafetyTest::init() {
         dir_ = std::make_unique<QTemporaryDir>();
     }
     script_ = BoxScript{};
-    form_ = std::make_unique<TMainForm>();
-    form_->SetSettingsPath(ToLatin1(File("BarIni.ini")));
-    form_->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
-    form_->SetFileDialogs(std::make_unique<ScriptedFileDialogs>(script_));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QVERIFY(ShowForm());
 }
 
 void JobSafetyTest::cleanup() {

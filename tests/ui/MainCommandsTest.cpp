@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "diagram/Latin1.h"
 #include "tests/common/WorkedExample.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/DiagramView.h"
 #include "ui/DiagramWindow.h"
 #include "ui/GridView.h"
@@ -29,55 +29,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct BoxLog {
-    Lines errors;
-    Lines messages;
-    Lines questions;
-    int beeps = 0;
-    SaveChoice saveAnswer = SaveChoice::Discard;
-    bool replaceAnswer = true;
-};
-
-class RecordingBoxes : public IWindowBoxes {
-  public:
-    explicit RecordingBoxes(BoxLog& log) : log_(log) {}
-    void ShowError(const std::string& text) override { log_.errors.push_back(text); }
-    void ShowWarning(const std::string& text) override { log_.errors.push_back(text); }
-    void ShowMessage(const std::string& text) override { log_.messages.push_back(text); }
-    void Beep() override { ++log_.beeps; }
-    SaveChoice AskToSave(const std::string& question) override {
-        log_.questions.push_back(question);
-        return log_.saveAnswer;
-    }
-    bool AskToReplace(const std::string& question) override {
-        log_.questions.push_back(question);
-        return log_.replaceAnswer;
-    }
-
-  private:
-    BoxLog& log_;
-};
-
-struct DialogScript {
-    std::optional<QString> openAnswer;
-    std::optional<QString> saveAnswer;
-    QString proposed;
-};
-
-class ScriptedDialogs : public IFileDialogs {
-  public:
-    explicit ScriptedDialogs(DialogScript& script) : script_(script) {}
-    std::optional<QString> OpenFileName(QWidget*) override { return script_.openAnswer; }
-    std::optional<QString> SaveFileName(QWidget*, const QString& proposed) override {
-        script_.proposed = proposed;
-        return script_.saveAnswer;
-    }
-    std::optional<QString> CsvFileName(QWidget*, bool) override { return std::nullopt; }
-
-  private:
-    DialogScript& script_;
-};
-
 QString ReadText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -88,7 +39,7 @@ QString ReadText(const QString& path) {
 
 }  // namespace
 
-class MainCommandsTest : public QObject {
+class MainCommandsTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -119,22 +70,12 @@ class MainCommandsTest : public QObject {
   private:
     void TypeInto(GridView* grid, int row, int column, const QString& text);
     void TypeWorkedExample();
-    QString SettingsFile() const { return dir_->filePath(QStringLiteral("BarIni.ini")); }
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
-    BoxLog boxes_;
-    DialogScript dialogs_;
 };
 
+// The window is shown where a test has made it ready.
 void MainCommandsTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    boxes_ = BoxLog{};
-    dialogs_ = DialogScript{};
-    form_ = std::make_unique<TMainForm>();
-    form_->SetSettingsPath(ToLatin1(SettingsFile()));
-    form_->SetBoxes(std::make_unique<RecordingBoxes>(boxes_));
-    form_->SetFileDialogs(std::make_unique<ScriptedDialogs>(dialogs_));
+    StartWindowTest();
+    form_ = FormBeforeActivation();
 }
 
 void MainCommandsTest::cleanup() {
@@ -222,9 +163,9 @@ void MainCommandsTest::workedExampleTypedAndCalculated() {
     QCOMPARE(ReadText(SettingsFile()),
              QStringLiteral("[Bar]\r\nLength=240\r\nCut=0.125\r\nScrapBelow=20\r\nSummary=1\r\n"
                             "Short=0\r\nAutoItem=1\r\n"));
-    QVERIFY(boxes_.errors.empty());
-    QVERIFY(boxes_.messages.empty());
-    QCOMPARE(boxes_.beeps, 0);
+    QVERIFY(script_.errors.empty());
+    QVERIFY(script_.messages.empty());
+    QCOMPARE(script_.beeps, 0);
 }
 
 void MainCommandsTest::refusalsEmptyTheReportAndKeepTheBarCount_data() {
@@ -269,9 +210,9 @@ void MainCommandsTest::refusalsEmptyTheReportAndKeepTheBarCount() {
     form_->CutList().SetCells(1, 1, ToLatin1(length));
     form_->Button1Click(form_->Button1);
 
-    QCOMPARE(boxes_.beeps, 1);
-    QCOMPARE(boxes_.messages, Lines{ToLatin1(message)});
-    QVERIFY(boxes_.errors.empty());
+    QCOMPARE(script_.beeps, 1);
+    QCOMPARE(script_.messages, Lines{ToLatin1(message)});
+    QVERIFY(script_.errors.empty());
     QCOMPARE(form_->Report().Count(), 0);
     QCOMPARE(form_->Memo1->toPlainText(), QString());
     QCOMPARE(form_->Label2->text(), QStringLiteral("3"));
@@ -283,7 +224,7 @@ void MainCommandsTest::aFloatingPointErrorEndsCalculateWithTheErrorBox() {
     form_->BarSettings().SetCells(1, 0, "240");
     form_->CutList().SetCells(1, 1, "1/0");
     form_->Button1Click(form_->Button1);
-    QCOMPARE(boxes_.errors, Lines{"Floating point division by zero."});
+    QCOMPARE(script_.errors, Lines{"Floating point division by zero."});
     QCOMPARE(form_->Label2->text(), QStringLiteral("0"));
     QVERIFY(!QFile::exists(SettingsFile()));
     // The window goes on: a good job calculates afterwards.
@@ -299,7 +240,7 @@ void MainCommandsTest::aRefusedSettingsWriteKeepsTheReportButNotTheBarCount() {
     form_->CutList().SetCells(1, 1, "40");
     form_->CutList().SetCells(0, 1, "2");
     form_->Button1Click(form_->Button1);
-    QCOMPARE(boxes_.errors, Lines{"Unable to write to " + unwritable + "."});
+    QCOMPARE(script_.errors, Lines{"Unable to write to " + unwritable + "."});
     QCOMPARE(form_->Label2->text(), QStringLiteral("0"));
     QVERIFY(form_->Report().Count() > 0);
     QCOMPARE(form_->Memo1->blockCount(), form_->Report().Count());
@@ -405,10 +346,10 @@ void MainCommandsTest::saveAsAndOpenGiveTheJobBack() {
     const TStringGrid::TStrings lastRow = form_->CutList().Rows(499);
 
     const QString path = dir_->filePath(QStringLiteral("job.txt"));
-    dialogs_.saveAnswer = path;
+    script_.saveName = path;
     form_->FileSaveAs(form_->FileSaveAsItem);
-    QCOMPARE(dialogs_.proposed, QStringLiteral("Shelf brackets \xE9"));
-    QVERIFY(boxes_.errors.empty());
+    QCOMPARE(script_.proposed, QStringLiteral("Shelf brackets \xE9"));
+    QVERIFY(script_.errors.empty());
     const QByteArray bytes = ReadText(path).toLatin1();
     QCOMPARE(bytes.count("\r\n"), 2500);
     QVERIFY(
@@ -419,9 +360,9 @@ void MainCommandsTest::saveAsAndOpenGiveTheJobBack() {
     form_->FileNew(form_->FileNewItem);
     form_->ItemNumBox1->setChecked(false);
     form_->BarSettings().SetCells(1, 0, "1");
-    dialogs_.openAnswer = path;
+    script_.openAnswer = path;
     form_->FileOpen(form_->FileOpenItem);
-    QVERIFY(boxes_.errors.empty());
+    QVERIFY(script_.errors.empty());
     QCOMPARE(form_->Title1->text(), QStringLiteral("Shelf brackets \xE9"));
     QCOMPARE(form_->BarSettings().Cells(1, 0), std::string("240"));
     QCOMPARE(form_->StringGrid2->model()->index(1, 0).data().toString(), QStringLiteral("0.125"));
@@ -440,13 +381,13 @@ void MainCommandsTest::cancelledDialogsChangeNothing() {
     form_->RefreshWidgets();
     form_->FileOpen(form_->FileOpenItem);  // no answer: cancelled
     form_->FileSaveAs(form_->FileSaveAsItem);
-    QCOMPARE(dialogs_.proposed, QStringLiteral("Untitled"));
+    QCOMPARE(script_.proposed, QStringLiteral("Untitled"));
     form_->Title1->setText(QStringLiteral("  Shelf  2 \t"));
     form_->FileSaveAs(form_->SpeedButton4);
-    QCOMPARE(dialogs_.proposed, QStringLiteral("Shelf  2"));
+    QCOMPARE(script_.proposed, QStringLiteral("Shelf  2"));
     QCOMPARE(form_->CutList().Cells(1, 1), std::string("96"));
     QCOMPARE(form_->Memo1->toPlainText(), QStringLiteral("kept"));
-    QVERIFY(boxes_.errors.empty());
+    QVERIFY(script_.errors.empty());
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList());
 }
 
@@ -456,9 +397,9 @@ void MainCommandsTest::openingAMissingFileKeepsTheJob() {
     form_->Title1->setText(QStringLiteral("Mine"));
     form_->Report().Assign({"report line"});
     form_->RefreshWidgets();
-    dialogs_.openAnswer = dir_->filePath(QStringLiteral("nowhere.txt"));
+    script_.openAnswer = dir_->filePath(QStringLiteral("nowhere.txt"));
     form_->FileOpen(form_->FileOpenItem);
-    QCOMPARE(boxes_.errors, Lines{"File not found."});
+    QCOMPARE(script_.errors, Lines{"File not found."});
     QCOMPARE(form_->CutList().Cells(1, 1), std::string("96"));
     QCOMPARE(form_->StringGrid1->model()->index(0, 0).data().toString(), QStringLiteral("3"));
     QCOMPARE(form_->Title1->text(), QStringLiteral("Mine"));
@@ -523,7 +464,7 @@ void MainCommandsTest::printWritesTheReportToThePrinter() {
     printer.setOutputFileName(pdf);
     form_->Report().Assign(kWorkedExampleLines);
     form_->FilePrint(form_->FilePrintItem);
-    QVERIFY(boxes_.errors.empty());
+    QVERIFY(script_.errors.empty());
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("%PDF"));

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
 #include "ui/HintDisplay.h"
@@ -25,15 +26,6 @@
 #include "ui/WindowLayout.h"
 
 namespace {
-
-// Keeps the settings file of the forms out of the program's folder.
-class ScopedForm : public TMainForm {
-  public:
-    ScopedForm() { SetSettingsPath(dir_.filePath(QStringLiteral("BarIni.ini")).toStdString()); }
-
-  private:
-    QTemporaryDir dir_;
-};
 
 void Enter(QWidget* widget) {
     QEnterEvent event(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));

@@ -5,18 +5,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "diagram/Latin1.h"
-#include "tests/ui/WindowStandIns.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/Main.h"
 
 using Rows = std::vector<std::vector<std::string>>;
 
-class StockEditingTest : public QObject {
+class StockEditingTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
     void init();
@@ -29,21 +28,11 @@ class StockEditingTest : public QObject {
     QLineEdit* Select(int top, int left, int bottom, int right);
     Rows StockCells(int rows) const;
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<TMainForm> form_;
-    BoxScript script_;
 };
 
 void StockEditingTest::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    script_ = BoxScript{};
-    form_ = std::make_unique<TMainForm>();
-    form_->SetSettingsPath(ToLatin1(dir_->filePath(QStringLiteral("BarIni.ini"))));
-    form_->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
-    form_->SetFileDialogs(std::make_unique<ScriptedFileDialogs>(script_));
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    StartWindowTest();
+    QVERIFY(ShowForm());
     form_->FileStockItem->trigger();
     QTRY_COMPARE(QApplication::activeWindow(), form_->StockWindow);
 }

@@ -6,28 +6,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "WindowStandIns.h"
 #include "diagram/Latin1.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/Main.h"
 
 namespace {
-
-class StockDialogs : public ScriptedFileDialogs {
-  public:
-    StockDialogs(BoxScript& script, QString stockFile)
-        : ScriptedFileDialogs(script), stockFile_(std::move(stockFile)) {}
-    std::optional<QString> CsvFileName(QWidget*, bool) override { return stockFile_; }
-
-  private:
-    QString stockFile_;
-};
 
 QByteArray Bytes(const QString& path) {
     QFile file(path);
@@ -50,12 +39,13 @@ void TypeShelfJob(TMainForm& form) {
 
 }  // namespace
 
-class StockWindowTest : public QObject {
+class StockWindowTest : public QObject, protected WindowFixture {
     Q_OBJECT
   private slots:
+    // Every stock file dialog names the one stock file of the test.
     void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        script_ = BoxScript{};
+        StartWindowTest();
+        script_.csvName = StockFile();
     }
     void cleanup() { dir_.reset(); }
 
@@ -68,22 +58,11 @@ class StockWindowTest : public QObject {
     void useStockIsKeptForTheNextStart();
 
   private:
-    std::unique_ptr<TMainForm> NewForm() {
-        auto form = std::make_unique<TMainForm>();
-        form->SetSettingsPath(ToLatin1(dir_->filePath(QStringLiteral("BarIni.ini"))));
-        form->SetBoxes(std::make_unique<ScriptedBoxes>(script_));
-        form->SetFileDialogs(std::make_unique<StockDialogs>(script_, StockFile()));
-        form->FormActivate(form.get());
-        return form;
-    }
-    QString StockFile() const { return dir_->filePath(QStringLiteral("stock.csv")); }
-
-    BoxScript script_;
-    std::unique_ptr<QTemporaryDir> dir_;
+    QString StockFile() const { return File(QStringLiteral("stock.csv")); }
 };
 
 void StockWindowTest::useStockPlansFromTheStockList() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     TypeShelfJob(*form);
     form->StockList().SetCells(0, 1, "240");
     form->StockList().SetCells(1, 1, "2");
@@ -104,7 +83,7 @@ void StockWindowTest::useStockPlansFromTheStockList() {
 }
 
 void StockWindowTest::aLineThatDoesNotReadIsRefused() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     TypeShelfJob(*form);
     form->StockList().SetCells(0, 1, "240");
     form->StockList().SetCells(1, 1, "two");
@@ -121,7 +100,7 @@ void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(before);
     }
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     form->FileOpenStock();
     QCOMPARE(form->StockList().Cells(1, 1), std::string("5"));
     TypeShelfJob(*form);
@@ -147,7 +126,7 @@ void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
 
     // The next start opens the stock file as it was left.
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QCOMPARE(form->StockList().Cells(1, 1), std::to_string(5 - bars));
 
     form->FileOpenStock();
@@ -160,7 +139,7 @@ void StockWindowTest::takingFromStockIsAskedSavedAndRestored() {
 }
 
 void StockWindowTest::theEndTrimIsKeptWithTheStockAndCutOffEveryBar() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     TypeShelfJob(*form);
     form->CutList().SetCells(0, 1, "1");
     for (int row = 2; row <= 3; ++row) {
@@ -185,16 +164,16 @@ void StockWindowTest::theEndTrimIsKeptWithTheStockAndCutOffEveryBar() {
     QCOMPARE(Bytes(StockFile()),
              QByteArray("Length,On Hand,Cost\r\n100,,\r\n240,,\r\nEnd Trim,5,\r\n"));
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QCOMPARE(form->StockEndTrim1->text(), QStringLiteral("5"));
 }
 
 void StockWindowTest::aChangedStockListIsOfferedForSavingOnClose() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     QVERIFY(form->close());
     QCOMPARE(script_.questions.size(), 0u);
 
-    form = NewForm();
+    form = ActivatedForm();
     form->StockList().SetCells(0, 1, "240");
     form->RefreshWidgets();
     QVERIFY(form->StockWindow->isWindowModified());
@@ -210,7 +189,7 @@ void StockWindowTest::aChangedStockListIsOfferedForSavingOnClose() {
 }
 
 void StockWindowTest::theEndTrimIsOneStepOfTheStockUndo() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     QTest::keyClicks(form->StockEndTrim1, QStringLiteral("12"));
     QTest::keyClick(form->StockEndTrim1, Qt::Key_Backspace);
     QTest::keyClicks(form->StockEndTrim1, QStringLiteral("5"));
@@ -224,11 +203,11 @@ void StockWindowTest::theEndTrimIsOneStepOfTheStockUndo() {
 }
 
 void StockWindowTest::useStockIsKeptForTheNextStart() {
-    std::unique_ptr<TMainForm> form = NewForm();
+    std::unique_ptr<TMainForm> form = ActivatedForm();
     QVERIFY(!form->UseStockCheckBox1->isChecked());
     form->UseStockCheckBox1->click();
     form.reset();
-    form = NewForm();
+    form = ActivatedForm();
     QVERIFY(form->UseStockCheckBox1->isChecked());
 }
 

@@ -11,24 +11,15 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "diagram/Latin1.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/GridView.h"
 #include "ui/HelpWindow.h"
 #include "ui/Main.h"
 
 namespace {
-
-// Keeps the settings file of the forms out of the program's folder.
-class ScopedForm : public TMainForm {
-  public:
-    ScopedForm() { SetSettingsPath(ToLatin1(dir_.filePath(QStringLiteral("BarIni.ini")))); }
-
-  private:
-    QTemporaryDir dir_;
-};
 
 QString Spoken(QWidget* widget, QAccessible::Text kind) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);

@@ -4,7 +4,7 @@ or bounded, one whole process per job, and prints one line per job and a
 summary per kind of job.
 
   scripts/measure-fewest-bars.py BUILD_DIR [triplets|uniform|workshop|million|
-                                           wide|tight|large|short ...]
+                                           wide|tight|large|short|limit ...]
 
 Triplet jobs: bar 1000, no cut width, each bar's worth three pieces of 250 to
 500 that fill it exactly; the best plan uses a third of the pieces. Uniform
@@ -21,7 +21,9 @@ jobs: bar 100000, 200 pieces drawn evenly from 20000 to 35000. Tight jobs: bar
 chosen so that the total is a whole number of bars. Large jobs: bar 500000, 1000 to 1500
 pieces of 499 lengths drawn from 5 to 45 % of the bar. Short jobs: small jobs whose relaxation bound
 is a bar below the optimum (found by trying every plan), grown by bars'
-worth of three pieces that fill a bar exactly.
+worth of three pieces that fill a bar exactly. Limit: the whole process's wall
+time against --time-limit 2 and 10 on large jobs of 1000, 2500 and 5000 pieces
+and on a 5000-piece job from four stock lines, with the machine's load.
 """
 import json
 import math
@@ -194,6 +196,50 @@ def large_job(seed):
     return job_text("500000", "0", grouped(lengths, rng)), count
 
 
+def sized_large_job(count, seed):
+    rng = random.Random(seed)
+    pool = rng.sample(range(25000, 225001), ROWS)
+    lengths = [rng.choice(pool) for _ in range(count)]
+    return job_text("500000", "0", grouped(lengths, rng))
+
+
+def stock_job(count, seed):
+    """Bar lengths from four stock lines, two of them limited, with costs."""
+    rng = random.Random(seed)
+    lengths = [rng.randint(25000, 225000) for _ in range(200)]
+    counts = {}
+    for _ in range(count):
+        length = rng.choice(lengths)
+        counts[length] = counts.get(length, 0) + 1
+    rows = [(qty, str(length)) for length, qty in counts.items()]
+    stock = "Length,On Hand,Cost\r\n500000,,50\r\n450000,300,44\r\n" \
+            "300000,200,29\r\n250000,1,0\r\n"
+    return job_text("0", "0", rows), stock
+
+
+def measure_limits(batch):
+    def report(kind, seconds, limit, result):
+        print("limit %s --time-limit %d: %.3fs wall (cpu %.3fs), bars=%d%s  load %.2f %.2f %.2f"
+              % (kind, limit, seconds, run.cpu, int(result["barCount"]),
+                 "" if seconds <= limit + 0.5 else "  OVER", *os.getloadavg()))
+
+    for pieces in (1000, 2500, 5000):
+        text = sized_large_job(pieces, 1)
+        for limit in (2, 10):
+            result, seconds = run(batch, text, ["--fewest-bars", "--time-limit", str(limit)])
+            report("large %d pieces" % pieces, seconds, limit, result)
+    text, stock = stock_job(5000, 1)
+    with tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False, newline="") as f:
+        f.write(stock)
+        path = f.name
+    try:
+        for limit in (2, 10):
+            result, seconds = run(batch, text, ["--stock", path, "--time-limit", str(limit)])
+            report("stock 5000 pieces", seconds, limit, result)
+    finally:
+        os.unlink(path)
+
+
 def fewest_by_trying(lengths, bar):
     """The fewest bars of any plan, pieces longest first into open bars or a new one."""
     pieces = sorted(lengths, reverse=True)
@@ -300,6 +346,8 @@ def main():
                     seed, optimum, copies, triplets)
                 jobs.append((name, grown_short_job(lengths, copies, triplets, seed)))
         measure_proofs(batch, "short", jobs)
+    if "limit" in kinds:
+        measure_limits(batch)
     if "million" in kinds:
         measure_million(batch)
         measure_million(batch, longest=120000)

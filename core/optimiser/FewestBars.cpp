@@ -17,18 +17,6 @@ namespace {
 // The share of the budget the dive may take before the complete search.
 constexpr double kDiveShare = 0.3;
 
-PlanningBudget::Clock::time_point ShareOf(const PlanningBudget& budget, double share) {
-    if (budget.Deadline == PlanningBudget::Clock::time_point::max()) {
-        return budget.Deadline;
-    }
-    const PlanningBudget::Clock::time_point now = budget.Now();
-    if (budget.Deadline <= now) {
-        return budget.Deadline;
-    }
-    return now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
-                     (budget.Deadline - now) * share);
-}
-
 // Searches for a plan of as many bars as the lower bound by diving through
 // the linear relaxation: the bars it uses whole are fixed, the rest solved
 // again, and where nothing is whole one bar of a pattern in use is fixed.
@@ -87,7 +75,7 @@ class BarSearch {
         if (searchThrough) {
             // The dive gets a first share of the time; the complete search
             // takes the rest.
-            budget_.Deadline = ShareOf(whole_, kDiveShare);
+            budget_.Deadline = whole_.ShareOfTimeLeft(kDiveShare).Deadline;
         }
         const bool dived = Dive(pieces, fixed, 0);
         budget_ = whole_;

@@ -13,18 +13,6 @@ namespace {
 // left; each later one as much of what is left then.
 constexpr double kRelaxationShare = 0.7;
 
-PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
-    PlanningBudget part = budget;
-    if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
-        const PlanningBudget::Clock::time_point now = budget.Now();
-        if (budget.Deadline > now) {
-            part.Deadline = now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
-                                      (budget.Deadline - now) * share);
-        }
-    }
-    return part;
-}
-
 class Dive {
   public:
     Dive(const PieceTypes& types, const StockRack& rack, const PlanningBudget& budget,
@@ -65,7 +53,7 @@ class Dive {
         while (!budget_.Over() &&
                std::any_of(left.begin(), left.end(), [](std::int64_t n) { return n > 0; })) {
             const StockRelaxation relaxation =
-                relaxer.Relax(left, rest.OnHand, ShareOf(budget_, kRelaxationShare));
+                relaxer.Relax(left, rest.OnHand, budget_.ShareOfTimeLeft(kRelaxationShare));
             if (first) {
                 lowerBound_ = std::max(lowerBound_, relaxation.LowerBound);
                 first = false;

@@ -79,18 +79,6 @@ constexpr double kDiveShare = 0.6;
 constexpr std::int64_t kFewPiecesToSearch = 300;
 constexpr double kLargerJobsDiveShare = 0.9;
 
-PlanningBudget ShareOf(const PlanningBudget& budget, double share) {
-    PlanningBudget part = budget;
-    if (budget.Deadline != PlanningBudget::Clock::time_point::max()) {
-        const PlanningBudget::Clock::time_point now = budget.Now();
-        if (budget.Deadline > now) {
-            part.Deadline = now + std::chrono::duration_cast<PlanningBudget::Clock::duration>(
-                                      (budget.Deadline - now) * share);
-        }
-    }
-    return part;
-}
-
 // Tells whoever watches the budget of each better plan or higher bound.
 class ProgressTeller {
   public:
@@ -158,9 +146,9 @@ PlanOutcome PlanFromStock(const PreparedCutList& cutList, const StockList& stock
     if (!(best && !(bound < WorthOf(*best, rack)))) {
         StockDiveOutcome dive = DiveThroughStock(
             types, rack, best,
-            searchThrough
-                ? ShareOf(budget, pieces <= kFewPiecesToSearch ? kDiveShare : kLargerJobsDiveShare)
-                : budget,
+            searchThrough ? budget.ShareOfTimeLeft(
+                                pieces <= kFewPiecesToSearch ? kDiveShare : kLargerJobsDiveShare)
+                          : budget,
             settings);
         best = std::move(dive.Best);
         bound = std::max(bound, dive.LowerBound);

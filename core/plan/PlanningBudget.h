@@ -39,6 +39,19 @@ struct PlanningBudget {
         }
         return std::chrono::duration<double>(Deadline - Now()).count();
     }
+    // The same budget ending once the given share of the time left is
+    // spent; without a deadline, or past it, the deadline stays as it is.
+    PlanningBudget ShareOfTimeLeft(double share) const {
+        PlanningBudget part = *this;
+        if (Deadline != Clock::time_point::max()) {
+            const Clock::time_point now = Now();
+            if (Deadline > now) {
+                part.Deadline =
+                    now + std::chrono::duration_cast<Clock::duration>((Deadline - now) * share);
+            }
+        }
+        return part;
+    }
     void ReportProgress(const PlanProgress& progress) const {
         if (Progress) {
             Progress(progress);

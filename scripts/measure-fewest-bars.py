@@ -5,6 +5,8 @@ summary per kind of job.
 
   scripts/measure-fewest-bars.py BUILD_DIR [triplets|uniform|workshop|million|
                                            wide|tight|large|short|limit ...]
+  scripts/measure-fewest-bars.py BUILD_DIR --against OLD_BUILD_DIR
+                                 [triplets|uniform|workshop|wide|tight|large|everyday ...]
 
 Triplet jobs: bar 1000, no cut width, each bar's worth three pieces of 250 to
 500 that fill it exactly; the best plan uses a third of the pieces. Uniform
@@ -24,6 +26,15 @@ is a bar below the optimum (found by trying every plan), grown by bars'
 worth of three pieces that fill a bar exactly. Limit: the whole process's wall
 time against --time-limit 2 and 10 on large jobs of 1000, 2500 and 5000 pieces
 and on a 5000-piece job from four stock lines, with the machine's load.
+
+With --against, both builds plan the same jobs, old and new in turn on each job
+so that both see the same load, and each job's line gives bars, bound, proof,
+wall and cpu time of both. A job is flagged MISS when the old build met it and
+the new one does not, SLOWER when the new one takes over 10 % and 0.1 s more
+wall or cpu time. The workshop jobs count as met within one bar of the bound.
+Everyday jobs, only measured here: 20 small cut lists of 5 to 40 rows, bar
+6000, cut width 3, lengths 200 to 3000, met when proven minimal. Each kind ends
+with a summary line and the machine's load before and after it.
 """
 import json
 import math
@@ -141,9 +152,13 @@ def measure_known(batch, kind, make, sizes, seeds=20):
               (kind, pieces, hits, seeds, worst, worst_cpu))
 
 
-def measure_workshop(batch, seed=1, longest=239000):
+def workshop_job(seed, longest):
     rows = workshop_rows(seed, lambda rng: rng.randint(1, 200), 1000, longest)
-    text = job_text("240", "0.125", rows)
+    return job_text("240", "0.125", rows), rows
+
+
+def measure_workshop(batch, seed=1, longest=239000):
+    text, rows = workshop_job(seed, longest)
     pieces = sum(q for q, _ in rows)
     first, first_seconds = run(batch, text, [])
     fewest, seconds = run(batch, text, ["--fewest-bars"])
@@ -318,10 +333,113 @@ def measure_proofs(batch, kind, jobs, within=0):
           (kind, met, total, worst, worst_cpu))
 
 
+def everyday_job(seed):
+    rng = random.Random(seed)
+    lengths = rng.sample(range(200, 3001), rng.randint(5, 40))
+    return job_text("6000", "3", [(rng.randint(1, 8), str(length)) for length in lengths])
+
+
+def at_target(target):
+    return lambda result: int(result["barCount"]) == target
+
+
+def proven_or_within(within):
+    return lambda result: (result["provenMinimal"]
+                           or int(result["barCount"]) - int(result["lowerBound"]) <= within)
+
+
+def comparison_jobs(kind):
+    """(name, job text, whether a result meets the job) for each job of a kind."""
+    if kind in ("triplets", "uniform"):
+        make, sizes = {"triplets": (triplet_job, [60, 120, 249, 501]),
+                       "uniform": (uniform_job, [120, 250, 500, 1000])}[kind]
+        for pieces in sizes:
+            for seed in range(1, 21):
+                text, target = make(pieces, seed)
+                yield "pieces=%d seed=%d target=%d" % (pieces, seed, target), text, at_target(target)
+    elif kind == "workshop":
+        for longest in (239000, 120000):
+            yield "longest=%.3f" % (longest / 1000.0), workshop_job(1, longest)[0], \
+                proven_or_within(1)
+    elif kind in ("wide", "tight", "large"):
+        make, seeds, within = {"wide": (wide_job, 20, 0), "tight": (tight_job, 20, 0),
+                               "large": (large_job, 10, 1)}[kind]
+        for seed in range(1, seeds + 1):
+            yield "seed=%d" % seed, make(seed)[0], proven_or_within(within)
+    elif kind == "everyday":
+        for seed in range(1, 21):
+            yield "seed=%d" % seed, everyday_job(seed), proven_or_within(0)
+    else:
+        raise SystemExit("no comparison for kind %s" % kind)
+
+
+def slower(new, old):
+    return new > old * 1.1 and new - old > 0.1
+
+
+def compare(new_batch, old_batch, kind):
+    load_before = os.getloadavg()
+    met = {"old": 0, "new": 0}
+    wall = {"old": [], "new": []}
+    cpu = {"old": [], "new": []}
+    slow = 0
+    missed = 0
+    for index, (name, text, meets) in enumerate(comparison_jobs(kind)):
+        # Alternating which build goes first keeps a change of load from
+        # favouring either.
+        order = ["old", "new"] if index % 2 == 0 else ["new", "old"]
+        seen = {}
+        for build in order:
+            result, seconds = run(old_batch if build == "old" else new_batch, text,
+                                  ["--fewest-bars"])
+            seen[build] = (result, seconds, run.cpu, meets(result))
+        parts = []
+        for build in ("old", "new"):
+            result, seconds, spent, hit = seen[build]
+            met[build] += hit
+            wall[build].append(seconds)
+            cpu[build].append(spent)
+            parts.append("%s bars=%d bound=%s proven=%s %.3fs (cpu %.3fs)%s"
+                         % (build, int(result["barCount"]), result["lowerBound"],
+                            result["provenMinimal"], seconds, spent, "" if hit else " unmet"))
+        flags = ""
+        if seen["old"][3] and not seen["new"][3]:
+            flags += "  MISS"
+            missed += 1
+        if slower(seen["new"][1], seen["old"][1]) or slower(seen["new"][2], seen["old"][2]):
+            flags += "  SLOWER"
+            slow += 1
+        print("%s %s: %s | %s%s" % (kind, name, parts[0], parts[1], flags), flush=True)
+    jobs = len(wall["old"])
+    for build in ("old", "new"):
+        print("== %s %s: %d/%d met, wall total %.3fs worst %.3fs, cpu total %.3fs worst %.3fs"
+              % (kind, build, met[build], jobs, sum(wall[build]), max(wall[build]),
+                 sum(cpu[build]), max(cpu[build])))
+    print("== %s: %d missed, %d slower; load before %.2f %.2f %.2f, after %.2f %.2f %.2f"
+          % (kind, missed, slow, *load_before, *os.getloadavg()), flush=True)
+
+
+def batch_in(build_dir):
+    return os.path.join(build_dir, "app", "batch", "velmar-batch")
+
+
 def main():
+    arguments = sys.argv[1:]
+    if "--against" in arguments:
+        at = arguments.index("--against")
+        if at + 1 >= len(arguments):
+            raise SystemExit(__doc__)
+        old_batch = batch_in(arguments[at + 1])
+        del arguments[at:at + 2]
+        if not arguments:
+            raise SystemExit(__doc__)
+        kinds = arguments[1:] or ["triplets", "uniform", "wide", "tight", "large", "workshop"]
+        for kind in kinds:
+            compare(batch_in(arguments[0]), old_batch, kind)
+        return
     if len(sys.argv) < 2:
         raise SystemExit(__doc__)
-    batch = os.path.join(sys.argv[1], "app", "batch", "velmar-batch")
+    batch = batch_in(sys.argv[1])
     kinds = sys.argv[2:] or ["triplets", "uniform", "workshop", "million"]
     if "triplets" in kinds:
         measure_known(batch, "triplets", triplet_job, [60, 120, 249, 501])

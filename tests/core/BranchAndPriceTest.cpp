@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "core/optimiser/BranchAndPrice.h"
@@ -116,6 +117,36 @@ TEST(BranchAndPrice, ProvesTheOptimumOfSmallJobs) {
         EXPECT_LE(searched.rootBound, optimum) << "seed " << seed;
         EXPECT_EQ(searched.bars, optimum) << "seed " << seed;
         EXPECT_EQ(searched.bound, optimum) << "seed " << seed;
+    }
+}
+
+// Jobs whose relaxation, rounded up, is a bar below the optimum (found by a
+// random search over small jobs): only the search beyond the first node can
+// prove their plans.
+TEST(BranchAndPrice, ProvesJobsWhoseRelaxationFallsABarShort) {
+    struct Job {
+        float bar;
+        std::vector<std::pair<int, int>> piecesOfLength;
+    };
+    const std::vector<Job> jobs = {
+        {18.0f, {{1, 13}, {1, 12}, {3, 9}, {3, 7}, {3, 6}, {4, 4}}},
+        {18.0f, {{3, 15}, {3, 10}, {3, 9}, {3, 6}, {3, 4}}},
+        {22.0f, {{1, 21}, {3, 19}, {3, 10}, {3, 9}, {3, 6}, {3, 4}}},
+        {24.0f, {{4, 13}, {3, 12}, {4, 8}, {3, 5}}},
+        {28.0f, {{2, 25}, {4, 16}, {3, 14}, {4, 9}, {3, 6}}},
+    };
+    for (const Job& job : jobs) {
+        std::vector<int> lengths;
+        for (const auto& [pieces, length] : job.piecesOfLength) {
+            lengths.insert(lengths.end(), static_cast<std::size_t>(pieces), length);
+        }
+        const PieceTypes types = MakeTypes(job.bar, lengths);
+        const std::int64_t optimum = FewestByTrying(types);
+        const Searched searched = Search(types);
+        ExpectSoundPlan(types, searched);
+        EXPECT_EQ(searched.rootBound, optimum - 1) << "bar " << job.bar;
+        EXPECT_EQ(searched.bars, optimum) << "bar " << job.bar;
+        EXPECT_EQ(searched.bound, optimum) << "bar " << job.bar;
     }
 }
 

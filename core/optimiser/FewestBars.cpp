@@ -7,6 +7,7 @@
 #include "core/optimiser/BinCompletion.h"
 #include "core/optimiser/BranchAndPrice.h"
 #include "core/optimiser/ColumnGeneration.h"
+#include "core/optimiser/CountSearch.h"
 #include "core/optimiser/FirstFitPatterns.h"
 #include "core/optimiser/PieceTypes.h"
 #include "core/optimiser/PlanFromPatterns.h"
@@ -16,6 +17,9 @@ namespace {
 
 // The share of the budget the dive may take before the complete search.
 constexpr double kDiveShare = 0.3;
+// The share of what is left after the dive that the search over counts may
+// take before the branch and price.
+constexpr double kCountSearchShare = 0.5;
 
 // Searches for a plan of as many bars as the lower bound by diving through
 // the linear relaxation: the bars it uses whole are fixed, the rest solved
@@ -83,6 +87,9 @@ class BarSearch {
             return;
         }
         if (searchThrough) {
+            if (SettledByCounts(pieces)) {
+                return;
+            }
             SearchThrough(pieces);
         } else {
             KeepCompleting(pieces);
@@ -212,6 +219,22 @@ class BarSearch {
                 }
             }
         }
+    }
+
+    // Few lengths with many pieces each: the search over counts either finds
+    // the plan of fewest bars or shows that the best so far is.
+    bool SettledByCounts(const std::vector<std::int64_t>& pieces) {
+        const CountSearchOutcome outcome = SearchByCounts(
+            types_, pieces, bestBars_ - 1, whole_.ShareOfTimeLeft(kCountSearchShare));
+        if (!outcome.Settled) {
+            return false;
+        }
+        if (outcome.Plan) {
+            Consider({}, *outcome.Plan, BarsOf(*outcome.Plan));
+        }
+        lowerBound_ = std::max(lowerBound_, bestBars_);
+        Report();
+        return true;
     }
 
     // The complete search, for the rest of the budget. Each time its bound

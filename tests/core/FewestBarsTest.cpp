@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "core/optimiser/FewestBars.h"
@@ -226,6 +227,22 @@ TEST(FewestBars, TripletsFillEveryBarWhereFirstFitCannot) {
     EXPECT_EQ(result.Plan->Bars.size(), 40u);
     EXPECT_EQ(result.LowerBound, 40);
     EXPECT_TRUE(result.ProvenMinimal);
+}
+
+// Five times a job whose relaxation falls a bar short: identical pieces by
+// the dozen, which only a search over their counts sees through.
+TEST(FewestBars, ProvesAJobOfFewLengthsWhoseRelaxationFallsABarShort) {
+    PreparedCutList list;
+    list.BarLength = 24.0f;
+    for (const auto& [pieces, length] : {std::pair{20, 13}, {15, 12}, {20, 8}, {15, 5}}) {
+        list.UsedRows += 1;
+        list.PieceLen[list.UsedRows] = static_cast<float>(length);
+        list.PieceQty[list.UsedRows] = static_cast<float>(pieces);
+    }
+    const PlanOutcome result = Plan(list, 300.0);
+    ExpectSoundPlan(list, result);
+    EXPECT_TRUE(result.ProvenMinimal);
+    EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), result.LowerBound);
 }
 
 TEST(FewestBars, BarsWithTheSamePiecesStandTogether) {

@@ -44,7 +44,7 @@ class Search {
             std::vector<std::int64_t> next;
             std::size_t visits = 0;
             for (const std::int64_t state : layer) {
-                if (++visits % 64 == 0 && budget_.Over()) {
+                if (visits++ % 64 == 0 && budget_.Over()) {
                     return {};
                 }
                 Decode(state, left);

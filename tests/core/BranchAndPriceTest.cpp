@@ -21,10 +21,7 @@ struct Searched {
 };
 
 Searched Search(const PieceTypes& types) {
-    std::vector<std::int64_t> pieces;
-    for (const PieceType& type : types.Types) {
-        pieces.push_back(type.Pieces);
-    }
+    const std::vector<std::int64_t> pieces = PiecesByType(types);
     const PlanningBudget budget = PlanningBudget::Seconds(60.0);
     BranchAndPrice search(types, budget, FirstFitPatterns(types, pieces), 1);
     Searched searched;

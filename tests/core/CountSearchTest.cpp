@@ -9,14 +9,6 @@
 
 namespace {
 
-std::vector<std::int64_t> PiecesOf(const PieceTypes& types) {
-    std::vector<std::int64_t> pieces;
-    for (const PieceType& type : types.Types) {
-        pieces.push_back(type.Pieces);
-    }
-    return pieces;
-}
-
 // Few lengths, several pieces of each, as a workshop's cut list has them.
 PieceTypes RandomJob(unsigned seed) {
     std::mt19937 random(seed);
@@ -33,7 +25,7 @@ TEST(CountSearch, FindsTheFewestBarsOrShowsThereAreNoFewer) {
     const PlanningBudget budget = PlanningBudget::Seconds(60.0);
     for (unsigned seed = 1; seed <= 100; ++seed) {
         const PieceTypes types = RandomJob(seed);
-        const std::vector<std::int64_t> pieces = PiecesOf(types);
+        const std::vector<std::int64_t> pieces = PiecesByType(types);
         const std::int64_t optimum = FewestByTrying(types);
 
         const CountSearchOutcome found = SearchByCounts(types, pieces, optimum, budget);
@@ -60,7 +52,7 @@ TEST(CountSearch, LeavesJobsOfTooManyWaysUnsettled) {
     }
     const PieceTypes types = MakeTypes(100.0f, lengths);
     const CountSearchOutcome outcome =
-        SearchByCounts(types, PiecesOf(types), 90, PlanningBudget::Seconds(60.0));
+        SearchByCounts(types, PiecesByType(types), 90, PlanningBudget::Seconds(60.0));
     EXPECT_FALSE(outcome.Settled);
 }
 

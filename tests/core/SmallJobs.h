@@ -54,3 +54,12 @@ inline std::int64_t FewestByTrying(const PieceTypes& types) {
     place(0);
     return best;
 }
+
+// The pieces of each type, by type index.
+inline std::vector<std::int64_t> PiecesByType(const PieceTypes& types) {
+    std::vector<std::int64_t> pieces;
+    for (const PieceType& type : types.Types) {
+        pieces.push_back(type.Pieces);
+    }
+    return pieces;
+}

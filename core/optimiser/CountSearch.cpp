@@ -1,16 +1,21 @@
 #include "core/optimiser/CountSearch.h"
 
 #include <cstddef>
+#include <limits>
 #include <map>
 
 #include "core/optimiser/BarLowerBound.h"
 
 namespace {
 
+// Each state keeps the pattern that first reached it in two bytes, so a job
+// at the limit of states takes 64 MiB.
+using PatternMark = std::int16_t;
 constexpr std::size_t kMostPatterns = 20000;
-constexpr std::int32_t kUnseen = -1;
-constexpr std::int32_t kStart = -2;
-constexpr std::int32_t kPruned = -3;
+static_assert(kMostPatterns <= std::numeric_limits<PatternMark>::max());
+constexpr PatternMark kUnseen = -1;
+constexpr PatternMark kStart = -2;
+constexpr PatternMark kPruned = -3;
 
 struct CountPattern {
     std::vector<std::int64_t> Counts;  // by type
@@ -28,7 +33,7 @@ class Search {
         if (!MakeRadix() || !MakePatterns()) {
             return {};
         }
-        std::vector<std::int32_t> reachedBy(static_cast<std::size_t>(states_), kUnseen);
+        std::vector<PatternMark> reachedBy(static_cast<std::size_t>(states_), kUnseen);
         const std::int64_t full = states_ - 1;
         reachedBy[static_cast<std::size_t>(full)] = kStart;
         std::vector<std::int64_t> layer{full};
@@ -54,7 +59,7 @@ class Search {
                         continue;
                     }
                     const std::int64_t reached = state - pattern.Code;
-                    std::int32_t& mark = reachedBy[static_cast<std::size_t>(reached)];
+                    PatternMark& mark = reachedBy[static_cast<std::size_t>(reached)];
                     if (mark != kUnseen) {
                         continue;
                     }
@@ -65,7 +70,7 @@ class Search {
                         mark = kPruned;
                         continue;
                     }
-                    mark = static_cast<std::int32_t>(p);
+                    mark = static_cast<PatternMark>(p);
                     next.push_back(reached);
                 }
             }
@@ -168,10 +173,10 @@ class Search {
         }
     }
 
-    std::vector<PatternUse> PlanBack(const std::vector<std::int32_t>& reachedBy) const {
-        std::map<std::int32_t, std::int64_t> barsOf;
+    std::vector<PatternUse> PlanBack(const std::vector<PatternMark>& reachedBy) const {
+        std::map<PatternMark, std::int64_t> barsOf;
         for (std::int64_t state = 0; reachedBy[static_cast<std::size_t>(state)] != kStart;) {
-            const std::int32_t p = reachedBy[static_cast<std::size_t>(state)];
+            const PatternMark p = reachedBy[static_cast<std::size_t>(state)];
             ++barsOf[p];
             state += patterns_[static_cast<std::size_t>(p)].Code;
         }

@@ -25,7 +25,7 @@ struct CountSearchOutcome {
 };
 
 // Jobs whose counts give more ways than this are left to the branch and price.
-inline constexpr std::int64_t kMostCountStates = std::int64_t{1} << 22;
+inline constexpr std::int64_t kMostCountStates = std::int64_t{1} << 25;
 
 // Searches for the plan of fewest bars, and of at most `mostBars`, for the
 // given pieces of each type. Not settled when the job has too many ways of

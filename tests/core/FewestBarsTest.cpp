@@ -230,19 +230,27 @@ TEST(FewestBars, TripletsFillEveryBarWhereFirstFitCannot) {
 }
 
 // Five times a job whose relaxation falls a bar short: identical pieces by
-// the dozen, which only a search over their counts sees through.
+// the dozen, which only a search over their counts sees through. The second
+// job has over six million ways of counts still to cut.
 TEST(FewestBars, ProvesAJobOfFewLengthsWhoseRelaxationFallsABarShort) {
-    PreparedCutList list;
-    list.BarLength = 24.0f;
-    for (const auto& [pieces, length] : {std::pair{20, 13}, {15, 12}, {20, 8}, {15, 5}}) {
-        list.UsedRows += 1;
-        list.PieceLen[list.UsedRows] = static_cast<float>(length);
-        list.PieceQty[list.UsedRows] = static_cast<float>(pieces);
+    using Rows = std::vector<std::pair<int, int>>;
+    const std::vector<std::pair<float, Rows>> jobs{
+        {24.0f, {{20, 13}, {15, 12}, {20, 8}, {15, 5}}},
+        {22.0f, {{5, 21}, {15, 19}, {15, 10}, {15, 9}, {15, 6}, {15, 4}}},
+    };
+    for (const auto& [bar, rows] : jobs) {
+        PreparedCutList list;
+        list.BarLength = bar;
+        for (const auto& [pieces, length] : rows) {
+            list.UsedRows += 1;
+            list.PieceLen[list.UsedRows] = static_cast<float>(length);
+            list.PieceQty[list.UsedRows] = static_cast<float>(pieces);
+        }
+        const PlanOutcome result = Plan(list, 300.0);
+        ExpectSoundPlan(list, result);
+        EXPECT_TRUE(result.ProvenMinimal) << "bar " << bar;
+        EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), result.LowerBound);
     }
-    const PlanOutcome result = Plan(list, 300.0);
-    ExpectSoundPlan(list, result);
-    EXPECT_TRUE(result.ProvenMinimal);
-    EXPECT_EQ(static_cast<std::int64_t>(result.Plan->Bars.size()), result.LowerBound);
 }
 
 TEST(FewestBars, BarsWithTheSamePiecesStandTogether) {

@@ -15,8 +15,12 @@
 
 namespace {
 
-// The share of the budget the dive may take before the complete search.
+// The share of the budget the dive may take before the complete search. On
+// jobs of many pieces every relaxation takes long and the tree seldom gets
+// past its first nodes, so there the dive, which finds the plans, gets most.
 constexpr double kDiveShare = 0.3;
+constexpr double kManyPiecesDiveShare = 0.7;
+constexpr std::int64_t kManyPieces = 500;
 // The share of what is left after the dive that the search over counts may
 // take before the branch and price.
 constexpr double kCountSearchShare = 0.5;
@@ -79,7 +83,9 @@ class BarSearch {
         if (searchThrough) {
             // The dive gets a first share of the time; the complete search
             // takes the rest.
-            budget_.Deadline = whole_.ShareOfTimeLeft(kDiveShare).Deadline;
+            const double share =
+                PieceCount(pieces) > kManyPieces ? kManyPiecesDiveShare : kDiveShare;
+            budget_.Deadline = whole_.ShareOfTimeLeft(share).Deadline;
         }
         const bool dived = Dive(pieces, fixed, 0);
         budget_ = whole_;

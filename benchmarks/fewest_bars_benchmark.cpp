@@ -1,7 +1,8 @@
 // How close the fewest-bars planner comes to the best plan and how long it
 // takes: on jobs with a known optimum (triplets filling bars exactly), jobs
 // whose optimum is almost always the total length over the bar length
-// (uniform lengths), a large workshop job and a million pieces. Each
+// (uniform lengths), a large workshop job, a million pieces, and jobs of few
+// lengths whose relaxation falls a bar short, which must be proven. Each
 // iteration plans all 20 jobs of a size; "misses" counts the jobs that did not
 // reach their target.
 #include <benchmark/benchmark.h>
@@ -71,6 +72,21 @@ void BM_Workshop499Rows(benchmark::State& state) {
 void BM_MillionPieces(benchmark::State& state) {
     PlanOne(state, MillionPieceJob(7));
 }
+// Five copies of small jobs whose optimum is a bar above their relaxation;
+// the second has over six million ways of counts still to cut.
+void BM_FewLengthsRelaxationShort(benchmark::State& state) {
+    const std::vector<std::pair<float, std::vector<std::pair<long, long>>>> jobs{
+        {24.0f, {{13, 20}, {12, 15}, {8, 20}, {5, 15}}},
+        {22.0f, {{21, 5}, {19, 15}, {10, 15}, {9, 15}, {6, 15}, {4, 15}}},
+    };
+    const auto& [bar, lengths] = jobs[static_cast<std::size_t>(state.range(0))];
+    GeneratedJob job;
+    job.barLength = bar;
+    for (const auto& [length, pieces] : lengths) {
+        job.piecesOfLength[length] = pieces;
+    }
+    PlanOne(state, job);
+}
 
 }  // namespace
 
@@ -90,5 +106,6 @@ BENCHMARK(BM_Uniform)
     ->Iterations(1);
 BENCHMARK(BM_Workshop499Rows)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_MillionPieces)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_FewLengthsRelaxationShort)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

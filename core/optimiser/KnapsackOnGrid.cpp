@@ -90,22 +90,48 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
     outcome.Best = best[units];
     outcome.UpperBound =
         stopped ? std::max(best[units], FractionalBound(items, capacity)) : best[units];
-    // The best pattern within each shorter capacity is another candidate.
-    for (std::size_t top = units + 1; top-- > 0 && outcome.Found.size() < keep;) {
-        if (!(best[top] > threshold)) {
-            break;
-        }
+    // The pieces of each type in the best pattern within a capacity.
+    auto tracedBack = [&](std::size_t within) {
         std::map<std::int32_t, std::int64_t> counts;
-        std::size_t c = top;
+        std::size_t c = within;
         for (std::size_t b = chosen.size(); b-- > 0;) {
             if (chosen[b][c]) {
                 counts[bundles[b].Type] += bundles[b].Pieces;
                 c -= bundles[b].Weight;
             }
         }
+        return counts;
+    };
+    auto patternOf = [](const std::map<std::int32_t, std::int64_t>& counts) {
         Pattern pattern;
         for (const auto& [type, count] : counts) {
             pattern.push_back({type, count});
+        }
+        return pattern;
+    };
+    if (best[units] > threshold) {
+        outcome.Found.push_back(patternOf(tracedBack(units)));
+    }
+    // Then the best pattern through each type: one of its pieces and the best
+    // of what is left of the bar. They span many types at once, so the
+    // relaxation settles in far fewer rounds than with the best pattern alone.
+    std::vector<std::pair<double, Pattern>> through;
+    for (const KnapsackItem& item : items) {
+        const auto weight = static_cast<std::size_t>(std::llround(item.Weight / unit));
+        if (outcome.Found.size() >= keep || weight > units ||
+            !(best[units - weight] + item.Worth > threshold)) {
+            continue;
+        }
+        std::map<std::int32_t, std::int64_t> counts = tracedBack(units - weight);
+        if (++counts[item.Type] <= item.Most) {
+            through.emplace_back(best[units - weight] + item.Worth, patternOf(counts));
+        }
+    }
+    std::stable_sort(through.begin(), through.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (auto& [worth, pattern] : through) {
+        if (outcome.Found.size() >= keep) {
+            break;
         }
         if (std::find(outcome.Found.begin(), outcome.Found.end(), pattern) == outcome.Found.end()) {
             outcome.Found.push_back(std::move(pattern));

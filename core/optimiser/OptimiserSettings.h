@@ -20,7 +20,7 @@ struct KnapsackSettings {
 struct RelaxationSettings {
     // A pattern must be worth this much more than a bar to be added.
     double WorthMore = 1.0 + 1e-9;
-    std::size_t PatternsPerRound = 2;
+    std::size_t PatternsPerRound = 20;
     std::int64_t PricingNodes = 300000;
     // The knapsack that turns the relaxation's piece worths into a bound.
     std::int64_t BoundNodes = 2000000;

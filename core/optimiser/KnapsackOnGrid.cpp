@@ -109,7 +109,8 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
         }
         return pattern;
     };
-    if (best[units] > threshold) {
+    const std::size_t most = keep > 0 ? keep + settings.PatternsThroughTypes : 0;
+    if (most > 0 && best[units] > threshold) {
         outcome.Found.push_back(patternOf(tracedBack(units)));
     }
     // Then the best pattern through each type: one of its pieces and the best
@@ -118,8 +119,7 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
     std::vector<std::pair<double, Pattern>> through;
     for (const KnapsackItem& item : items) {
         const auto weight = static_cast<std::size_t>(std::llround(item.Weight / unit));
-        if (outcome.Found.size() >= keep || weight > units ||
-            !(best[units - weight] + item.Worth > threshold)) {
+        if (most <= 1 || weight > units || !(best[units - weight] + item.Worth > threshold)) {
             continue;
         }
         std::map<std::int32_t, std::int64_t> counts = tracedBack(units - weight);
@@ -130,7 +130,7 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
     std::stable_sort(through.begin(), through.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     for (auto& [worth, pattern] : through) {
-        if (outcome.Found.size() >= keep) {
+        if (outcome.Found.size() >= most) {
             break;
         }
         if (std::find(outcome.Found.begin(), outcome.Found.end(), pattern) == outcome.Found.end()) {

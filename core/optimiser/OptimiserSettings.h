@@ -14,13 +14,16 @@ struct KnapsackSettings {
     double MostGridUnits = 1 << 20;
     // Bits of choice memory the programme may take.
     std::size_t MostChoiceBits = std::size_t{1} << 28;
+    // Patterns through one type each that the programme offers beyond the
+    // best ones asked for: there they cost a trace back each.
+    std::size_t PatternsThroughTypes = 18;
 };
 
 // The linear relaxation of one bar length, grown by its pricing.
 struct RelaxationSettings {
     // A pattern must be worth this much more than a bar to be added.
     double WorthMore = 1.0 + 1e-9;
-    std::size_t PatternsPerRound = 20;
+    std::size_t PatternsPerRound = 2;
     std::int64_t PricingNodes = 300000;
     // The knapsack that turns the relaxation's piece worths into a bound.
     std::int64_t BoundNodes = 2000000;

@@ -116,23 +116,30 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
     // Then the best pattern through each type: one of its pieces and the best
     // of what is left of the bar. They span many types at once, so the
     // relaxation settles in far fewer rounds than with the best pattern alone.
-    std::vector<std::pair<double, Pattern>> through;
+    // Ranked by worth first, so only the patterns kept are traced back.
+    struct Through {
+        double Worth;
+        std::size_t Weight;
+        const KnapsackItem* Item;
+    };
+    std::vector<Through> through;
     for (const KnapsackItem& item : items) {
         const auto weight = static_cast<std::size_t>(std::llround(item.Weight / unit));
-        if (most <= 1 || weight > units || !(best[units - weight] + item.Worth > threshold)) {
-            continue;
-        }
-        std::map<std::int32_t, std::int64_t> counts = tracedBack(units - weight);
-        if (++counts[item.Type] <= item.Most) {
-            through.emplace_back(best[units - weight] + item.Worth, patternOf(counts));
+        if (most > 1 && weight <= units && best[units - weight] + item.Worth > threshold) {
+            through.push_back({best[units - weight] + item.Worth, weight, &item});
         }
     }
     std::stable_sort(through.begin(), through.end(),
-                     [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (auto& [worth, pattern] : through) {
+                     [](const Through& a, const Through& b) { return a.Worth > b.Worth; });
+    for (const auto& [worth, weight, item] : through) {
         if (outcome.Found.size() >= most) {
             break;
         }
+        std::map<std::int32_t, std::int64_t> counts = tracedBack(units - weight);
+        if (++counts[item->Type] > item->Most) {
+            continue;
+        }
+        Pattern pattern = patternOf(counts);
         if (std::find(outcome.Found.begin(), outcome.Found.end(), pattern) == outcome.Found.end()) {
             outcome.Found.push_back(std::move(pattern));
         }

@@ -18,9 +18,13 @@ namespace {
 // The share of the budget the dive may take before the complete search. On
 // jobs of many pieces every relaxation takes long and the tree seldom gets
 // past its first nodes, so there the dive, which finds the plans, gets most.
-constexpr double kDiveShare = 0.3;
+constexpr double kDiveShare = 0.5;
 constexpr double kManyPiecesDiveShare = 0.7;
 constexpr std::int64_t kManyPieces = 500;
+// The share of the budget the dive's first relaxation may take where the
+// complete search follows (half where it does not). Every step of the dive
+// builds on it, so one cut off early leaves the dive little to go on.
+constexpr double kFirstRelaxationShare = 0.35;
 // The share of what is left after the dive that the search over counts may
 // take before the branch and price.
 constexpr double kCountSearchShare = 0.5;
@@ -85,6 +89,8 @@ class BarSearch {
             // takes the rest.
             const double share =
                 PieceCount(pieces) > kManyPieces ? kManyPiecesDiveShare : kDiveShare;
+            diveShare_ = share;
+            firstRelaxationShare_ = kFirstRelaxationShare;
             budget_.Deadline = whole_.ShareOfTimeLeft(share).Deadline;
         }
         const bool dived = Dive(pieces, fixed, 0);
@@ -125,15 +131,19 @@ class BarSearch {
             lp_.Add(use.Bar);
         }
         // A large job's relaxation may not settle within the budget; the dive
-        // then goes on from where it got in half the time left.
-        PlanningBudget relaxationBudget = budget_;
-        if (budget_.Deadline != PlanningBudget::Clock::time_point::max()) {
-            const PlanningBudget::Clock::time_point now = budget_.Now();
-            relaxationBudget.Deadline = now + (budget_.Deadline - now) / 2;
+        // then goes on from where it got. The first relaxation has its own
+        // share of the whole budget and the dive's share counts from when it
+        // is done; each later one may take half the time left.
+        const bool first = fixedBars == 0;
+        const Relaxation relaxation = SolveRelaxation(
+            lp_, types_, pieces,
+            first ? whole_.ShareOfTimeLeft(firstRelaxationShare_) : budget_.ShareOfTimeLeft(0.5),
+            settings_);
+        if (first) {
+            budget_.Deadline =
+                std::max(budget_.Deadline, whole_.ShareOfTimeLeft(diveShare_).Deadline);
         }
-        const Relaxation relaxation =
-            SolveRelaxation(lp_, types_, pieces, relaxationBudget, settings_);
-        if (fixedBars == 0 && !relaxation.PieceWorths.empty()) {
+        if (first && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
             lowerBound_ = std::max(lowerBound_, WorthBound(types_, pieces, relaxation.PieceWorths,
                                                            settings_, budget_));
@@ -325,6 +335,8 @@ class BarSearch {
     const PieceTypes& types_;
     const PlanningBudget& whole_;
     PlanningBudget budget_;  // the whole budget, or the dive's share of it
+    double diveShare_ = 1.0;
+    double firstRelaxationShare_ = 0.5;
     const OptimiserSettings& settings_;
     std::vector<PatternUse> best_;
     std::int64_t bestBars_ = 0;

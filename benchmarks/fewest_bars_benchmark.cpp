@@ -8,10 +8,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <random>
 
 #include "FewestBarsJobs.h"
 #include "core/optimiser/FewestBars.h"
 #include "core/optimiser/FirstFitPatterns.h"
+#include "core/optimiser/KnapsackOnGrid.h"
 
 namespace {
 
@@ -88,6 +90,23 @@ void BM_FewLengthsRelaxationShort(benchmark::State& state) {
     PlanOne(state, job);
 }
 
+// One pricing of the relaxation on a long bar of whole units: 450 piece
+// types of 6000 to 12000 on a bar of 24000, each worth about its length.
+void BM_GridPatterns(benchmark::State& state) {
+    std::mt19937 random(24000);
+    std::vector<KnapsackItem> items;
+    for (std::int32_t type = 0; type < 450; ++type) {
+        const auto length = static_cast<double>(6000 + random() % 6001);
+        const double worth =
+            length / 24000.0 * (0.9 + 0.2 * static_cast<double>(random() % 1000) / 1000.0);
+        items.push_back({length, worth, 1 + static_cast<std::int64_t>(random() % 3), type});
+    }
+    for (auto _ : state) {
+        const auto outcome = GridPatterns(items, 24000.0, 1.0, 2, 1.0, KnapsackSettings{});
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_Triplets)
@@ -107,5 +126,6 @@ BENCHMARK(BM_Uniform)
 BENCHMARK(BM_Workshop499Rows)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_MillionPieces)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FewLengthsRelaxationShort)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GridPatterns)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

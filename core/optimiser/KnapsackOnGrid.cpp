@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 
 #include "core/optimiser/FractionalFill.h"
@@ -59,14 +60,15 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
         return std::nullopt;
     }
     std::vector<double> best(units + 1, 0.0);
-    // A row of choices per bundle, each made as its bundle is weighed: the
-    // whole table of a long bar takes long enough to fill that the budget may
-    // end on the way.
-    std::vector<std::vector<bool>> chosen;
-    chosen.reserve(bundles.size());
+    // A row of choices per bundle, one bit per capacity packed in words, each
+    // row made as its bundle is weighed: the whole table of a long bar takes
+    // long enough to fill that the budget may end on the way.
+    const std::size_t words = units / 64 + 1;
+    std::vector<std::uint64_t> chosen;
+    chosen.reserve(bundles.size() * words);
     bool stopped = false;
     std::size_t steps = 0;
-    for (std::size_t b = 0; b < bundles.size(); ++b) {
+    for (const Bundle& bundle : bundles) {
         steps += units + 1;
         if (steps >= kStepsBetweenClockReadings) {
             steps = 0;
@@ -75,16 +77,28 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
                 break;
             }
         }
-        const Bundle& bundle = bundles[b];
-        std::vector<bool>& row = chosen.emplace_back(units + 1, false);
-        for (std::size_t c = units + 1; c-- > bundle.Weight;) {
-            const double with = best[c - bundle.Weight] + bundle.Worth;
-            if (with > best[c]) {
-                best[c] = with;
-                row[c] = true;
+        chosen.resize(chosen.size() + words, 0);
+        std::uint64_t* row = chosen.data() + chosen.size() - words;
+        // From the top down, so each capacity reads a smaller one not yet
+        // changed by this bundle. The choices, as unpredictable as the
+        // worths, are taken without a branch and stored a word at a time.
+        double* worth = best.data();
+        for (std::size_t word = words; word-- > bundle.Weight / 64;) {
+            const std::size_t low = std::max(word * 64, bundle.Weight);
+            std::uint64_t bits = 0;
+            for (std::size_t c = std::min(word * 64 + 64, units + 1); c-- > low;) {
+                const double with = worth[c - bundle.Weight] + bundle.Worth;
+                const bool take = with > worth[c];
+                worth[c] = take ? with : worth[c];
+                bits |= static_cast<std::uint64_t>(take) << (c % 64);
             }
+            row[word] = bits;
         }
     }
+    const std::size_t rows = chosen.size() / words;
+    auto isChosen = [&](std::size_t b, std::size_t c) {
+        return (chosen[b * words + c / 64] >> (c % 64) & 1U) != 0;
+    };
     KnapsackOutcome outcome;
     outcome.Complete = !stopped;
     outcome.Best = best[units];
@@ -94,8 +108,8 @@ std::optional<KnapsackOutcome> GridPatterns(const std::vector<KnapsackItem>& ite
     auto tracedBack = [&](std::size_t within) {
         std::map<std::int32_t, std::int64_t> counts;
         std::size_t c = within;
-        for (std::size_t b = chosen.size(); b-- > 0;) {
-            if (chosen[b][c]) {
+        for (std::size_t b = rows; b-- > 0;) {
+            if (isChosen(b, c)) {
                 counts[bundles[b].Type] += bundles[b].Pieces;
                 c -= bundles[b].Weight;
             }

@@ -173,6 +173,29 @@ class BranchAndPrice::Tree {
         return std::max(known_, open);
     }
 
+    // Patterns of types, as a relaxation of the whole job uses them, as
+    // patterns of pieces on the first line: each type's pieces are handed
+    // out in turn and round again, so that the patterns of a type spread
+    // over all its pieces.
+    void AddTypePatterns(const std::vector<Pattern>& patterns) {
+        const std::vector<std::int32_t> first = FirstPieceOfEachType();
+        std::vector<std::int64_t> handedOut(first.size(), 0);
+        for (const Pattern& pattern : patterns) {
+            std::vector<std::int32_t> pieces;
+            for (const TypeCount& entry : pattern) {
+                const auto type = static_cast<std::size_t>(entry.Type);
+                const std::int64_t count = types_.Types[type].Pieces;
+                for (std::int64_t piece = 0; piece < std::min(entry.Count, count); ++piece) {
+                    pieces.push_back(first[type] +
+                                     static_cast<std::int32_t>(handedOut[type]++ % count));
+                }
+            }
+            if (!pieces.empty()) {
+                lp_.Add(PiecesOf(pieces), 0);
+            }
+        }
+    }
+
   private:
     std::vector<LpLine> LpLines() const {
         std::vector<LpLine> lines;
@@ -410,13 +433,7 @@ class BranchAndPrice::Tree {
     // out in turn, so the relaxation starts from that plan rather than from
     // a piece to a bar.
     void AddBarsOf(const std::vector<StockPattern>& plan) {
-        std::vector<std::int32_t> firstOfType;
-        std::int32_t first = 0;
-        for (const PieceType& type : types_.Types) {
-            firstOfType.push_back(first);
-            first += static_cast<std::int32_t>(type.Pieces);
-        }
-        std::vector<std::int32_t> next = firstOfType;
+        std::vector<std::int32_t> next = FirstPieceOfEachType();
         for (const StockPattern& use : plan) {
             for (std::int64_t bar = 0; bar < use.Bars; ++bar) {
                 std::vector<std::int32_t> pieces;
@@ -429,6 +446,16 @@ class BranchAndPrice::Tree {
                 lp_.Add(PiecesOf(pieces), use.Stock);
             }
         }
+    }
+
+    std::vector<std::int32_t> FirstPieceOfEachType() const {
+        std::vector<std::int32_t> firstOfType;
+        std::int32_t first = 0;
+        for (const PieceType& type : types_.Types) {
+            firstOfType.push_back(first);
+            first += static_cast<std::int32_t>(type.Pieces);
+        }
+        return firstOfType;
     }
 
     std::int32_t TypeOf(std::int32_t piece) const {
@@ -629,6 +656,10 @@ BranchAndPrice::~BranchAndPrice() = default;
 
 bool BranchAndPrice::Step() {
     return tree_->Step();
+}
+
+void BranchAndPrice::StartFrom(const std::vector<Pattern>& patterns) {
+    tree_->AddTypePatterns(patterns);
 }
 
 void BranchAndPrice::Offer(const std::vector<PatternUse>& plan) {

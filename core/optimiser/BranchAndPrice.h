@@ -49,6 +49,11 @@ class BranchAndPrice {
     // tree is done or the budget is over.
     bool Step();
 
+    // Patterns of piece types that the first relaxation starts from, as a
+    // relaxation of the whole job found them; before the first step, of one
+    // bar length.
+    void StartFrom(const std::vector<Pattern>& patterns);
+
     // A plan found elsewhere, kept when it uses fewer bars.
     void Offer(const std::vector<PatternUse>& plan);
 

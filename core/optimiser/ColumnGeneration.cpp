@@ -1,5 +1,7 @@
 #include "core/optimiser/ColumnGeneration.h"
 
+#include <algorithm>
+
 #include "core/optimiser/PatternKnapsack.h"
 
 namespace {
@@ -46,6 +48,12 @@ Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
         const KnapsackOutcome priced = MostValuablePatterns(
             std::move(items), static_cast<double>(types.BarLength), tuning.WorthMore,
             tuning.PatternsPerRound, tuning.PricingNodes, unit, settings.Knapsack, budget);
+        // Scaled down by the best pattern's worth the piece worths are
+        // feasible, so the optimum is at least Bars over that worth.
+        if (priced.UpperBound > 0.0) {
+            relaxation.Unsettled =
+                std::max(0.0, relaxation.Bars - relaxation.Bars / std::max(1.0, priced.UpperBound));
+        }
         bool added = false;
         for (const Pattern& candidate : priced.Found) {
             Pattern pattern = Passing(candidate, types);
@@ -55,6 +63,9 @@ Relaxation SolveRelaxation(CuttingStockLp& lp, const PieceTypes& types,
         }
         if (!added) {
             relaxation.Solved = priced.Complete;
+            if (relaxation.Solved) {
+                relaxation.Unsettled = 0.0;
+            }
             break;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "core/optimiser/CuttingStockLp.h"
@@ -15,6 +16,10 @@
 struct Relaxation {
     bool Solved = false;  // optimal over all patterns, not only the ones tried
     double Bars = 0.0;
+    // How far the relaxation's optimum may still lie below Bars: the most a
+    // bar's pattern was worth at the last pricing, over one, scaled by Bars.
+    // Zero when Solved; unknown (infinite) before a pricing has completed.
+    double Unsettled = std::numeric_limits<double>::infinity();
     std::vector<double> PieceWorths;
     std::vector<std::pair<Pattern, double>> InUse;  // patterns and their bars
 };

@@ -18,13 +18,16 @@ namespace {
 // The share of the budget the dive may take before the complete search. On
 // jobs of many pieces every relaxation takes long and the tree seldom gets
 // past its first nodes, so there the dive, which finds the plans, gets most.
-constexpr double kDiveShare = 0.5;
+constexpr double kDiveShare = 0.3;
 constexpr double kManyPiecesDiveShare = 0.7;
 constexpr std::int64_t kManyPieces = 500;
-// The share of the budget the dive's first relaxation may take where the
-// complete search follows (half where it does not). Every step of the dive
-// builds on it, so one cut off early leaves the dive little to go on.
-constexpr double kFirstRelaxationShare = 0.35;
+// Once its first relaxation is settled, or within this many bars of its
+// optimum, the dive may go on for a share of the time left after it, if that
+// is longer than its own share: a slow first relaxation then does not leave
+// the dive, now well led, without time. One far from settled leaves the dive
+// its own share, and the complete search the rest.
+constexpr double kNearlySettledBars = 0.5;
+constexpr double kSettledDiveShare = 0.5;
 // The share of what is left after the dive that the search over counts may
 // take before the branch and price.
 constexpr double kCountSearchShare = 0.5;
@@ -89,8 +92,7 @@ class BarSearch {
             // takes the rest.
             const double share =
                 PieceCount(pieces) > kManyPieces ? kManyPiecesDiveShare : kDiveShare;
-            diveShare_ = share;
-            firstRelaxationShare_ = kFirstRelaxationShare;
+            searchFollows_ = true;
             budget_.Deadline = whole_.ShareOfTimeLeft(share).Deadline;
         }
         const bool dived = Dive(pieces, fixed, 0);
@@ -131,17 +133,20 @@ class BarSearch {
             lp_.Add(use.Bar);
         }
         // A large job's relaxation may not settle within the budget; the dive
-        // then goes on from where it got. The first relaxation has its own
-        // share of the whole budget and the dive's share counts from when it
-        // is done; each later one may take half the time left.
+        // then goes on from where it got. Every step builds on the first
+        // relaxation, so that one may take half the whole budget, beyond the
+        // dive's share; each later one half the dive's time left.
         const bool first = fixedBars == 0;
         const Relaxation relaxation = SolveRelaxation(
-            lp_, types_, pieces,
-            first ? whole_.ShareOfTimeLeft(firstRelaxationShare_) : budget_.ShareOfTimeLeft(0.5),
-            settings_);
-        if (first) {
+            lp_, types_, pieces, (first ? whole_ : budget_).ShareOfTimeLeft(0.5), settings_);
+        if (first && searchFollows_ && relaxation.Unsettled < kNearlySettledBars) {
             budget_.Deadline =
-                std::max(budget_.Deadline, whole_.ShareOfTimeLeft(diveShare_).Deadline);
+                std::max(budget_.Deadline, whole_.ShareOfTimeLeft(kSettledDiveShare).Deadline);
+        }
+        if (first) {
+            for (const auto& [pattern, bars] : relaxation.InUse) {
+                firstPatterns_.push_back(pattern);
+            }
         }
         if (first && !relaxation.PieceWorths.empty()) {
             const std::int64_t before = lowerBound_;
@@ -257,6 +262,7 @@ class BarSearch {
     // rises, bin completion tries for a plan of that many bars.
     void SearchThrough(const std::vector<std::int64_t>& pieces) {
         BranchAndPrice search(types_, budget_, best_, lowerBound_, settings_);
+        search.StartFrom(firstPatterns_);
         while (search.Step()) {
             Consider({}, search.Best(), search.BestBars());
             if (search.LowerBound() > lowerBound_) {
@@ -334,9 +340,11 @@ class BarSearch {
 
     const PieceTypes& types_;
     const PlanningBudget& whole_;
-    PlanningBudget budget_;  // the whole budget, or the dive's share of it
-    double diveShare_ = 1.0;
-    double firstRelaxationShare_ = 0.5;
+    PlanningBudget budget_;       // the whole budget, or the dive's share of it
+    bool searchFollows_ = false;  // the complete search takes over after the dive
+    // The patterns the dive's first relaxation uses, which the complete
+    // search's first relaxation starts from.
+    std::vector<Pattern> firstPatterns_;
     const OptimiserSettings& settings_;
     std::vector<PatternUse> best_;
     std::int64_t bestBars_ = 0;

@@ -20,10 +20,11 @@ struct Searched {
     std::int64_t bars = 0;
 };
 
-Searched Search(const PieceTypes& types) {
+Searched Search(const PieceTypes& types, const std::vector<Pattern>& startFrom = {}) {
     const std::vector<std::int64_t> pieces = PiecesByType(types);
     const PlanningBudget budget = PlanningBudget::Seconds(60.0);
     BranchAndPrice search(types, budget, FirstFitPatterns(types, pieces), 1);
+    search.StartFrom(startFrom);
     Searched searched;
     bool more = search.Step();
     searched.rootBound = search.LowerBound();
@@ -34,6 +35,44 @@ Searched Search(const PieceTypes& types) {
     searched.best = search.Best();
     searched.bars = search.BestBars();
     return searched;
+}
+
+// Every pattern that leaves no room for another piece of any type left.
+std::vector<Pattern> FullPatterns(const PieceTypes& types) {
+    std::vector<Pattern> patterns;
+    Pattern pattern;
+    const std::function<void(std::size_t, float)> fill = [&](std::size_t t, float room) {
+        if (t == types.Types.size()) {
+            bool full = !pattern.empty();
+            for (std::size_t u = 0; u < types.Types.size() && full; ++u) {
+                std::int64_t taken = 0;
+                for (const TypeCount& entry : pattern) {
+                    taken += entry.Type == static_cast<std::int32_t>(u) ? entry.Count : 0;
+                }
+                full = taken == types.Types[u].Pieces || types.Types[u].Length > room;
+            }
+            if (full) {
+                patterns.push_back(pattern);
+            }
+            return;
+        }
+        const float length = types.Types[t].Length;
+        for (std::int64_t count = 0; count <= types.Types[t].Pieces; ++count) {
+            const float left = room - static_cast<float>(count) * length;
+            if (left < 0.0f) {
+                break;
+            }
+            if (count > 0) {
+                pattern.push_back({static_cast<std::int32_t>(t), count});
+            }
+            fill(t + 1, left);
+            if (count > 0) {
+                pattern.pop_back();
+            }
+        }
+    };
+    fill(0, types.BarLength);
+    return patterns;
 }
 
 // Every piece cut once, every bar within the bar's length.
@@ -92,11 +131,16 @@ TEST(BranchAndPrice, ProvesJobsWhoseRelaxationFallsABarShort) {
         }
         const PieceTypes types = MakeTypes(job.bar, lengths);
         const std::int64_t optimum = FewestByTrying(types);
-        const Searched searched = Search(types);
-        ExpectSoundPlan(types, searched);
-        EXPECT_EQ(searched.rootBound, optimum - 1) << "bar " << job.bar;
-        EXPECT_EQ(searched.bars, optimum) << "bar " << job.bar;
-        EXPECT_EQ(searched.bound, optimum) << "bar " << job.bar;
+        // Once from a piece to a bar, once from every full pattern of the
+        // pieces' types, handed out over the pieces of each.
+        for (const std::vector<Pattern>& startFrom :
+             {std::vector<Pattern>{}, FullPatterns(types)}) {
+            const Searched searched = Search(types, startFrom);
+            ExpectSoundPlan(types, searched);
+            EXPECT_EQ(searched.rootBound, optimum - 1) << "bar " << job.bar;
+            EXPECT_EQ(searched.bars, optimum) << "bar " << job.bar;
+            EXPECT_EQ(searched.bound, optimum) << "bar " << job.bar;
+        }
     }
 }
 

@@ -21,6 +21,10 @@ namespace {
 constexpr double kDiveShare = 0.3;
 constexpr double kManyPiecesDiveShare = 0.7;
 constexpr std::int64_t kManyPieces = 500;
+// The share of the budget the dive's first relaxation may take where the
+// complete search follows, which starts from its patterns (half where it
+// does not).
+constexpr double kFirstRelaxationShare = 0.35;
 // Once its first relaxation is settled, or within this many bars of its
 // optimum, the dive may go on for a share of the time left after it, if that
 // is longer than its own share: a slow first relaxation then does not leave
@@ -134,11 +138,12 @@ class BarSearch {
         }
         // A large job's relaxation may not settle within the budget; the dive
         // then goes on from where it got. Every step builds on the first
-        // relaxation, so that one may take half the whole budget, beyond the
-        // dive's share; each later one half the dive's time left.
+        // relaxation, so that one has a share of the whole budget, beyond the
+        // dive's own; each later one half the dive's time left.
         const bool first = fixedBars == 0;
+        const double share = first && searchFollows_ ? kFirstRelaxationShare : 0.5;
         const Relaxation relaxation = SolveRelaxation(
-            lp_, types_, pieces, (first ? whole_ : budget_).ShareOfTimeLeft(0.5), settings_);
+            lp_, types_, pieces, (first ? whole_ : budget_).ShareOfTimeLeft(share), settings_);
         if (first && searchFollows_ && relaxation.Unsettled < kNearlySettledBars) {
             budget_.Deadline =
                 std::max(budget_.Deadline, whole_.ShareOfTimeLeft(kSettledDiveShare).Deadline);
